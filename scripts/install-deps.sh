@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the program need. Quick and silent when
+# everything is already there.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-translations-l10n qt6-image-formats-plugins
+    libgtest-dev libgmock-dev libbenchmark-dev
+    libjpeg-turbo-progs
+    # The program's Japanese interface font; installed explicitly because other packages bring
+    # fallback fonts that would hide its absence.
+    fonts-ipafont-gothic
+    # Looking at the program as a user does: a virtual screen, a driver and screenshots.
+    xvfb xdotool imagemagick x11-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

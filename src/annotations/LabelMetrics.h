@@ -1,0 +1,29 @@
+#pragma once
+
+#include "annotations/AnnotationTypes.h"
+
+#include <QFont>
+#include <QSizeF>
+#include <QString>
+
+// Labels size themselves to their caption and font. Text is measured as the screen shows it at
+// 96 dots per inch, whatever the real display, so stored sizes do not depend on the machine the
+// record book was drawn on.
+
+// One pixel of padding on every side of the text, as a borderless auto-sized label has.
+inline constexpr float LabelMarginPx = 1.0f;
+inline constexpr float MeasureDpi = 96.0f;
+inline constexpr float MmPerMeasurePixel = 25.4f / MeasureDpi;
+
+// The label's font: the stored typeface name (the start-up substitutions map Windows names to
+// installed fonts), point size and the four attributes.
+QFont toQFont(const AnnotationLabel &label);
+
+// Width and height in canvas millimetres that the label's caption needs in its font.
+QSizeF labelExtentMm(const AnnotationLabel &label);
+
+// Width and Height := labelExtentMm; Top and Left stay.
+void autoSize(AnnotationLabel &label);
+
+// Caption := text, then the box follows it.
+void setCaption(AnnotationLabel &label, const QString &text);

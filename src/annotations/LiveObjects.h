@@ -1,0 +1,26 @@
+#pragma once
+
+#include "annotations/AnnotationTypes.h"
+
+#include <array>
+
+// The fixed canvas objects that the measuring gestures move about: the measuring line with its
+// extension lines and length labels, guide and snap marks, the tilt reference, and the paper
+// frame, print area and its masks. None of them is saved.
+struct LiveObjects
+{
+    LiveObjects();
+
+    AnnotationLine lineDistance;
+    std::array<AnnotationLine, 4> lineHojo;
+    AnnotationLabel lblDistance; // centimetres
+    AnnotationLabel lblFt;       // feet
+    std::array<MarkerShape, 4> shpSps; // print-area masks
+    AnnotationLine lineHintX;
+    AnnotationLine lineHintY;
+    std::array<MarkerShape, 2> shpCheck; // ends of the tilt reference line
+    AnnotationLine lineCheck;
+    MarkerShape shpSnap;
+    MarkerShape shpPrint; // print area
+    std::array<MarkerShape, 4> shpPrintWaku; // paper frame
+};

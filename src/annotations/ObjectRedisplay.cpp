@@ -1,0 +1,114 @@
+#include "ObjectRedisplay.h"
+
+#include "annotations/LabelMetrics.h"
+#include "app/frmMain.h"
+#include "platform/RuntimeError.h"
+
+#include <cmath>
+
+namespace {
+
+struct ScaleFailure
+{
+    RuntimeError error;
+};
+
+// Every product is rounded to single precision, as the geometry is stored.
+class Scaler
+{
+public:
+    explicit Scaler(float r) : m_r(r) {}
+
+    void scale(float &value) const
+    {
+        const float product = value * m_r;
+        if (!std::isfinite(product))
+            throw ScaleFailure{RuntimeError::overflow()};
+        value = product;
+    }
+    void scaleBox(MarkerShape &shape) const
+    {
+        scale(shape.Top);
+        scale(shape.Left);
+        scale(shape.Width);
+        scale(shape.Height);
+    }
+    void scaleEnds(AnnotationLine &line) const
+    {
+        scale(line.X1);
+        scale(line.X2);
+        scale(line.Y1);
+        scale(line.Y2);
+    }
+    // The box follows the new font; its top-left corner stays where the scaling put it. Labels
+    // are not shifted after the font change, so a dimension label stays beside the middle of its
+    // line and zooming in and out again returns it to where it was.
+    void scaleLabel(AnnotationLabel &label) const
+    {
+        scale(label.Top);
+        scale(label.Left);
+        scale(label.FontSize);
+        autoSize(label);
+    }
+
+private:
+    float m_r;
+};
+
+template <class Collection, class Scale>
+void scaleEach(Collection &collection, int first, Scale scaleOne)
+{
+    for (int j = first; j <= collection.UBound(); ++j)
+        scaleOne(collection[j]);
+}
+
+void centreOn(MarkerShape &marker, float x, float y)
+{
+    marker.Top = y - marker.Height / 2;
+    marker.Left = x - marker.Width / 2;
+}
+
+void redisplay(frmMain &form)
+{
+    if (form.LayoutZoom == 0.0f)
+        throw ScaleFailure{RuntimeError::divisionByZero()};
+    const float r = form.ZoomFactor / form.LayoutZoom;
+    if (!std::isfinite(r))
+        throw ScaleFailure{RuntimeError::overflow()};
+    const Scaler scaler(r);
+    AnnotationStore &objects = form.annotations;
+    LiveObjects &live = form.live;
+
+    scaler.scaleBox(live.shpPrint);
+    scaleEach(objects.lineHikidashi, 0, [&](AnnotationLine &l) { scaler.scaleEnds(l); });
+    scaleEach(objects.lblMoji, 1, [&](AnnotationLabel &l) { scaler.scaleLabel(l); });
+    scaleEach(objects.lineHojoSave, 0, [&](AnnotationLine &l) { scaler.scaleEnds(l); });
+    scaleEach(objects.lineDsSave, 0, [&](AnnotationLine &l) { scaler.scaleEnds(l); });
+    for (int i = 0; i < objects.lineDsSave.UBound(); ++i) {
+        const AnnotationLine &line = objects.lineDsSave[i];
+        centreOn(objects.shpSnpo[2 * i], line.X1, line.Y1);
+        centreOn(objects.shpSnpo[2 * i + 1], line.X2, line.Y2);
+    }
+    scaleEach(objects.lblKyori, 0, [&](AnnotationLabel &l) { scaler.scaleLabel(l); });
+    for (int k = 0; k < 2; ++k) {
+        scaler.scale(live.shpPrintWaku[k].Width);
+        scaler.scale(live.shpPrintWaku[k].Height);
+    }
+    for (MarkerShape &mask : live.shpSps)
+        scaler.scaleBox(mask);
+    form.LayoutZoom = form.ZoomFactor;
+}
+
+} // namespace
+
+void subDisp_Object(frmMain &form)
+{
+    try {
+        redisplay(form);
+    } catch (const ScaleFailure &failure) {
+        form.platform.showOk(QStringLiteral("ｴﾗｰ"),
+                             QStringLiteral("subDisp_Object():ｴﾗｰ番号  %1 ｴﾗｰが発生しました。")
+                                     .arg(failure.error.number)
+                                 + QLatin1Char('\r') + failure.error.description);
+    }
+}

@@ -1,0 +1,197 @@
+#include "frmMain.h"
+
+#include "SettingsFile.h"
+#include "annotations/LabelMetrics.h"
+#include "app/Version.h"
+#include "annotations/AnnotationPainter.h"
+#include "output/PaperLayout.h"
+#include "app/Toolbar.h"
+#include "view/Zoom.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace {
+
+// The sample of the default look sits this far from the canvas's top-left corner, in canvas mm.
+constexpr float DefaultSampleOffsetMm = 10.2645f;
+// While scrolling, the sample is kept this far from the visible corner, at a fixed millimetres
+// per pixel whatever the zoom.
+constexpr double ScrollPinMmPerPixel = 0.2645;
+constexpr double ScrollPinOffsetMm = 10;
+// The window leaves 500 twips of the screen's height free (the task bar), 15 twips a pixel.
+constexpr double ScreenHeightReservePx = 500.0 / 15.0;
+
+} // namespace
+
+frmMain::frmMain(ProcessState &process, platform::Platform &platform, QObject *parent)
+    : QObject(parent), process(process), platform(platform)
+{
+    registerCommands();
+}
+
+void frmMain::registerCommands()
+{
+    setCommand(QStringLiteral("mnuFileEnd"), [this] { mnuFileEnd_Click(); });
+    registerViewCommands(*this);
+    registerPaperCommands(*this);
+    registerHelpCommands(*this);
+}
+
+void frmMain::setCommand(const QString &menuItemName, std::function<void()> command)
+{
+    m_commands[menuItemName] = std::move(command);
+}
+
+bool frmMain::hasCommand(const QString &menuItemName) const
+{
+    return m_commands.count(menuItemName) != 0;
+}
+
+bool frmMain::runCommand(const QString &menuItemName)
+{
+    const auto it = m_commands.find(menuItemName);
+    if (it == m_commands.end())
+        return false;
+    it->second();
+    return true;
+}
+
+void frmMain::Form_Load(const StartupEnvironment &environment)
+{
+    process.WindowsNTFlag = PubF_IsWindowsNT();
+    process.executableFolder = environment.executableFolder;
+    process.settingsFile = settingsFilePath(environment.executableFolder);
+    const FolderSettings folders = LoadFolderSettings(process.settingsFile);
+    process.RecordBookFolder = folders.RecordBookFolder;
+    process.PictureFolder = folders.PictureFolder;
+    InitMainWindow(environment);
+    InitMenuStates();
+    SetScaleDefaults();
+    process.helpFile = helpFilePath(environment.executableFolder);
+    // The layout itself runs when the window reports its size (Form_Resize).
+}
+
+void frmMain::InitMainWindow(const StartupEnvironment &environment)
+{
+    windowTitle = QString::fromUtf8(Version::ProductName) + QStringLiteral(" >゜)))彡");
+    const QSize screen = environment.screenSize;
+    windowGeometry = QRect(0, 0, screen.width(),
+                           int(std::lround(screen.height() - ScreenHeightReservePx)));
+
+    for (TextBox &box : txtPict) {
+        box.Text.clear();
+        box.Visible = false;
+    }
+    txtPict[0].Left = 8;
+    vscY.Visible = true;
+    hscX.Visible = true;
+    pictOrg = QImage();
+    pictMapPx = QSizeF(1122.66, 793.8);
+
+    AnnotationLabel &textTemplate = annotations.lblMoji[0];
+    textTemplate.Visible = false;
+    setCaption(textTemplate, QStringLiteral("文字列"));
+
+    live.shpPrint.Visible = false;
+    for (MarkerShape &marker : live.shpCheck)
+        marker.Visible = false;
+    for (MarkerShape &mask : live.shpSps)
+        mask.Visible = false;
+    for (AnnotationLine &line : live.lineHojo)
+        line.Visible = false;
+    live.lineCheck.Visible = false;
+    live.lineHintX.Visible = false;
+    live.lineHintY.Visible = false;
+
+    // The paper-size code is still empty here, so the frame comes out as A4.
+    subSetPaper(*this, QString());
+
+    AnnotationLabel &sample = defaults.lblDefault;
+    sample.Top = DefaultSampleOffsetMm;
+    sample.Left = DefaultSampleOffsetMm;
+    AnnotationLine &underline = defaults.linDefault;
+    underline.X1 = sample.Left;
+    underline.Y1 = sample.Top + 4;
+    underline.X2 = sample.Left + sample.Width;
+    underline.Y2 = underline.Y1;
+    underline.Visible = true;
+}
+
+void frmMain::InitMenuStates()
+{
+    for (const char *name : {"mnuFileSavePrj", "mnuFileSaveAsPrj", "mnuFileSaveAsImg"})
+        menus[QLatin1String(name)].enabled = false;
+    for (const char *name : {"popEdit", "popMes", "popHikidashi", "popMoji"})
+        menus[QLatin1String(name)].visible = false;
+    menus[QStringLiteral("popEditDpp")].enabled = false;
+    for (const char *name : {"popMesLine", "popHkdSenNew", "popMojiNew", "popMesHj15"})
+        menus[QLatin1String(name)].checked = true;
+    menus[QStringLiteral("popMesPutSen")].checked = false;
+    for (const char *name : {"mnuDispEnlarge", "mnuDispAll", "mnuDispOrg"})
+        menus[QLatin1String(name)].visible = false;
+}
+
+void frmMain::SetScaleDefaults()
+{
+    ZoomFactor = 1.0f;
+    LayoutZoom = 1.0f;
+    resetScaleValues(process);
+    ShowTiltCheck(live.lineCheck, live.shpCheck[0], live.shpCheck[1], process.GE_sngHosei[0],
+                  process.GE_sngHosei[1], process.GE_sngHosei[2], process.GE_sngHosei[3]);
+}
+
+QSizeF frmMain::pictOrgSizeMm() const
+{
+    const QSize pixels = pictOrg.isNull() ? QSize(100, 100) : pictOrg.size();
+    return QSizeF(pixels) * MmPerScreenPixel;
+}
+
+void frmMain::Form_Resize(WindowState state, QSize outerSize, const WindowMetrics &metrics)
+{
+    windowState = state;
+    windowOuterSize = outerSize;
+    windowMetrics = metrics;
+    relayout();
+}
+
+void frmMain::relayout()
+{
+    layout = ::Form_Resize(windowState, windowOuterSize, windowMetrics, pictMapPx, vscY, hscX);
+    // A bar whose maximum shrank below its value moves back, and the canvas with it.
+    if (vscY.Value > std::max(0, vscY.Max))
+        vscY_Change(std::max(0, vscY.Max));
+    if (hscX.Value > std::max(0, hscX.Max))
+        hscX_Change(std::max(0, hscX.Max));
+}
+
+void frmMain::vscY_Change(int value)
+{
+    vscY.Value = value;
+    defaults.lblDefault.Top = float(value * ScrollPinMmPerPixel + ScrollPinOffsetMm);
+    defaults.linDefault.Y1 = defaults.lblDefault.Top + 4;
+    defaults.linDefault.Y2 = defaults.linDefault.Y1;
+}
+
+void frmMain::hscX_Change(int value)
+{
+    hscX.Value = value;
+    defaults.lblDefault.Left = float(value * ScrollPinMmPerPixel + ScrollPinOffsetMm);
+    defaults.linDefault.X1 = defaults.lblDefault.Left;
+    defaults.linDefault.X2 = defaults.linDefault.X1 + defaults.lblDefault.Width;
+}
+
+void frmMain::openHelp()
+{
+    if (QFileInfo::exists(process.helpFile) && platform.openWithDesktop(process.helpFile))
+        return;
+    platform.showOk(QStringLiteral("ヘルプファイル"),
+                    QStringLiteral("ヘルプファイルを開けません。") + QLatin1Char('\r')
+                        + process.helpFile);
+}
+
+void frmMain::mnuFileEnd_Click()
+{
+    emit unloadRequested();
+}

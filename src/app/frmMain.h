@@ -1,0 +1,122 @@
+#pragma once
+
+#include "MainLayout.h"
+#include "MenuTree.h"
+#include "ProcessState.h"
+#include "annotations/AnnotationStore.h"
+#include "annotations/LiveObjects.h"
+#include "platform/Platform.h"
+#include "view/CanvasRenderer.h"
+
+#include <QImage>
+#include <QObject>
+#include <QRect>
+#include <QSizeF>
+
+#include <functional>
+#include <map>
+
+// A text box of the coordinate panel above the view.
+struct TextBox
+{
+    QString Text;
+    QString ToolTipText;
+    int Left = 0;
+    int Width = 73;
+    bool Visible = false;
+};
+
+// The object the edit pop-up acts on: "lblkyori", "lblMoji", "lineHikidashi" or "Default".
+struct EditTargetRef
+{
+    QString kind;
+    int index = 0;
+};
+
+// What start-up learns from the desktop before the window exists.
+struct StartupEnvironment
+{
+    QString executableFolder;
+    QSize screenSize{1920, 1080};
+};
+
+// The main window's model: every state the window shows and every behaviour behind its menus and
+// canvas, without a widget. The Qt window mirrors it and turns events into calls on it.
+class frmMain : public QObject
+{
+    Q_OBJECT
+
+public:
+    frmMain(ProcessState &process, platform::Platform &platform, QObject *parent = nullptr);
+
+    void Form_Load(const StartupEnvironment &environment);
+
+    // Runs the command of a menu item; false when the item has none (yet).
+    bool runCommand(const QString &menuItemName);
+    bool hasCommand(const QString &menuItemName) const;
+    // Subsystems add the commands of the menu items they own.
+    void setCommand(const QString &menuItemName, std::function<void()> command);
+
+    // Lays the window out for its current outer size (the platform calls it on every resize).
+    void Form_Resize(WindowState state, QSize outerSize, const WindowMetrics &metrics);
+    // Lays the window out again for the size it last reported (after a picture or zoom change).
+    void relayout();
+
+    // F1: the help file beside the executable.
+    void openHelp();
+
+    // The scroll bars moved: the canvas follows, the default-style sample stays pinned 10 mm
+    // from the visible corner.
+    void vscY_Change(int value);
+    void hscX_Change(int value);
+
+    // What the canvas paints over the picture.
+    CanvasScene scene() const
+    {
+        return {annotations, live, defaults, pictMapHasPicture ? &pictOrg : nullptr,
+                pictureOnCanvasMm};
+    }
+
+    // The unscaled picture's size in base millimetres; an empty holder is 100 x 100 pixels.
+    QSizeF pictOrgSizeMm() const;
+
+    ProcessState &process;
+    platform::Platform &platform;
+
+    MenuTree menus;
+    AnnotationStore annotations;
+    LiveObjects live;
+    StyleDefaults defaults;
+    EditTargetRef EditTarget;
+    TextBox txtPict[7];
+    ScrollBarState vscY;
+    ScrollBarState hscX;
+
+    float ZoomFactor = 1.0f;
+    float LayoutZoom = 1.0f;
+
+    QImage pictOrg;              // the loaded picture, unscaled; null until one is loaded
+    QSizeF pictMapPx;            // the canvas in pixels: the paper frame at the current zoom
+    bool pictMapHasPicture = false;
+    QSizeF pictureOnCanvasMm;    // where the picture is painted: (0, 0) stretched to this size
+
+    QString windowTitle;
+    QRect windowGeometry;     // what start-up asks of the window
+    MainLayout layout;        // the last layout
+    WindowState windowState = WindowState::Normal;
+    QSize windowOuterSize;
+    WindowMetrics windowMetrics;
+
+signals:
+    // "終了(&X)": the program ends at once, nothing saved, nothing asked.
+    void unloadRequested();
+
+private:
+    void InitMainWindow(const StartupEnvironment &environment);
+    void InitMenuStates();
+    void SetScaleDefaults();
+    void mnuFileEnd_Click();
+    void registerCommands();
+
+    std::map<QString, std::function<void()>> m_commands;
+};

@@ -1,0 +1,105 @@
+#include "PaperLayout.h"
+
+#include "app/frmMain.h"
+#include "annotations/LabelMetrics.h"
+#include "output/PaperSize.h"
+#include "view/Zoom.h"
+
+#include <cmath>
+
+namespace {
+
+const QString PaperCaptionPrefix = QStringLiteral("デフォルト ") + QStringLiteral("　用紙サイズ = ");
+constexpr float PrintAreaInsetMm = 5;
+
+void place(MarkerShape &shape, float left, float top, float width, float height)
+{
+    shape.Left = left;
+    shape.Top = top;
+    shape.Width = width;
+    shape.Height = height;
+}
+
+} // namespace
+
+const QStringList &paperSizeEntries()
+{
+    static const QStringList entries = {
+        QStringLiteral("00 画像サイズ"), QStringLiteral("B0 1030×1456"), QStringLiteral("B1  728×1030"),
+        QStringLiteral("B2  515× 728"), QStringLiteral("B3  364× 515"), QStringLiteral("B4  257× 364"),
+        QStringLiteral("B5  182× 257"), QStringLiteral("A0  841×1189"), QStringLiteral("A1  594× 841"),
+        QStringLiteral("A2  420× 594"), QStringLiteral("A3  297× 420"), QStringLiteral("A4  210× 297"),
+        QStringLiteral("A5  148× 210"),
+    };
+    return entries;
+}
+
+void subSetPaper(frmMain &form, const QString &code)
+{
+    QSizeF paper;
+    QString shownCode = code;
+    if (code == PictureSizePaperCode) {
+        const QSizeF picture = form.pictOrgSizeMm();
+        paper = QSizeF(std::nearbyint(picture.width()), std::nearbyint(picture.height()));
+    } else if (const auto size = paperSizeMm(code)) {
+        paper = *size;
+    } else {
+        form.process.GE_strPpSize = DefaultPaperCode;
+        shownCode = DefaultPaperCode;
+        paper = *paperSizeMm(DefaultPaperCode);
+    }
+    form.pictMapPx = paper * CanvasPixelsPerMm;
+    for (MarkerShape &frame : form.live.shpPrintWaku)
+        place(frame, 0, 0, float(paper.width()), float(paper.height()));
+    const QString paperText =
+        code == PictureSizePaperCode ? QStringLiteral("画像サイズ") : shownCode;
+    setCaption(form.defaults.lblDefault, PaperCaptionPrefix + paperText);
+}
+
+void subResetPrintArea(frmMain &form)
+{
+    const MarkerShape &frame = form.live.shpPrintWaku[0];
+    MarkerShape &area = form.live.shpPrint;
+    place(area, PrintAreaInsetMm, PrintAreaInsetMm, frame.Width - 2 * PrintAreaInsetMm,
+          frame.Height - 2 * PrintAreaInsetMm);
+    area.Visible = true;
+    for (MarkerShape &mask : form.live.shpSps)
+        mask.Visible = true;
+    subPlaceMasks(form);
+}
+
+void subPlaceMasks(frmMain &form)
+{
+    platform::BusyGuard busy(form.platform);
+    const float pw = form.live.shpPrintWaku[0].Width;
+    const float ph = form.live.shpPrintWaku[0].Height;
+    const MarkerShape &area = form.live.shpPrint;
+    const float l = area.Left, t = area.Top, w = area.Width, h = area.Height;
+    auto &masks = form.live.shpSps;
+    place(masks[0], 0, 0, pw, t);
+    place(masks[1], 0, t, l, h);
+    place(masks[2], 0, t + h, pw, ph - (t + h));
+    place(masks[3], l + w, t, pw - (l + w), h);
+}
+
+void mnuSize_Click(frmMain &form)
+{
+    const float keptZoom = form.ZoomFactor;
+    const auto picked = form.platform.chooseListEntry(
+        {QStringLiteral("用紙サイズ"), paperSizeEntries(), QStringLiteral("OK"),
+         QStringLiteral("ｷｬﾝｾﾙ")});
+    if (picked && *picked >= 0 && *picked < paperSizeEntries().size())
+        form.process.GE_strPpSize = paperSizeEntries()[*picked].left(2);
+    form.ZoomFactor = float(form.process.GE_tpPtoD_r_X);
+    ApplyZoom(form, form.ZoomFactor);
+    subSetPaper(form, form.process.GE_strPpSize);
+    subResetPrintArea(form);
+    UpdateScrollBars(form);
+    form.ZoomFactor = keptZoom;
+    ApplyZoom(form, form.ZoomFactor);
+}
+
+void registerPaperCommands(frmMain &form)
+{
+    form.setCommand(QStringLiteral("mnuSize"), [&form] { mnuSize_Click(form); });
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class frmMain;
+
+// The paper frame on the canvas, the print area inside it and the four masks around that.
+
+// Sizes the canvas and the paper frame for a paper code and shows it in the status caption. A code
+// not in the table becomes "A4".
+void subSetPaper(frmMain &form, const QString &code);
+
+// The print area 5 mm inside the paper frame, shown with its masks.
+void subResetPrintArea(frmMain &form);
+
+// Places the four masks around the current print area.
+void subPlaceMasks(frmMain &form);
+
+// "用紙サイズ....": the paper size dialog, then the frame and print area laid out at actual size.
+void mnuSize_Click(frmMain &form);
+
+// The entries of the paper size dialog; an entry's code is its first two characters.
+const QStringList &paperSizeEntries();
+
+void registerPaperCommands(frmMain &form);

@@ -1,0 +1,123 @@
+#include "Cp932.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace cp932 {
+namespace {
+
+// One iconv conversion between CP932 and the host's UCS-4 (glibc's "WCHAR_T").
+class Converter
+{
+public:
+    Converter(const char *to, const char *from) : m_handle(iconv_open(to, from)) {}
+    ~Converter()
+    {
+        if (m_handle != invalidHandle())
+            iconv_close(m_handle);
+    }
+    Converter(const Converter &) = delete;
+    Converter &operator=(const Converter &) = delete;
+
+    // Converts as much as fits; false with errno set when it stopped early (E2BIG: output full).
+    bool convert(const char **in, size_t *inLeft, char **out, size_t *outLeft)
+    {
+        if (m_handle == invalidHandle()) {
+            errno = EBADF;
+            return false;
+        }
+        if (iconv(m_handle, const_cast<char **>(in), inLeft, out, outLeft) != size_t(-1))
+            return true;
+        const int error = errno;
+        iconv(m_handle, nullptr, nullptr, nullptr, nullptr); // back to the initial state
+        errno = error;
+        return false;
+    }
+
+private:
+    static iconv_t invalidHandle() { return reinterpret_cast<iconv_t>(-1); }
+
+    iconv_t m_handle;
+};
+
+bool appendEncoded(Converter &converter, char32_t codePoint, QByteArray &bytes)
+{
+    const char *in = reinterpret_cast<const char *>(&codePoint);
+    size_t inLeft = sizeof codePoint;
+    char encoded[8];
+    char *out = encoded;
+    size_t outLeft = sizeof encoded;
+    if (!converter.convert(&in, &inLeft, &out, &outLeft))
+        return false;
+    bytes.append(encoded, out - encoded);
+    return true;
+}
+
+} // namespace
+
+EncodeResult encode(const QString &text)
+{
+    Converter converter("CP932", "WCHAR_T");
+    EncodeResult result;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar unit = text.at(i);
+        if (unit.unicode() < 0x80) {
+            result.bytes.append(char(unit.unicode()));
+            continue;
+        }
+        const bool pair = unit.isHighSurrogate() && i + 1 < text.size()
+                          && text.at(i + 1).isLowSurrogate();
+        const char32_t codePoint = pair ? QChar::surrogateToUcs4(unit, text.at(i + 1))
+                                        : char32_t(unit.unicode());
+        const bool loneSurrogate = unit.isSurrogate() && !pair;
+        if (loneSurrogate || !appendEncoded(converter, codePoint, result.bytes))
+            result.unencodable.append(text.mid(i, pair ? 2 : 1));
+        if (pair)
+            ++i;
+    }
+    return result;
+}
+
+QString decode(const QByteArray &bytes)
+{
+    Converter converter("WCHAR_T", "CP932");
+    QString text;
+    text.reserve(bytes.size());
+    const char *in = bytes.constData();
+    size_t inLeft = size_t(bytes.size());
+    while (inLeft > 0) {
+        char32_t chunk[256];
+        char *out = reinterpret_cast<char *>(chunk);
+        size_t outLeft = sizeof chunk;
+        const bool done = converter.convert(&in, &inLeft, &out, &outLeft);
+        const int error = errno;
+        text.append(QString::fromUcs4(chunk, (out - reinterpret_cast<char *>(chunk)) / 4));
+        if (!done && error != E2BIG) {
+            // Not a character (or a lead byte cut off at the end): replace one byte, go on.
+            text.append(QChar::ReplacementCharacter);
+            ++in;
+            --inLeft;
+        }
+    }
+    return text;
+}
+
+bool isLeadByte(char byte)
+{
+    const auto value = static_cast<unsigned char>(byte);
+    return (value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC);
+}
+
+QByteArray truncateBytes(const QByteArray &bytes, qsizetype maxBytes)
+{
+    qsizetype end = 0;
+    while (end < bytes.size()) {
+        const qsizetype next = isLeadByte(bytes.at(end)) ? end + 2 : end + 1;
+        if (next > maxBytes)
+            break;
+        end = next;
+    }
+    return bytes.left(end);
+}
+
+} // namespace cp932

@@ -1,0 +1,238 @@
+#include "NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace numbertext {
+namespace {
+
+QString formatGeneral(double value, int significantDigits)
+{
+    if (value == 0)
+        return QStringLiteral("0"); // also for -0
+    char buffer[64];
+    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value,
+                                      std::chars_format::general, significantDigits);
+    return QString::fromLatin1(buffer, result.ptr - buffer).toUpper();
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The span [start, end) of the leading number of `text`; start == end when there is none.
+struct NumberSpan
+{
+    qsizetype start = 0;
+    qsizetype end = 0;
+};
+
+NumberSpan scanLeadingNumber(const QString &text)
+{
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    while (i < size && (text.at(i) == u' ' || text.at(i) == u'\t'))
+        ++i;
+    const qsizetype start = i;
+    if (i < size && (text.at(i) == u'+' || text.at(i) == u'-'))
+        ++i;
+    qsizetype digits = 0;
+    for (; i < size && isDigit(text.at(i)); ++i)
+        ++digits;
+    if (i < size && text.at(i) == u'.') {
+        for (++i; i < size && isDigit(text.at(i)); ++i)
+            ++digits;
+    }
+    if (digits == 0)
+        return {start, start};
+    if (i < size && QStringLiteral("eEdD").contains(text.at(i))) {
+        qsizetype j = i + 1;
+        if (j < size && (text.at(j) == u'+' || text.at(j) == u'-'))
+            ++j;
+        if (j < size && isDigit(text.at(j))) {
+            while (j < size && isDigit(text.at(j)))
+                ++j;
+            i = j;
+        }
+    }
+    return {start, i};
+}
+
+template<typename Int>
+std::optional<Int> roundToRange(double value)
+{
+    const double rounded = std::nearbyint(value); // the default rounding mode: halves to even
+    using Limits = std::numeric_limits<Int>;
+    if (!(rounded >= Limits::min() && rounded <= Limits::max()))
+        return std::nullopt; // also NaN, which fails every comparison
+    return static_cast<Int>(rounded);
+}
+
+// The pieces of a display pattern such as "##0.0###゜".
+struct Pattern
+{
+    QString prefix;
+    QString suffix;
+    bool point = false;
+    int minWholeDigits = 0;
+    int decimals = 0;
+    int minDecimals = 0; // the places up to the last '0' after the point
+};
+
+bool isPlaceholder(QChar c)
+{
+    return c == u'#' || c == u'0' || c == u'.';
+}
+
+Pattern parsePattern(const QString &text)
+{
+    Pattern pattern;
+    qsizetype first = 0;
+    while (first < text.size() && !isPlaceholder(text.at(first)))
+        ++first;
+    qsizetype last = text.size();
+    while (last > first && !isPlaceholder(text.at(last - 1)))
+        --last;
+    pattern.prefix = text.left(first);
+    pattern.suffix = text.mid(last);
+    for (qsizetype i = first; i < last; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'.') {
+            pattern.point = true;
+        } else if (pattern.point && (c == u'#' || c == u'0')) {
+            ++pattern.decimals;
+            if (c == u'0')
+                pattern.minDecimals = pattern.decimals;
+        } else if (c == u'0') {
+            ++pattern.minWholeDigits;
+        }
+    }
+    return pattern;
+}
+
+// The digits of |value| to 15 significant digits, split at the decimal point.
+struct Digits
+{
+    std::string whole;
+    std::string fraction;
+};
+
+Digits decimalDigits(double magnitude)
+{
+    constexpr int precision = 15;
+    char buffer[64];
+    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), magnitude,
+                                      std::chars_format::scientific, precision - 1);
+    const std::string text(buffer, result.ptr);
+    const std::size_t e = text.find('e');
+    const std::string mantissa = text.substr(0, 1) + text.substr(2, e - 2);
+    int exponent = 0;
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                    exponent);
+    const int wholeCount = exponent + 1;
+    if (wholeCount <= 0)
+        return {{}, std::string(-wholeCount, '0') + mantissa};
+    if (wholeCount >= precision)
+        return {mantissa + std::string(wholeCount - precision, '0'), {}};
+    return {mantissa.substr(0, wholeCount), mantissa.substr(wholeCount)};
+}
+
+// Rounds half away from zero to `decimals` fraction digits.
+Digits roundDigits(Digits digits, int decimals)
+{
+    std::string all = digits.whole + digits.fraction;
+    std::size_t wholeCount = digits.whole.size();
+    const std::size_t cut = wholeCount + decimals;
+    const bool up = cut < all.size() && all[cut] >= '5';
+    all.resize(cut, '0');
+    if (up) {
+        std::size_t i = cut;
+        while (i > 0 && all[i - 1] == '9')
+            all[--i] = '0';
+        if (i == 0) {
+            all.insert(all.begin(), '1');
+            ++wholeCount;
+        } else {
+            ++all[i - 1];
+        }
+    }
+    return {all.substr(0, wholeCount), all.substr(wholeCount)};
+}
+
+} // namespace
+
+QString formatSingle(float value)
+{
+    return formatGeneral(value, 7);
+}
+
+QString formatDouble(double value)
+{
+    return formatGeneral(value, 15);
+}
+
+QString formatBool(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+std::optional<bool> parseBool(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(u"True", Qt::CaseInsensitive) == 0)
+        return true;
+    if (trimmed.compare(u"False", Qt::CaseInsensitive) == 0)
+        return false;
+    const NumberSpan span = scanLeadingNumber(trimmed);
+    if (span.start == span.end || span.end != trimmed.size())
+        return std::nullopt;
+    return parseLenient(trimmed) != 0;
+}
+
+double parseLenient(const QString &text)
+{
+    const NumberSpan span = scanLeadingNumber(text);
+    QString number = text.mid(span.start, span.end - span.start);
+    number.replace(QChar(u'd'), QChar(u'e'), Qt::CaseInsensitive);
+    // Locale-free; gives an infinity on overflow and 0 on underflow.
+    return number.isEmpty() ? 0.0 : number.toDouble();
+}
+
+std::optional<int> roundHalfEven(double value)
+{
+    return roundToRange<int>(value);
+}
+
+std::optional<std::int16_t> roundToInt16(double value)
+{
+    return roundToRange<std::int16_t>(value);
+}
+
+QString formatNumber(double value, const QString &pattern)
+{
+    if (!std::isfinite(value))
+        return formatDouble(value);
+    const Pattern parts = parsePattern(pattern);
+    Digits digits = roundDigits(decimalDigits(std::abs(value)), parts.decimals);
+
+    const std::size_t firstSignificant = digits.whole.find_first_not_of('0');
+    digits.whole.erase(0, std::min(firstSignificant, digits.whole.size()));
+    if (digits.whole.size() < std::size_t(parts.minWholeDigits))
+        digits.whole.insert(0, parts.minWholeDigits - digits.whole.size(), '0');
+    while (digits.fraction.size() > std::size_t(parts.minDecimals)
+           && digits.fraction.back() == '0') {
+        digits.fraction.pop_back();
+    }
+
+    const bool zero = (digits.whole + digits.fraction).find_first_not_of('0') == std::string::npos;
+    QString text = (value < 0 && !zero) ? QStringLiteral("-") : QString();
+    text += parts.prefix + QString::fromStdString(digits.whole);
+    if (parts.point)
+        text += u'.' + QString::fromStdString(digits.fraction);
+    return text + parts.suffix;
+}
+
+} // namespace numbertext

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+// Everything the program asks of the desktop: dialogs, message boxes, the busy pointer, live key
+// state, printers. The program uses the Qt implementation; tests use a scripted fake that answers
+// from a queue and records every message shown.
+namespace platform {
+
+enum class MessageIcon { None, Information, Warning, Critical, Question };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct MessageRequest
+{
+    QString title;
+    QString text;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+};
+
+struct FileDialogRequest
+{
+    QString title;
+    QString startFolder;
+    QString presetName;
+    QString defaultExtension; // without the dot
+    QString filter;           // "description|*.ext;*.ext2|…" pairs, as the commands give them
+};
+
+// A font as the annotation records keep it.
+struct FontChoice
+{
+    QString name;
+    float size = 9.75f;
+    bool bold = false;
+    bool italic = false;
+    bool strikethrough = false;
+    bool underline = false;
+};
+
+// A modal dialog that offers a list: the paper size dialog.
+struct ListDialogRequest
+{
+    QString title;
+    QStringList entries;
+    QString okCaption;
+    QString cancelCaption;
+};
+
+struct KeyState
+{
+    bool ctrl = false;
+    bool shift = false;
+    bool space = false;
+};
+
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    virtual MessageAnswer showMessage(const MessageRequest &request) = 0;
+    // An empty result means the user cancelled.
+    virtual std::optional<QString> chooseOpenFile(const FileDialogRequest &request) = 0;
+    virtual std::optional<QString> chooseSaveFile(const FileDialogRequest &request) = 0;
+    virtual std::optional<QString> chooseFolder(const QString &title, const QString &start) = 0;
+    // Colours are 0x00BBGGRR, as the annotation records keep them.
+    virtual std::optional<std::uint32_t> chooseColor(std::uint32_t initial) = 0;
+    virtual std::optional<FontChoice> chooseFont(const FontChoice &initial) = 0;
+    virtual std::optional<QString> promptText(const QString &title, const QString &prompt,
+                                              const QString &initial) = 0;
+    // The entry picked when the user pressed OK; empty on cancel or when nothing was picked.
+    virtual std::optional<int> chooseListEntry(const ListDialogRequest &request) = 0;
+
+    // Long work: the window is disabled and shows the busy pointer until setBusy(false).
+    virtual void setBusy(bool busy) = 0;
+    virtual KeyState keyState() const = 0;
+    virtual QStringList printerNames() const = 0;
+    // Opens a local file with the desktop's default viewer; false when nothing could open it.
+    virtual bool openWithDesktop(const QString &path) = 0;
+
+    // The one message shape every failure uses: OK button, given title and icon.
+    void showOk(const QString &title, const QString &text, MessageIcon icon = MessageIcon::None)
+    {
+        showMessage({title, text, icon, MessageButtons::Ok});
+    }
+};
+
+// Shows the busy pointer for the lifetime of the guard, also when the work fails.
+class BusyGuard
+{
+public:
+    explicit BusyGuard(Platform &platform) : m_platform(platform) { m_platform.setBusy(true); }
+    ~BusyGuard() { m_platform.setBusy(false); }
+    BusyGuard(const BusyGuard &) = delete;
+    BusyGuard &operator=(const BusyGuard &) = delete;
+
+private:
+    Platform &m_platform;
+};
+
+} // namespace platform

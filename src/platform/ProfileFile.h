@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// Settings-style files ("[section]" lines, then "key=value" lines) in code page 932, read and
+// written the way the Windows private-profile functions do: names match whatever their ASCII
+// case, blanks around names and values do not count, one pair of quotes round a value is
+// dropped, ';' lines are comments. Everything a write does not touch stays byte for byte.
+class ProfileDocument
+{
+public:
+    // Longest value a read returns, in bytes of code page 932.
+    static constexpr qsizetype MaxValueBytes = 126;
+
+    // A missing file gives an empty document; a file that exists but cannot be read gives none,
+    // so that saving can never replace it with a near-empty one.
+    static std::optional<ProfileDocument> load(const QString &file);
+
+    // The value, cut at its first NUL and to MaxValueBytes bytes (never inside a double-byte
+    // character); empty when the section or the key is missing.
+    QString value(const QString &section, const QString &key) const;
+
+    // Replaces the key's value in place, or adds the key at the end of its section, or adds the
+    // section at the end of the document. Changes nothing and returns false when the key or
+    // the value is empty, when a text cannot be carried by code page 932, or when a name or
+    // value would break the line syntax (a line break, a NUL, '=' in a key, ']' in a section).
+    bool setValue(const QString &section, const QString &key, const QString &value);
+
+    // Writes the whole document to a temporary file beside `file` and renames it over `file`.
+    bool save(const QString &file) const;
+
+private:
+    struct Line
+    {
+        QByteArray text; // without the line end
+        QByteArray end;  // "\r\n", "\n" or empty on an unterminated last line
+    };
+    struct Position
+    {
+        qsizetype section = -1; // index of the "[section]" line
+        qsizetype key = -1;     // index of the key line
+        qsizetype insertAt = 0; // where a new key of the section goes
+    };
+
+    Position find(const QString &section, const QString &key) const;
+    void insertLine(qsizetype index, const QByteArray &text);
+
+    QList<Line> m_lines;
+};
+
+// Reads one key; empty when the file, the section or the key is missing.
+QString ReadSetting(const QString &section, const QString &key, const QString &file);
+
+// Writes one key, creating the file and the section as needed. Writes nothing and returns false
+// when the key or the value is empty (so an empty value never clears a key) or the file cannot
+// be read or written.
+bool WriteSetting(const QString &section, const QString &key, const QString &value,
+                  const QString &file);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The platform as the desktop provides it: Qt's standard dialogs, the override cursor and the
+// live keyboard state. Space is no modifier on Linux, so the main window reports it here.
+class QtPlatform final : public platform::Platform
+{
+public:
+    void setMainWindow(QWidget *window) { m_window = window; }
+    void setSpaceDown(bool down) { m_spaceDown = down; }
+
+    platform::MessageAnswer showMessage(const platform::MessageRequest &request) override;
+    std::optional<QString> chooseOpenFile(const platform::FileDialogRequest &request) override;
+    std::optional<QString> chooseSaveFile(const platform::FileDialogRequest &request) override;
+    std::optional<QString> chooseFolder(const QString &title, const QString &start) override;
+    std::optional<std::uint32_t> chooseColor(std::uint32_t initial) override;
+    std::optional<platform::FontChoice> chooseFont(const platform::FontChoice &initial) override;
+    std::optional<QString> promptText(const QString &title, const QString &prompt,
+                                      const QString &initial) override;
+    std::optional<int> chooseListEntry(const platform::ListDialogRequest &request) override;
+    void setBusy(bool busy) override;
+    platform::KeyState keyState() const override;
+    QStringList printerNames() const override;
+    bool openWithDesktop(const QString &path) override;
+
+private:
+    std::optional<QString> runFileDialog(const platform::FileDialogRequest &request, bool save);
+
+    QPointer<QWidget> m_window;
+    bool m_spaceDown = false;
+    int m_busyDepth = 0;
+};
+
+// "Pictures|*.bmp;*.jpg|All|*.*" as the commands write filters, in Qt's "Pictures (*.bmp *.jpg)"
+// form, one entry per pair.
+QStringList qtFileFilters(const QString &filter);

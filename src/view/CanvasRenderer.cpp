@@ -1,0 +1,95 @@
+#include "CanvasRenderer.h"
+
+#include "annotations/AnnotationPainter.h"
+#include "view/PicturePainter.h"
+
+#include <QPainter>
+
+namespace {
+
+template <class Collection, class PaintOne>
+void paintAll(QPainter &painter, const Collection &collection, double pixelsPerMm,
+              PaintOne paintOne)
+{
+    for (const auto &element : collection)
+        paintOne(painter, element, pixelsPerMm);
+}
+
+void paintDimensions(QPainter &painter, const AnnotationStore &store, double ppm)
+{
+    paintAll(painter, store.lineDsSave, ppm, paintLine);
+    paintAll(painter, store.lineHojoSave, ppm, paintLine);
+    paintAll(painter, store.shpSnpo, ppm, paintShape);
+    paintAll(painter, store.lblKyori, ppm, paintLabel);
+}
+
+void paintLiveObjects(QPainter &painter, const LiveObjects &live, double ppm)
+{
+    paintLine(painter, live.lineCheck, ppm);
+    for (const MarkerShape &marker : live.shpCheck)
+        paintShape(painter, marker, ppm);
+    paintLine(painter, live.lineHintX, ppm);
+    paintLine(painter, live.lineHintY, ppm);
+    paintLine(painter, live.lineDistance, ppm);
+    for (const AnnotationLine &line : live.lineHojo)
+        paintLine(painter, line, ppm);
+    paintShape(painter, live.shpSnap, ppm);
+    paintLabel(painter, live.lblDistance, ppm);
+    paintLabel(painter, live.lblFt, ppm);
+}
+
+// The print-area masks shade what lies outside the area so that any picture still reads
+// through them.
+void paintMask(QPainter &painter, const MarkerShape &mask, double ppm)
+{
+    if (!mask.Visible)
+        return;
+    QColor shade = toQColor(mask.BackColor);
+    shade.setAlpha(70);
+    painter.fillRect(QRectF(mask.Left * ppm, mask.Top * ppm, mask.Width * ppm, mask.Height * ppm),
+                     shade);
+}
+
+void paintPicture(QPainter &painter, const CanvasScene &scene, const CanvasRenderOptions &options)
+{
+    const QSizeF targetPx = scene.pictureMm * options.pixelsPerMm;
+    const QRectF exposed =
+        options.exposedPx.isEmpty() ? QRectF(QPointF(0, 0), targetPx) : options.exposedPx;
+    if (options.picturePainter) {
+        options.picturePainter->paint(painter, *scene.picture, targetPx, exposed);
+        return;
+    }
+    PicturePainter oneOff;
+    oneOff.paint(painter, *scene.picture, targetPx, exposed);
+}
+
+} // namespace
+
+void renderCanvas(QPainter &painter, const CanvasScene &scene, const CanvasRenderOptions &options)
+{
+    const double ppm = options.pixelsPerMm;
+    const CanvasLayers layers = options.layers;
+    if ((layers & CanvasLayer::Picture) && scene.picture)
+        paintPicture(painter, scene, options);
+    if (layers & CanvasLayer::LeaderLines)
+        paintAll(painter, scene.annotations.lineHikidashi, ppm, paintLine);
+    if (layers & CanvasLayer::Dimensions)
+        paintDimensions(painter, scene.annotations, ppm);
+    if (layers & CanvasLayer::TextLabels)
+        paintAll(painter, scene.annotations.lblMoji, ppm, paintLabel);
+    if (layers & CanvasLayer::PrintArea) {
+        for (const MarkerShape &mask : scene.live.shpSps)
+            paintMask(painter, mask, ppm);
+        paintShape(painter, scene.live.shpPrint, ppm);
+    }
+    if (layers & CanvasLayer::PaperFrame) {
+        for (const MarkerShape &frame : scene.live.shpPrintWaku)
+            paintShape(painter, frame, ppm);
+    }
+    if (layers & CanvasLayer::Defaults) {
+        paintLine(painter, scene.defaults.linDefault, ppm);
+        paintLabel(painter, scene.defaults.lblDefault, ppm);
+    }
+    if (layers & CanvasLayer::Live)
+        paintLiveObjects(painter, scene.live, ppm);
+}

@@ -1,0 +1,150 @@
+#include "Zoom.h"
+
+#include "annotations/ObjectRedisplay.h"
+#include "app/frmMain.h"
+#include "view/DisplayToggles.h"
+#include "output/PaperLayout.h"
+#include "output/PaperSize.h"
+#include "platform/RuntimeError.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr float ToolbarZoomStep = 0.1f;
+constexpr float ToolbarZoomMinimum = 0.1f;
+constexpr float ToolbarZoomMaximum = 2.0f;
+
+void showZoomError(frmMain &form, const RuntimeError &error)
+{
+    form.platform.showOk(QStringLiteral("拡大縮小時エラー"),
+                         QStringLiteral("画像が読み込まれていないか、拡大縮小の不可能な画像、または設定です。")
+                             + QLatin1Char('\r') + error.description);
+}
+
+std::optional<RuntimeError> paintPicture(frmMain &form, QSizeF sizeMm)
+{
+    if (form.pictOrg.isNull())
+        return RuntimeError::invalidPicture();
+    if (!std::isfinite(sizeMm.width()) || !std::isfinite(sizeMm.height()) || sizeMm.isEmpty())
+        return RuntimeError::overflow();
+    form.pictureOnCanvasMm = sizeMm;
+    form.pictMapHasPicture = true;
+    return std::nullopt;
+}
+
+void zoomFromMenu(frmMain &form, const QString &item, float z)
+{
+    ResetViewChecks(form);
+    form.menus[item].checked = true;
+    form.ZoomFactor = z;
+    ApplyZoom(form, form.ZoomFactor);
+}
+
+} // namespace
+
+void ApplyZoom(frmMain &form, float z)
+{
+    {
+        platform::BusyGuard busy(form.platform);
+        const QSizeF stretched = form.pictOrgSizeMm() * double(z);
+        form.pictMapHasPicture = false;
+        // The canvas first takes the stretched picture's size; the paper frame resizes it below.
+        form.pictMapPx = stretched * ScreenPixelsPerMm;
+        if (const auto error = paintPicture(form, stretched))
+            showZoomError(form, *error);
+        form.process.CanvasWidthMm = float(stretched.width());
+        form.process.CanvasHeightMm = float(stretched.height());
+    }
+    form.relayout();
+    subDisp_Object(form);
+    const MarkerShape &frame = form.live.shpPrintWaku[0];
+    form.pictMapPx = QSizeF(frame.Width * CanvasPixelsPerMm, frame.Height * CanvasPixelsPerMm);
+    UpdateScrollBars(form);
+}
+
+void UpdateScrollBars(frmMain &form)
+{
+    const QRect view = form.layout.pictWindow;
+    form.vscY.Visible = view.height() <= form.pictMapPx.height();
+    form.hscX.Visible = view.width() <= form.pictMapPx.width();
+    form.hscX.Max = scrollMaximum(form.pictMapPx.width(), view.width());
+    form.vscY.Max = scrollMaximum(form.pictMapPx.height(), view.height());
+    if (form.vscY.Value > std::max(0, form.vscY.Max))
+        form.vscY_Change(std::max(0, form.vscY.Max));
+    if (form.hscX.Value > std::max(0, form.hscX.Max))
+        form.hscX_Change(std::max(0, form.hscX.Max));
+}
+
+void ResetViewChecks(frmMain &form)
+{
+    for (const QString &item : MenuTree::zoomGroup()) {
+        if (item != QLatin1String("mnuDispOrg"))
+            form.menus[item].checked = false;
+    }
+    LiveObjects &live = form.live;
+    live.lblDistance.Visible = false;
+    live.lblFt.Visible = false;
+    live.lineDistance.Visible = false;
+    for (AnnotationLine &line : live.lineHojo)
+        line.Visible = false;
+}
+
+void zoomToLoadedSize(frmMain &form)
+{
+    form.ZoomFactor = 1.0f;
+    ApplyZoom(form, form.ZoomFactor);
+}
+
+void zoomOut(frmMain &form)
+{
+    float z = float(double(form.ZoomFactor) - double(ToolbarZoomStep));
+    if (z < ToolbarZoomMinimum)
+        z = ToolbarZoomMinimum;
+    form.ZoomFactor = z;
+    ApplyZoom(form, form.ZoomFactor);
+}
+
+void zoomIn(frmMain &form)
+{
+    float z = float(double(form.ZoomFactor) + double(ToolbarZoomStep));
+    if (z > ToolbarZoomMaximum)
+        z = ToolbarZoomMaximum;
+    form.ZoomFactor = z;
+    ApplyZoom(form, form.ZoomFactor);
+}
+
+void zoomToActualSize(frmMain &form)
+{
+    form.ZoomFactor = float(form.process.GE_tpPtoD_r_X);
+    ApplyZoom(form, form.ZoomFactor);
+    subSetPaper(form, form.process.GE_strPpSize);
+}
+
+void registerViewCommands(frmMain &form)
+{
+    form.setCommand(QStringLiteral("mnuOrgEnlarge"), [&form] {
+        zoomFromMenu(form, QStringLiteral("mnuOrgEnlarge"), float(form.process.GE_tpPtoD_r_X));
+        subSetPaper(form, form.process.GE_strPpSize);
+    });
+    const std::pair<const char *, float> presets[] = {
+        {"mnuDisp200", 1.25f}, {"mnuDisp100", 1.0f}, {"mnuDisp80", 0.75f},
+        {"mnuDisp50", 0.5f},   {"mnuDisp25", 0.25f},
+    };
+    for (const auto &[name, z] : presets) {
+        const QString item = QLatin1String(name);
+        form.setCommand(item, [&form, item, z = z] { zoomFromMenu(form, item, z); });
+    }
+    form.setCommand(QStringLiteral("mnuDispAll"), [&form] {
+        ResetViewChecks(form);
+        form.menus[QStringLiteral("mnuDispAll")].checked = true;
+    });
+    form.setCommand(QStringLiteral("mnuDispOrg"), [&form] {
+        ResetViewChecks(form);
+        form.ZoomFactor = 1.0f;
+        form.pictMapHasPicture = false;
+    });
+    form.setCommand(QStringLiteral("mnuDispAxis"), [&form] { mnuDispAxis_Click(form); });
+    form.setCommand(QStringLiteral("mnuDspDefault"), [&form] { mnuDspDefault_Click(form); });
+}

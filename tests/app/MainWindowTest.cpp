@@ -1,0 +1,83 @@
+#include "app/MainWindow.h"
+#include "app/frmMain.h"
+#include "platform/QtPlatform.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ShownWindow
+{
+    QTemporaryDir folder;
+    QtPlatform platform;
+    ProcessState process;
+    frmMain form{process, platform};
+    std::unique_ptr<MainWindow> window;
+
+    ShownWindow()
+    {
+        form.Form_Load({folder.path(), QSize(1280, 800)});
+        window = std::make_unique<MainWindow>(form, platform);
+        window->show();
+    }
+};
+
+QStringList visibleCaptions(const QList<QAction *> &actions)
+{
+    QStringList captions;
+    for (const QAction *action : actions) {
+        if (action->isVisible() && !action->isSeparator())
+            captions << action->text();
+    }
+    return captions;
+}
+
+} // namespace
+
+TEST(MainWindow, MenuBarMirrorsTheModel)
+{
+    ShownWindow shown;
+    EXPECT_EQ(shown.window->windowTitle(), QStringLiteral("CatchScale >゜)))彡"));
+    EXPECT_EQ(visibleCaptions(shown.window->menuBar()->actions()),
+              QStringList({"ﾌｧｲﾙ(&F)", "表示(&V)", "ﾂｰﾙ(&T)", "ヘルプ(&H)"}));
+    auto *file = shown.window->findChild<QMenu *>(QStringLiteral("mnuFile"));
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(visibleCaptions(file->actions()),
+              QStringList({"新しい記録帳の作成(&N)...", "記録帳を開く(&O)", "記録帳の上書き保存(&S)",
+                           "名前を付けて保存...", "ビットマップファイルへ保存", "用紙サイズ....",
+                           "印刷(&P)...", "終了(&X)"}));
+    auto *save = shown.window->findChild<QAction *>(QStringLiteral("mnuFileSavePrj"));
+    ASSERT_NE(save, nullptr);
+    EXPECT_FALSE(save->isEnabled());
+    auto *measure = shown.window->findChild<QAction *>(QStringLiteral("mnuToolMes"));
+    ASSERT_NE(measure, nullptr);
+    EXPECT_TRUE(measure->isChecked());
+    EXPECT_NE(shown.window->popupMenu(QStringLiteral("popEdit")), nullptr);
+}
+
+TEST(MainWindow, CommandChangesReachTheActions)
+{
+    ShownWindow shown;
+    shown.form.menus[QStringLiteral("mnuFileSavePrj")].enabled = true;
+    shown.form.menus[QStringLiteral("mnuToolMes")].checked = false;
+    shown.window->syncFromModel();
+    EXPECT_TRUE(shown.window->findChild<QAction *>(QStringLiteral("mnuFileSavePrj"))->isEnabled());
+    EXPECT_FALSE(shown.window->findChild<QAction *>(QStringLiteral("mnuToolMes"))->isChecked());
+}
+
+TEST(MainWindow, ExitActionEndsTheProgram)
+{
+    ShownWindow shown;
+    int unloads = 0;
+    QObject::connect(&shown.form, &frmMain::unloadRequested, [&] { ++unloads; });
+    auto *exit = shown.window->findChild<QAction *>(QStringLiteral("mnuFileEnd"));
+    ASSERT_NE(exit, nullptr);
+    EXPECT_EQ(exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    exit->trigger();
+    EXPECT_EQ(unloads, 1);
+}

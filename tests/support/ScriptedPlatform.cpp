@@ -1,0 +1,97 @@
+#include "ScriptedPlatform.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Takes the next scripted answer; a question the test did not expect counts as a cancel and
+// fails the test, so a missing line in a script never hangs or passes silently.
+template <class T>
+std::optional<T> nextAnswer(std::deque<std::optional<T>> &queue, const char *what)
+{
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected " << what;
+        return std::nullopt;
+    }
+    auto answer = queue.front();
+    queue.pop_front();
+    return answer;
+}
+
+} // namespace
+
+platform::MessageAnswer ScriptedPlatform::showMessage(const platform::MessageRequest &request)
+{
+    messages.push_back(request);
+    if (request.buttons == platform::MessageButtons::Ok)
+        return platform::MessageAnswer::Ok;
+    if (messageAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << request.text.toStdString();
+        return platform::MessageAnswer::No;
+    }
+    const auto answer = messageAnswers.front();
+    messageAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedPlatform::chooseOpenFile(const platform::FileDialogRequest &request)
+{
+    fileDialogs.push_back({false, request});
+    return nextAnswer(fileAnswers, "open file dialog");
+}
+
+std::optional<QString> ScriptedPlatform::chooseSaveFile(const platform::FileDialogRequest &request)
+{
+    fileDialogs.push_back({true, request});
+    return nextAnswer(fileAnswers, "save file dialog");
+}
+
+std::optional<QString> ScriptedPlatform::chooseFolder(const QString &, const QString &)
+{
+    return nextAnswer(folderAnswers, "folder dialog");
+}
+
+std::optional<std::uint32_t> ScriptedPlatform::chooseColor(std::uint32_t)
+{
+    return nextAnswer(colorAnswers, "colour dialog");
+}
+
+std::optional<platform::FontChoice> ScriptedPlatform::chooseFont(const platform::FontChoice &)
+{
+    return nextAnswer(fontAnswers, "font dialog");
+}
+
+std::optional<QString> ScriptedPlatform::promptText(const QString &title, const QString &prompt,
+                                                    const QString &)
+{
+    prompts.push_back(title + QLatin1Char('|') + prompt);
+    return nextAnswer(textAnswers, "text prompt");
+}
+
+std::optional<int> ScriptedPlatform::chooseListEntry(const platform::ListDialogRequest &request)
+{
+    listDialogs.push_back(request);
+    return nextAnswer(listAnswers, "list dialog");
+}
+
+void ScriptedPlatform::setBusy(bool busy)
+{
+    busyDepth += busy ? 1 : -1;
+    if (busy)
+        ++busyCount;
+    EXPECT_GE(busyDepth, 0) << "busy pointer released more often than shown";
+}
+
+bool ScriptedPlatform::openWithDesktop(const QString &path)
+{
+    openedFiles.push_back(path);
+    return true;
+}
+
+QStringList ScriptedPlatform::messageTexts() const
+{
+    QStringList texts;
+    for (const auto &message : messages)
+        texts << message.text;
+    return texts;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <deque>
+#include <vector>
+
+// The platform as a test script: the test queues what the user will do ("picks this file",
+// "answers Yes", "cancels the font dialog") and reads back every message shown. An unexpected
+// question fails the test instead of blocking.
+class ScriptedPlatform : public platform::Platform
+{
+public:
+    struct FileDialogCall
+    {
+        bool save = false;
+        platform::FileDialogRequest request;
+    };
+
+    // Answers, consumed in order. std::nullopt means the user cancels.
+    std::deque<platform::MessageAnswer> messageAnswers;
+    std::deque<std::optional<QString>> fileAnswers;
+    std::deque<std::optional<QString>> folderAnswers;
+    std::deque<std::optional<std::uint32_t>> colorAnswers;
+    std::deque<std::optional<platform::FontChoice>> fontAnswers;
+    std::deque<std::optional<QString>> textAnswers;
+    std::deque<std::optional<int>> listAnswers;
+
+    // What the program showed or asked.
+    std::vector<platform::MessageRequest> messages;
+    std::vector<FileDialogCall> fileDialogs;
+    std::vector<QString> prompts; // "title|prompt"
+    std::vector<platform::ListDialogRequest> listDialogs;
+    std::vector<QString> openedFiles;
+    int busyDepth = 0;
+    int busyCount = 0;
+
+    platform::KeyState keys;
+    QStringList printers;
+
+    platform::MessageAnswer showMessage(const platform::MessageRequest &request) override;
+    std::optional<QString> chooseOpenFile(const platform::FileDialogRequest &request) override;
+    std::optional<QString> chooseSaveFile(const platform::FileDialogRequest &request) override;
+    std::optional<QString> chooseFolder(const QString &title, const QString &start) override;
+    std::optional<std::uint32_t> chooseColor(std::uint32_t initial) override;
+    std::optional<platform::FontChoice> chooseFont(const platform::FontChoice &initial) override;
+    std::optional<QString> promptText(const QString &title, const QString &prompt,
+                                      const QString &initial) override;
+    std::optional<int> chooseListEntry(const platform::ListDialogRequest &request) override;
+    void setBusy(bool busy) override;
+    platform::KeyState keyState() const override { return keys; }
+    QStringList printerNames() const override { return printers; }
+    bool openWithDesktop(const QString &path) override;
+
+    // The texts of every message shown, in order.
+    QStringList messageTexts() const;
+};

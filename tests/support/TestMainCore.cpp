@@ -1,0 +1,15 @@
+#include "TestEnvironment.h"
+#include "platform/FontSubstitutions.h"
+
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    prepareTestEnvironment();
+    QGuiApplication app(argc, argv);
+    installFontSubstitutions();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
