@@ -5,8 +5,11 @@
 #include "app/frmMain.h"
 #include "platform/QtPlatform.h"
 #include "view/CanvasView.h"
+#include "view/OptionDialogWidget.h"
+#include "view/frmOption.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -65,11 +68,24 @@ MainWindow::MainWindow(frmMain &model, QtPlatform &platform)
         m_pictWindow->update();
     });
     connect(m_pictWindow, &CanvasView::wheelScrolled, this, &MainWindow::scrollBy);
+    connect(m_pictWindow, &CanvasView::modelChanged, this, &MainWindow::syncFromModel);
     connect(&m_model, &frmMain::unloadRequested, qApp, &QApplication::quit,
             Qt::QueuedConnection);
 
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { m_model.openHelp(); });
+
+    m_platform.setPopupMenuOpener([this](const QString &name) {
+        if (QMenu *menu = popupMenu(name))
+            menu->exec(QCursor::pos());
+    });
+
+    m_platform.setOptionDialogHost([this](frmOption *dialog) {
+        hostOptionDialog(this, dialog);
+        // OK and the title bar close the dialog outside any menu command.
+        if (dialog)
+            connect(dialog, &frmOption::unloaded, this, &MainWindow::syncFromModel);
+    });
 
     // Space is no modifier on Linux: watch its presses wherever the focus is.
     qApp->installEventFilter(this);

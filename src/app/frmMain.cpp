@@ -5,8 +5,12 @@
 #include "app/Version.h"
 #include "annotations/AnnotationPainter.h"
 #include "output/PaperLayout.h"
+#include "app/ToolModes.h"
 #include "app/Toolbar.h"
+#include "measure/MeasurePopup.h"
+#include "view/ScaleOptionCommand.h"
 #include "view/Zoom.h"
+#include "view/frmOption.h"
 
 #include <QFileInfo>
 
@@ -31,12 +35,17 @@ frmMain::frmMain(ProcessState &process, platform::Platform &platform, QObject *p
     registerCommands();
 }
 
+frmMain::~frmMain() = default;
+
 void frmMain::registerCommands()
 {
     setCommand(QStringLiteral("mnuFileEnd"), [this] { mnuFileEnd_Click(); });
     registerViewCommands(*this);
     registerPaperCommands(*this);
     registerHelpCommands(*this);
+    registerToolCommands(*this);
+    registerMeasurePopupCommands(*this);
+    registerOptionCommands(*this);
 }
 
 void frmMain::setCommand(const QString &menuItemName, std::function<void()> command)

@@ -5,6 +5,7 @@
 #include "ProcessState.h"
 #include "annotations/AnnotationStore.h"
 #include "annotations/LiveObjects.h"
+#include "measure/CanvasState.h"
 #include "platform/Platform.h"
 #include "view/CanvasRenderer.h"
 
@@ -15,6 +16,9 @@
 
 #include <functional>
 #include <map>
+#include <memory>
+
+class frmOption;
 
 // A text box of the coordinate panel above the view.
 struct TextBox
@@ -48,6 +52,7 @@ class frmMain : public QObject
 
 public:
     frmMain(ProcessState &process, platform::Platform &platform, QObject *parent = nullptr);
+    ~frmMain() override;
 
     void Form_Load(const StartupEnvironment &environment);
 
@@ -88,6 +93,8 @@ public:
     LiveObjects live;
     StyleDefaults defaults;
     EditTargetRef EditTarget;
+    CanvasState canvas;
+    std::unique_ptr<frmOption> optionDialog; // the scale option dialog while it is loaded
     TextBox txtPict[7];
     ScrollBarState vscY;
     ScrollBarState hscX;

@@ -9,6 +9,8 @@
 // Everything the program asks of the desktop: dialogs, message boxes, the busy pointer, live key
 // state, printers. The program uses the Qt implementation; tests use a scripted fake that answers
 // from a queue and records every message shown.
+class frmOption;
+
 namespace platform {
 
 enum class MessageIcon { None, Information, Warning, Critical, Question };
@@ -76,6 +78,14 @@ public:
                                               const QString &initial) = 0;
     // The entry picked when the user pressed OK; empty on cancel or when nothing was picked.
     virtual std::optional<int> chooseListEntry(const ListDialogRequest &request) = 0;
+
+    // Opens a pop-up menu of the main window at the pointer and returns when it has closed; the
+    // chosen item's command has run by then.
+    virtual void showPopupMenu(const QString &menuName) = 0;
+
+    // The scale option dialog stays open beside the main window, above it, until it is closed.
+    virtual void showOptionDialog(frmOption &dialog) = 0;
+    virtual void closeOptionDialog() = 0;
 
     // Long work: the window is disabled and shows the busy pointer until setBusy(false).
     virtual void setBusy(bool busy) = 0;

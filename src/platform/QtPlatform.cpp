@@ -166,6 +166,24 @@ std::optional<int> QtPlatform::chooseListEntry(const platform::ListDialogRequest
     return list->currentRow();
 }
 
+void QtPlatform::showPopupMenu(const QString &menuName)
+{
+    if (m_openPopup)
+        m_openPopup(menuName);
+}
+
+void QtPlatform::showOptionDialog(frmOption &dialog)
+{
+    if (m_optionHost)
+        m_optionHost(&dialog);
+}
+
+void QtPlatform::closeOptionDialog()
+{
+    if (m_optionHost)
+        m_optionHost(nullptr);
+}
+
 void QtPlatform::setBusy(bool busy)
 {
     if (busy) {

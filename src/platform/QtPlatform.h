@@ -3,6 +3,8 @@
 #include "Platform.h"
 
 #include <QPointer>
+
+#include <functional>
 #include <QWidget>
 
 // The platform as the desktop provides it: Qt's standard dialogs, the override cursor and the
@@ -12,6 +14,12 @@ class QtPlatform final : public platform::Platform
 public:
     void setMainWindow(QWidget *window) { m_window = window; }
     void setSpaceDown(bool down) { m_spaceDown = down; }
+    // The window's pop-up menus by name, and how the option dialog is shown and closed.
+    void setPopupMenuOpener(std::function<void(const QString &)> opener)
+    {
+        m_openPopup = std::move(opener);
+    }
+    void setOptionDialogHost(std::function<void(frmOption *)> host) { m_optionHost = std::move(host); }
 
     platform::MessageAnswer showMessage(const platform::MessageRequest &request) override;
     std::optional<QString> chooseOpenFile(const platform::FileDialogRequest &request) override;
@@ -22,6 +30,9 @@ public:
     std::optional<QString> promptText(const QString &title, const QString &prompt,
                                       const QString &initial) override;
     std::optional<int> chooseListEntry(const platform::ListDialogRequest &request) override;
+    void showPopupMenu(const QString &menuName) override;
+    void showOptionDialog(frmOption &dialog) override;
+    void closeOptionDialog() override;
     void setBusy(bool busy) override;
     platform::KeyState keyState() const override;
     QStringList printerNames() const override;
@@ -32,6 +43,8 @@ private:
 
     QPointer<QWidget> m_window;
     bool m_spaceDown = false;
+    std::function<void(const QString &)> m_openPopup;
+    std::function<void(frmOption *)> m_optionHost;
     int m_busyDepth = 0;
 };
 

@@ -1,82 +1,25 @@
 #include "ObjectRecords.h"
 
+#include "RecordFields.h"
 #include "StoredNumbers.h"
 #include "platform/NumberText.h"
 
+#include <type_traits>
+
 namespace {
-
-// Each record's properties in file order; reading and writing both walk this one list.
-template <class Label, class Visit>
-void visitFields(Label &label, Visit &&visit)
-    requires std::is_same_v<std::remove_const_t<Label>, AnnotationLabel>
-{
-    visit(label.Visible);
-    visit(label.Caption);
-    visit(label.ToolTipText);
-    visit(label.Tag);
-    visit(label.Top);
-    visit(label.Left);
-    visit(label.Width);
-    visit(label.Height);
-    visit(label.Alignment);
-    visit(label.BackStyle);
-    visit(label.BorderStyle);
-    visit(label.BackColor);
-    visit(label.ForeColor);
-    visit(label.FontName);
-    visit(label.FontSize);
-    visit(label.FontItalic);
-    visit(label.FontBold);
-    visit(label.FontStrikethru);
-    visit(label.FontUnderline);
-}
-
-template <class Line, class Visit>
-void visitFields(Line &line, Visit &&visit)
-    requires std::is_same_v<std::remove_const_t<Line>, AnnotationLine>
-{
-    visit(line.Visible);
-    visit(line.Tag);
-    visit(line.X1);
-    visit(line.Y1);
-    visit(line.X2);
-    visit(line.Y2);
-    visit(line.BorderColor);
-    visit(line.BorderWidth);
-    visit(line.BorderStyle);
-    visit(line.DrawMode);
-}
-
-template <class Shape, class Visit>
-void visitFields(Shape &shape, Visit &&visit)
-    requires std::is_same_v<std::remove_const_t<Shape>, MarkerShape>
-{
-    visit(shape.Visible);
-    visit(shape.Tag);
-    visit(shape.Left);
-    visit(shape.Top);
-    visit(shape.Width);
-    visit(shape.Height);
-    visit(shape.BackColor);
-    visit(shape.FillColor);
-    visit(shape.BorderColor);
-    visit(shape.BorderWidth);
-    visit(shape.FillStyle);
-    visit(shape.BorderStyle);
-    visit(shape.DrawMode);
-    visit(shape.Shape);
-    visit(shape.BackStyle);
-}
 
 struct FieldWriter
 {
     QStringList &out;
 
-    void operator()(bool value) { out.append(numbertext::formatBool(value)); }
-    void operator()(const QString &value) { out.append(value); }
-    void operator()(float value) { out.append(numbertext::formatSingle(value)); }
-    void operator()(std::int16_t value) { out.append(QString::number(value)); }
-    void operator()(OleColor value) { out.append(storednumbers::writeColour(value)); }
+    void operator()(const char *, bool value) { out.append(numbertext::formatBool(value)); }
+    void operator()(const char *, const QString &value) { out.append(value); }
+    void operator()(const char *, float value) { out.append(numbertext::formatSingle(value)); }
+    void operator()(const char *, std::int16_t value) { out.append(QString::number(value)); }
+    void operator()(const char *, OleColor value)
+    {
+        out.append(storednumbers::writeColour(value));
+    }
 };
 
 // Reads the lines in turn into the fields; after the first value that does not fit its field
@@ -88,7 +31,7 @@ struct FieldReader
     bool ok = true;
 
     template <class V>
-    void operator()(V &field)
+    void operator()(const char *, V &field)
     {
         if (!ok)
             return;

@@ -2,9 +2,11 @@
 
 #include "annotations/AnnotationPainter.h"
 #include "app/frmMain.h"
+#include "measure/PointerEvents.h"
 #include "view/LabelHitTest.h"
 
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -33,6 +35,48 @@ void CanvasView::paintEvent(QPaintEvent *event)
     options.exposedPx = QRectF(event->rect().translated(scroll));
     options.picturePainter = &m_picturePainter;
     renderCanvas(painter, m_model.scene(), options);
+}
+
+namespace {
+
+// The pointer handlers number the buttons 1 (left) and 2 (right); a move reports the held
+// buttons as a mask of these.
+int buttonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    default: return 4;
+    }
+}
+
+int heldButtons(Qt::MouseButtons buttons)
+{
+    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) | (buttons.testFlag(Qt::RightButton) ? 2 : 0);
+}
+
+} // namespace
+
+void CanvasView::deliver(PointerHandler handler, int button, QPointF widgetPoint)
+{
+    const QPointF mm = toCanvasMm(widgetPoint);
+    handler(m_model, button, float(mm.x()), float(mm.y()));
+    emit modelChanged();
+}
+
+void CanvasView::mousePressEvent(QMouseEvent *event)
+{
+    deliver(pictMap_MouseDown, buttonCode(event->button()), event->position());
+}
+
+void CanvasView::mouseMoveEvent(QMouseEvent *event)
+{
+    deliver(pictMap_MouseMove, heldButtons(event->buttons()), event->position());
+}
+
+void CanvasView::mouseReleaseEvent(QMouseEvent *event)
+{
+    deliver(pictMap_MouseUp, buttonCode(event->button()), event->position());
 }
 
 void CanvasView::wheelEvent(QWheelEvent *event)

@@ -1,35 +1,9 @@
-#include "app/frmMain.h"
-#include "output/PaperLayout.h"
 #include "platform/Cp932.h"
-#include "ScriptedPlatform.h"
+#include "StartedForm.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-struct StartedForm
-{
-    QTemporaryDir folder;
-    ScriptedPlatform platform;
-    ProcessState process;
-    frmMain form{process, platform};
-
-    explicit StartedForm(const QByteArray &settingsFileBytes = {})
-    {
-        if (!settingsFileBytes.isEmpty()) {
-            QFile file(folder.filePath(QStringLiteral("Init.ini")));
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(settingsFileBytes);
-        }
-        form.Form_Load({folder.path(), QSize(1920, 1080)});
-    }
-};
-
-} // namespace
 
 TEST(FormLoad, ReadsBothFoldersFromTheSettingsFileInCp932)
 {
@@ -154,26 +128,4 @@ TEST(FormLoad, ScrollingKeepsTheDefaultSampleNearTheVisibleCorner)
     EXPECT_NEAR(sample.Left, 36.45, 1e-4);
     EXPECT_FLOAT_EQ(started.form.defaults.linDefault.Y1, sample.Top + 4);
     EXPECT_FLOAT_EQ(started.form.defaults.linDefault.X1, sample.Left);
-}
-
-TEST(FormLoad, PaperCodesSizeTheFrameAndCaption)
-{
-    StartedForm started;
-    frmMain &form = started.form;
-    subSetPaper(form, QStringLiteral("A3"));
-    EXPECT_NEAR(form.pictMapPx.width(), 1588.6, 0.05);
-    EXPECT_NEAR(form.pictMapPx.height(), 1123.4, 0.05);
-    EXPECT_EQ(form.defaults.lblDefault.Caption, QStringLiteral("デフォルト 　用紙サイズ = A3"));
-
-    started.process.GE_strPpSize = QStringLiteral("Z9");
-    subSetPaper(form, QStringLiteral("Z9"));
-    EXPECT_EQ(started.process.GE_strPpSize, QStringLiteral("A4"));
-    EXPECT_EQ(form.defaults.lblDefault.Caption, QStringLiteral("デフォルト 　用紙サイズ = A4"));
-    EXPECT_FLOAT_EQ(form.live.shpPrintWaku[3].Width, 297.0f);
-
-    // No picture yet: the holder is 100 x 100 pixels, 26.46 mm, rounded to 26.
-    subSetPaper(form, QStringLiteral("00"));
-    EXPECT_FLOAT_EQ(form.live.shpPrintWaku[0].Width, 26.0f);
-    EXPECT_EQ(form.defaults.lblDefault.Caption,
-              QStringLiteral("デフォルト 　用紙サイズ = 画像サイズ"));
 }

@@ -74,6 +74,28 @@ std::optional<int> ScriptedPlatform::chooseListEntry(const platform::ListDialogR
     return nextAnswer(listAnswers, "list dialog");
 }
 
+void ScriptedPlatform::showPopupMenu(const QString &menuName)
+{
+    popupMenus.push_back(menuName);
+    if (popupChoices.empty())
+        return;
+    const QString choice = popupChoices.front();
+    popupChoices.pop_front();
+    if (!choice.isEmpty() && choosePopupItem)
+        choosePopupItem(choice);
+}
+
+void ScriptedPlatform::showOptionDialog(frmOption &dialog)
+{
+    optionDialog = &dialog;
+    ++optionDialogShows;
+}
+
+void ScriptedPlatform::closeOptionDialog()
+{
+    optionDialog = nullptr;
+}
+
 void ScriptedPlatform::setBusy(bool busy)
 {
     busyDepth += busy ? 1 : -1;

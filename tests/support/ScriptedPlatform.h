@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // The platform as a test script: the test queues what the user will do ("picks this file",
@@ -35,6 +36,13 @@ public:
     int busyDepth = 0;
     int busyCount = 0;
 
+    // Pop-up menus opened, by name; a queued choice runs through choosePopupItem.
+    std::vector<QString> popupMenus;
+    std::deque<QString> popupChoices; // empty string: the menu is dismissed
+    std::function<void(const QString &)> choosePopupItem;
+    frmOption *optionDialog = nullptr; // the dialog shown, until it is closed
+    int optionDialogShows = 0;
+
     platform::KeyState keys;
     QStringList printers;
 
@@ -47,6 +55,9 @@ public:
     std::optional<QString> promptText(const QString &title, const QString &prompt,
                                       const QString &initial) override;
     std::optional<int> chooseListEntry(const platform::ListDialogRequest &request) override;
+    void showPopupMenu(const QString &menuName) override;
+    void showOptionDialog(frmOption &dialog) override;
+    void closeOptionDialog() override;
     void setBusy(bool busy) override;
     platform::KeyState keyState() const override { return keys; }
     QStringList printerNames() const override { return printers; }

@@ -1,0 +1,98 @@
+#include "DimensionConstruction.h"
+
+#include "annotations/LabelMetrics.h"
+#include "app/frmMain.h"
+
+namespace {
+
+void takeLineLook(AnnotationLine &line, const AnnotationLine &look)
+{
+    line.BorderColor = look.BorderColor;
+    line.BorderStyle = look.BorderStyle;
+    line.BorderWidth = look.BorderWidth;
+}
+
+void takeLabelLook(AnnotationLabel &label, const AnnotationLabel &look)
+{
+    label.ForeColor = look.ForeColor;
+    label.BackColor = look.BackColor;
+    label.BackStyle = look.BackStyle;
+    label.BorderStyle = look.BorderStyle;
+    label.FontBold = look.FontBold;
+    label.FontItalic = look.FontItalic;
+    label.FontName = look.FontName;
+    label.FontSize = look.FontSize;
+    label.FontStrikethru = look.FontStrikethru;
+    label.FontUnderline = look.FontUnderline;
+}
+
+// The spare of a collection, as the next kept object starts from it.
+AnnotationLine extensionLine(const frmMain &form, const AnnotationLine &live)
+{
+    AnnotationLine kept = form.annotations.lineHojoSave.spare();
+    kept.X1 = live.X1;
+    kept.Y1 = live.Y1;
+    kept.X2 = live.X2;
+    kept.Y2 = live.Y2;
+    takeLineLook(kept, form.defaults.linDefault);
+    return kept;
+}
+
+// A dot centred on an end of the dimension line, in the line colour.
+MarkerShape endMarker(const frmMain &form, float x, float y)
+{
+    MarkerShape marker = form.annotations.shpSnpo.spare();
+    marker.Left = x - marker.Width / 2;
+    marker.Top = y - marker.Height / 2;
+    const AnnotationLine &look = form.defaults.linDefault;
+    marker.BorderColor = look.BorderColor;
+    marker.FillColor = look.BorderColor;
+    marker.BorderWidth = look.BorderWidth;
+    return marker;
+}
+
+} // namespace
+
+void subKeepDimension(frmMain &form)
+{
+    const LiveObjects &live = form.live;
+    // The +n pair lies above any line that is not vertical. A dimension drawn right to left
+    // keeps the -n pair below it, so the label's side follows the direction of drawing; a
+    // vertical one keeps the +n pair, on its right, whichever end came first.
+    const bool minusSide = live.lineHojo[0].X1 > live.lineHojo[1].X1;
+    const AnnotationLine &atA = live.lineHojo[minusSide ? 2 : 0];
+    const AnnotationLine &atB = live.lineHojo[minusSide ? 3 : 1];
+    const float xp = atA.X2;
+    const float yp = atA.Y2;
+    const float xq = atB.X2;
+    const float yq = atB.Y2;
+
+    // Centred with the size its caption gives it in the spare's font; the new font then grows
+    // the box from its top-left corner.
+    AnnotationLabel label = form.annotations.lblKyori.spare();
+    setCaption(label, live.lblDistance.Caption);
+    label.Tag = live.lblDistance.Tag;
+    label.ToolTipText = form.txtPict[3].Text;
+    label.Top = yp + (yq - yp) / 2 - label.Height / 2;
+    label.Left = xp + (xq - xp) / 2 - label.Width / 2;
+    takeLabelLook(label, form.defaults.lblDefault);
+
+    AnnotationLine dimensionLine = form.annotations.lineDsSave.spare();
+    dimensionLine.X1 = xp;
+    dimensionLine.Y1 = yp;
+    dimensionLine.X2 = xq;
+    dimensionLine.Y2 = yq;
+    takeLineLook(dimensionLine, form.defaults.linDefault);
+
+    const bool kept = form.annotations
+                          .AppendDimension(label, dimensionLine, extensionLine(form, atA),
+                                           extensionLine(form, atB), endMarker(form, xp, yp),
+                                           endMarker(form, xq, yq))
+                          .has_value();
+    if (!kept) {
+        form.platform.showOk(QStringLiteral("寸法情報を残す"),
+                             QStringLiteral("残せる寸法は16383個までです。") + QLatin1Char('\r')
+                                 + QStringLiteral("この測定は寸法として残されませんでした。"),
+                             platform::MessageIcon::Warning);
+    }
+}

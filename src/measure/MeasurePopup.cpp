@@ -1,0 +1,81 @@
+#include "MeasurePopup.h"
+
+#include "DimensionConstruction.h"
+#include "app/frmMain.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// The extension-line lengths offered, in canvas millimetres, with their menu items.
+const std::array<std::pair<const char *, float>, 6> HojoLengths{{
+    {"popMesHj05", 5},
+    {"popMesHj10", 10},
+    {"popMesHj15", 15},
+    {"popMesHj20", 20},
+    {"popMesHj25", 25},
+    {"popMesHj30", 30},
+}};
+
+void hideLiveMeasurement(frmMain &form)
+{
+    form.live.lblDistance.Visible = false;
+    form.live.lblFt.Visible = false;
+    form.live.lineDistance.Visible = false;
+    subHojoVisible(form, false);
+}
+
+void selectMeasureMode(frmMain &form, const QString &item)
+{
+    for (const char *name : {"popMesCancel", "popMesLine", "popMesObjDel"})
+        form.menus[QLatin1String(name)].checked = false;
+    form.menus[item].checked = true;
+    hideLiveMeasurement(form);
+}
+
+// The live extension lines take the new length at their next placement.
+void selectHojoLength(frmMain &form, const QString &item, float lengthMm)
+{
+    for (const auto &[name, length] : HojoLengths)
+        form.menus[QLatin1String(name)].checked = false;
+    form.process.GE_sngHojoLen = lengthMm;
+    form.menus[item].checked = true;
+}
+
+} // namespace
+
+void popMesCancel_Click(frmMain &form)
+{
+    selectMeasureMode(form, QStringLiteral("popMesCancel"));
+}
+
+void popMesLine_Click(frmMain &form)
+{
+    selectMeasureMode(form, QStringLiteral("popMesLine"));
+}
+
+void popMesPutSen_Click(frmMain &form)
+{
+    MenuItem &item = form.menus[QStringLiteral("popMesPutSen")];
+    item.checked = !item.checked;
+}
+
+void popMesObjDel_Click(frmMain &form)
+{
+    form.annotations.ClearDimensions();
+    hideLiveMeasurement(form);
+}
+
+void registerMeasurePopupCommands(frmMain &form)
+{
+    form.setCommand(QStringLiteral("popMesCancel"), [&form] { popMesCancel_Click(form); });
+    form.setCommand(QStringLiteral("popMesLine"), [&form] { popMesLine_Click(form); });
+    form.setCommand(QStringLiteral("popMesPutSen"), [&form] { popMesPutSen_Click(form); });
+    form.setCommand(QStringLiteral("popMesObjDel"), [&form] { popMesObjDel_Click(form); });
+    for (const auto &[name, length] : HojoLengths) {
+        const QString item = QLatin1String(name);
+        const float mm = length;
+        form.setCommand(item, [&form, item, mm] { selectHojoLength(form, item, mm); });
+    }
+}

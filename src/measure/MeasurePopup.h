@@ -1,0 +1,17 @@
+#pragma once
+
+class frmMain;
+
+// The measure tool's pop-up "p測定": the measuring sub-mode, keeping measurements as dimensions,
+// the extension-line length and erasing every dimension. The modes are the items' check marks.
+
+// "選択モード" / "直線寸法": exclusive sub-modes; both hide the live measurement.
+void popMesCancel_Click(frmMain &form);
+void popMesLine_Click(frmMain &form);
+// "寸法情報を残す": toggles whether a finished measurement is kept.
+void popMesPutSen_Click(frmMain &form);
+// "測定データ全消去": every kept dimension goes and the live measurement is hidden.
+void popMesObjDel_Click(frmMain &form);
+
+// Registers the commands above and the six lengths popMesHj05 … popMesHj30.
+void registerMeasurePopupCommands(frmMain &form);

@@ -1,0 +1,11 @@
+#pragma once
+
+class frmMain;
+
+// The canvas's three pointer events. Button: 1 left, 2 right (a move reports the buttons held as
+// a mask, 0 for none); X and Y in canvas millimetres. Ctrl, Shift and Space come from the live
+// keyboard state. X and Y may be snapped, and every later step of the event uses the snapped
+// point.
+void pictMap_MouseDown(frmMain &form, int Button, float X, float Y);
+void pictMap_MouseMove(frmMain &form, int Button, float X, float Y);
+void pictMap_MouseUp(frmMain &form, int Button, float X, float Y);

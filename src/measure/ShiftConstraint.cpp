@@ -1,0 +1,28 @@
+#include "ShiftConstraint.h"
+
+#include "app/frmMain.h"
+
+#include <cmath>
+
+namespace {
+
+// Closer than this to the fixed end's row or column (canvas mm), the line is straightened.
+constexpr float StraightenMm = 10.0f;
+
+} // namespace
+
+void subShiftConstrain(frmMain &form, float X0, float Y0, float &X, float &Y)
+{
+    if (!form.platform.keyState().shift)
+        return;
+    const float h = std::abs(X0 - X);
+    const float v = std::abs(Y0 - Y);
+    if (v < StraightenMm) {
+        Y = Y0;
+    } else if (h < StraightenMm) {
+        X = X0;
+    } else {
+        X = X0 > X ? X0 - v : X0 + v;
+        Y = Y0 > Y ? Y0 - v : Y0 + v;
+    }
+}

@@ -1,0 +1,50 @@
+#include "Snapping.h"
+
+#include "app/frmMain.h"
+#include "measure/KeptLines.h"
+
+namespace {
+
+// Half the side of the square around the pointer that catches a line end; its edge does not
+// catch. Canvas millimetres, so the catch area stays the same size at every zoom.
+constexpr float SnapWindowMm = 2.0f;
+
+bool withinSnapWindow(float endX, float endY, float x, float y)
+{
+    return x - SnapWindowMm < endX && endX < x + SnapWindowMm && y - SnapWindowMm < endY
+           && endY < y + SnapWindowMm;
+}
+
+void snapOnto(MarkerShape &marker, float endX, float endY, float &X, float &Y)
+{
+    X = endX;
+    Y = endY;
+    marker.Left = endX - marker.Width / 2;
+    marker.Top = endY - marker.Height / 2;
+}
+
+} // namespace
+
+bool subSnapToLineEnd(frmMain &form, const AnnotationLine &line, float x, float y, float &X,
+                      float &Y)
+{
+    if (withinSnapWindow(line.X1, line.Y1, x, y))
+        snapOnto(form.live.shpSnap, line.X1, line.Y1, X, Y);
+    else if (withinSnapWindow(line.X2, line.Y2, x, y))
+        snapOnto(form.live.shpSnap, line.X2, line.Y2, X, Y);
+    else
+        return false;
+    return true;
+}
+
+void subSnapToEnds(frmMain &form, float &X, float &Y)
+{
+    const float x = X;
+    const float y = Y;
+    const auto snaps = [&](const AnnotationLine &line) {
+        return subSnapToLineEnd(form, line, x, y, X, Y);
+    };
+    const AnnotationStore &kept = form.annotations;
+    form.live.shpSnap.Visible =
+        anyKeptLine(kept.lineHikidashi, snaps) || anyKeptLine(kept.lineHojoSave, snaps);
+}

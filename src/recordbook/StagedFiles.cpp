@@ -1,0 +1,191 @@
+#include "StagedFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray native(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+// A hidden name beside `target` that no other save picks at the same time.
+QString siblingName(const QString &target, const char *kind)
+{
+    const QFileInfo info(target);
+    const QString suffix = QString::number(QRandomGenerator::global()->generate(), 16);
+    return info.dir().filePath(QLatin1Char('.') + info.fileName() + QLatin1Char('.')
+                               + QLatin1String(kind) + suffix);
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+// Another writer reports only success or failure; a full disk is the likely cause it cannot
+// name itself.
+RuntimeError guessWriteFailure(const QString &folder)
+{
+    struct statvfs space;
+    if (::statvfs(native(folder).constData(), &space) == 0 && space.f_bavail == 0)
+        return RuntimeError::diskFull();
+    return RuntimeError::pathFileAccess();
+}
+
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+StagedFiles::StagedFiles(QString folder) : m_folder(std::move(folder)) {}
+
+StagedFiles::~StagedFiles()
+{
+    removeFiles(&Entry::temporary);
+    removeFiles(&Entry::backup);
+}
+
+int StagedFiles::createTemporary(const QString &target, QString &path) const
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path = siblingName(target, "tmp");
+        const int fd =
+            ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            struct stat old;
+            if (::stat(native(target).constData(), &old) == 0 && S_ISREG(old.st_mode))
+                ::fchmod(fd, old.st_mode & 07777); // the new version keeps the old one's access
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    return -1;
+}
+
+std::optional<RuntimeError> StagedFiles::stage(const QString &name, const QByteArray &bytes)
+{
+    Entry entry{QDir(m_folder).filePath(name), {}, {}};
+    const int fd = createTemporary(entry.target, entry.temporary);
+    if (fd < 0)
+        return RuntimeError::fromErrno(errno);
+    m_entries.append(entry);
+    const bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const int error = errno;
+    if (::close(fd) != 0 || !ok)
+        return RuntimeError::fromErrno(ok ? errno : error);
+    return std::nullopt;
+}
+
+std::optional<RuntimeError> StagedFiles::stage(
+    const QString &name, const std::function<bool(const QString &path)> &write)
+{
+    Entry entry{QDir(m_folder).filePath(name), {}, {}};
+    const int fd = createTemporary(entry.target, entry.temporary);
+    if (fd < 0)
+        return RuntimeError::fromErrno(errno);
+    ::close(fd);
+    m_entries.append(entry);
+    if (!write(entry.temporary))
+        return guessWriteFailure(m_folder);
+    return std::nullopt;
+}
+
+std::optional<RuntimeError> StagedFiles::makeBackups()
+{
+    for (Entry &entry : m_entries) {
+        struct stat old;
+        if (::lstat(native(entry.target).constData(), &old) != 0) {
+            if (errno == ENOENT)
+                continue; // a new file: nothing to keep
+            return RuntimeError::fromErrno(errno);
+        }
+        if (S_ISDIR(old.st_mode))
+            return RuntimeError::pathFileAccess(); // a folder stands where the file should go
+        QString backup;
+        int error = EEXIST;
+        for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
+            backup = siblingName(entry.target, "bak");
+            error = ::link(native(entry.target).constData(), native(backup).constData()) == 0
+                        ? 0
+                        : errno;
+        }
+        // Some file systems have no hard links; a copy keeps the old version just as well.
+        if (error != 0 && !QFile::copy(entry.target, backup))
+            return RuntimeError::fromErrno(error);
+        entry.backup = backup;
+    }
+    return std::nullopt;
+}
+
+void StagedFiles::restoreBackups(qsizetype moved)
+{
+    for (qsizetype i = 0; i < moved; ++i) {
+        Entry &entry = m_entries[i];
+        if (entry.backup.isEmpty()) {
+            ::unlink(native(entry.target).constData());
+            continue;
+        }
+        // A backup that cannot be put back is kept where it is rather than deleted.
+        ::rename(native(entry.backup).constData(), native(entry.target).constData());
+        entry.backup.clear();
+    }
+}
+
+std::optional<RuntimeError> StagedFiles::commit()
+{
+    if (const auto error = makeBackups()) {
+        removeFiles(&Entry::backup);
+        return error;
+    }
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        Entry &entry = m_entries[i];
+        if (::rename(native(entry.temporary).constData(), native(entry.target).constData())
+            != 0) {
+            const int error = errno;
+            restoreBackups(i);
+            return RuntimeError::fromErrno(error);
+        }
+        entry.temporary.clear();
+    }
+    removeFiles(&Entry::backup);
+    syncFolder(m_folder);
+    return std::nullopt;
+}
+
+void StagedFiles::removeFiles(QString Entry::*which)
+{
+    for (Entry &entry : m_entries) {
+        QString &path = entry.*which;
+        if (!path.isEmpty())
+            ::unlink(native(path).constData());
+        path.clear();
+    }
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/RuntimeError.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// A set of files that replace their old versions together or not at all. Each file is first
+// written completely (and flushed to the disk) under a temporary name in its target's folder;
+// commit() then moves all of them into place. Until commit() succeeds the old files are
+// untouched; if moving one fails, the ones already moved are put back from hard-linked (or
+// copied) backups. Whatever is left staged is removed when the set is destroyed.
+class StagedFiles
+{
+public:
+    explicit StagedFiles(QString folder);
+    ~StagedFiles();
+    StagedFiles(const StagedFiles &) = delete;
+    StagedFiles &operator=(const StagedFiles &) = delete;
+
+    std::optional<RuntimeError> stage(const QString &name, const QByteArray &bytes);
+    // For a file that another writer produces: `write` is given the temporary path to write to
+    // (it may replace the file there) and returns whether it succeeded.
+    std::optional<RuntimeError> stage(const QString &name,
+                                      const std::function<bool(const QString &path)> &write);
+
+    std::optional<RuntimeError> commit();
+
+private:
+    struct Entry
+    {
+        QString target;
+        QString temporary;
+        QString backup; // set during commit when the target existed
+    };
+
+    // Creates a new empty file under a fresh temporary name for `target`; returns its
+    // descriptor, or -1 with errno set.
+    int createTemporary(const QString &target, QString &path) const;
+    std::optional<RuntimeError> makeBackups();
+    void restoreBackups(qsizetype moved);
+    void removeFiles(QString Entry::*which);
+
+    QString m_folder;
+    QList<Entry> m_entries;
+};

@@ -1,0 +1,30 @@
+#include "ScaleOptionCommand.h"
+
+#include "app/ToolModes.h"
+#include "app/frmMain.h"
+#include "view/frmOption.h"
+
+void mnuToolOpt_Click(frmMain &form)
+{
+    ClearToolChecks(form);
+    if (!form.optionDialog) {
+        form.optionDialog = std::make_unique<frmOption>(form);
+        form.optionDialog->Form_Load();
+    }
+    form.platform.showOptionDialog(*form.optionDialog);
+    form.optionDialog->Form_Activate();
+}
+
+void unloadOptionDialog(frmMain &form)
+{
+    if (!form.optionDialog)
+        return;
+    form.optionDialog->Form_Unload();
+    form.platform.closeOptionDialog();
+    form.optionDialog.release()->deleteLater();
+}
+
+void registerOptionCommands(frmMain &form)
+{
+    form.setCommand(QStringLiteral("mnuToolOpt"), [&form] { mnuToolOpt_Click(form); });
+}

@@ -1,0 +1,122 @@
+#include "annotations/ObjectRedisplay.h"
+#include "StartedForm.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+AnnotationLine segment(float x1, float y1, float x2, float y2)
+{
+    AnnotationLine line;
+    line.X1 = x1;
+    line.Y1 = y1;
+    line.X2 = x2;
+    line.Y2 = y2;
+    return line;
+}
+
+MarkerShape dot()
+{
+    MarkerShape marker;
+    marker.Shape = ShapeCircle;
+    marker.Width = marker.Height = twipsToMm(105);
+    return marker;
+}
+
+// Two kept dimensions, one text label and one leader line, laid out at 100 %.
+struct Populated : StartedForm
+{
+    Populated()
+    {
+        AnnotationStore &objects = form.annotations;
+        for (float y : {40.0f, 80.0f}) {
+            AnnotationLabel label = objects.lblKyori.spare();
+            label.Caption = QStringLiteral("38.0cm ");
+            label.Left = 60;
+            label.Top = y - 6;
+            objects.AppendDimension(label, segment(20, y, 120, y), segment(20, y + 15, 20, y),
+                                    segment(120, y + 15, 120, y), dot(), dot());
+        }
+        objects.lineHikidashi.AppendToSpare(segment(10, 10, 50, 30));
+        objects.lineHikidashi[1] = segment(3, 4, 5, 6); // the spare, hidden, scaled all the same
+        const int label = *objects.CreateTextLabel();
+        objects.lblMoji[label].Left = 30;
+        objects.lblMoji[label].Top = 90;
+        objects.lblMoji[label].Caption = QStringLiteral("全長");
+        objects.lblMoji[label].Visible = true;
+    }
+};
+
+} // namespace
+
+TEST(ObjectRedisplay, HalvingAndRestoringTheZoomReturnsEveryValue)
+{
+    Populated populated;
+    frmMain &form = populated.form;
+    const AnnotationStore before = form.annotations;
+    const AnnotationLabel templateBefore = form.annotations.lblMoji[0];
+
+    form.ZoomFactor = 0.5f;
+    subDisp_Object(form);
+    const AnnotationStore &halved = form.annotations;
+    EXPECT_FLOAT_EQ(halved.lineDsSave[1].X2, 60.0f);
+    EXPECT_FLOAT_EQ(halved.lineHojoSave[2].Y1, 47.5f);
+    EXPECT_FLOAT_EQ(halved.lineHikidashi[1].X1, 1.5f) << "the spare leader line is scaled too";
+    EXPECT_FLOAT_EQ(halved.lblMoji[1].Left, 15.0f);
+    EXPECT_FLOAT_EQ(halved.lblMoji[1].FontSize, 9.75f / 2);
+    EXPECT_FLOAT_EQ(halved.lblKyori[0].FontSize, before.lblKyori[0].FontSize / 2);
+    // End markers keep their size and sit centred on their (halved) line ends.
+    const MarkerShape &marker = halved.shpSnpo[3];
+    EXPECT_FLOAT_EQ(marker.Width, twipsToMm(105));
+    EXPECT_FLOAT_EQ(marker.Left + marker.Width / 2, halved.lineDsSave[1].X2);
+    EXPECT_FLOAT_EQ(marker.Top + marker.Height / 2, halved.lineDsSave[1].Y2);
+    EXPECT_EQ(halved.lblMoji[0], templateBefore) << "the template is never touched";
+    EXPECT_FLOAT_EQ(form.LayoutZoom, 0.5f);
+
+    form.ZoomFactor = 1.0f;
+    subDisp_Object(form);
+    for (int i = 0; i <= before.lineDsSave.UBound(); ++i) {
+        EXPECT_FLOAT_EQ(form.annotations.lineDsSave[i].X1, before.lineDsSave[i].X1);
+        EXPECT_FLOAT_EQ(form.annotations.lineDsSave[i].Y2, before.lineDsSave[i].Y2);
+    }
+    for (int i = 0; i <= before.lblKyori.UBound(); ++i) {
+        EXPECT_FLOAT_EQ(form.annotations.lblKyori[i].Left, before.lblKyori[i].Left)
+            << "no drift: dimension labels are not shifted";
+        EXPECT_FLOAT_EQ(form.annotations.lblKyori[i].Top, before.lblKyori[i].Top);
+        EXPECT_FLOAT_EQ(form.annotations.lblKyori[i].FontSize, before.lblKyori[i].FontSize);
+    }
+    EXPECT_FLOAT_EQ(form.annotations.shpSnpo[0].Left + form.annotations.shpSnpo[0].Width / 2,
+                    before.lineDsSave[0].X1);
+    EXPECT_EQ(form.annotations.lblMoji[1].Caption, QStringLiteral("全長"));
+    EXPECT_TRUE(populated.platform.messages.empty());
+}
+
+TEST(ObjectRedisplay, WithNoAnnotationsOnlyThePrintLayoutScales)
+{
+    StartedForm started;
+    frmMain &form = started.form;
+    form.live.shpPrint = {};
+    form.live.shpPrint.Width = 100;
+    const MarkerShape thirdFrame = form.live.shpPrintWaku[2];
+    form.ZoomFactor = 2.0f;
+    subDisp_Object(form);
+    EXPECT_FLOAT_EQ(form.live.shpPrint.Width, 200.0f);
+    EXPECT_FLOAT_EQ(form.live.shpPrintWaku[0].Width, 594.0f);
+    EXPECT_FLOAT_EQ(form.live.shpPrintWaku[1].Height, 420.0f);
+    EXPECT_EQ(form.live.shpPrintWaku[2], thirdFrame);
+    EXPECT_FLOAT_EQ(form.defaults.lblDefault.Left, 10.2645f) << "the default sample never scales";
+}
+
+TEST(ObjectRedisplay, ZeroLayoutZoomStopsWithTheErrorAndKeepsIt)
+{
+    StartedForm started;
+    started.form.LayoutZoom = 0.0f;
+    started.form.ZoomFactor = 2.0f;
+    subDisp_Object(started.form);
+    ASSERT_EQ(started.platform.messages.size(), 1u);
+    EXPECT_EQ(started.platform.messages[0].title, QStringLiteral("ｴﾗｰ"));
+    EXPECT_EQ(started.platform.messages[0].text,
+              QStringLiteral("subDisp_Object():ｴﾗｰ番号  11 ｴﾗｰが発生しました。\r0 で除算しました。"));
+    EXPECT_FLOAT_EQ(started.form.LayoutZoom, 0.0f);
+    EXPECT_FLOAT_EQ(started.form.live.shpPrintWaku[0].Width, 297.0f);
+}

@@ -1,0 +1,165 @@
+#include "GoldenBooks.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+const QStringList SurveyFiles{"survey.ini", "survey_Line.Bin", "survey_Shape.Bin",
+                              "survey_Text.Bin"};
+
+// A folder holding the golden survey book, to save over.
+class SaveOver : public ::testing::Test
+{
+protected:
+    void SetUp() override { copyGoldenBook("survey", dir.path()); }
+
+    std::optional<RuntimeError> save(const RecordBookContent &content) const
+    {
+        return subSaveRecordBook(dir.path() + '/', "survey.ini", content);
+    }
+
+    // The old book is still there byte for byte, and nothing else is.
+    void expectOldBookWhole() const
+    {
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                  SurveyFiles);
+        for (const QString &name : SurveyFiles)
+            EXPECT_EQ(fileBytes(dir.filePath(name)), goldenBytes(name)) << name.toStdString();
+    }
+
+    QTemporaryDir dir;
+};
+
+struct Refusal
+{
+    const char *what; // expected start of the description
+    void (*spoil)(RecordBookContent &);
+};
+
+class RefusedTexts : public SaveOver, public ::testing::WithParamInterface<Refusal>
+{
+};
+
+TEST_P(RefusedTexts, NothingIsWrittenAndTheObjectIsNamed)
+{
+    RecordBookContent book = surveyBook();
+    GetParam().spoil(book);
+    const std::optional<RuntimeError> error = save(book);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number, 5);
+    EXPECT_TRUE(error->description.startsWith(QString::fromUtf8(GetParam().what)))
+        << error->description.toStdString();
+    expectOldBookWhole();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writer, RefusedTexts,
+    ::testing::Values(
+        Refusal{"文字列 2 のキャプションに記録帳に保存できない文字「𠮷🐟」",
+                [](RecordBookContent &b) {
+                    b.annotations.lblMoji[2].Caption = QStringLiteral("𠮷野家の🐟");
+                }},
+        Refusal{"寸法 2 のラベルのコメントに記録帳に保存できない文字「ä」",
+                [](RecordBookContent &b) {
+                    b.annotations.lblKyori[1].ToolTipText = QStringLiteral("ä");
+                }},
+        Refusal{"引出線 1 のタグに改行", [](RecordBookContent &b) {
+                    b.annotations.lineHikidashi[0].Tag = QStringLiteral("a\nb");
+                }},
+        Refusal{"寸法 2 の端点のタグ", [](RecordBookContent &b) {
+                    b.annotations.shpSnpo[3].Tag = QStringLiteral("\u00e9");
+                }},
+        Refusal{"文字列のテンプレートのフォント名", [](RecordBookContent &b) {
+                    b.annotations.lblMoji[0].FontName = QStringLiteral("Ŝans");
+                }},
+        Refusal{"画像ファイル名に記録帳に保存できない文字「ñ」",
+                [](RecordBookContent &b) { b.pictureFileName = QStringLiteral("año.jpg"); }},
+        Refusal{"画像ファイル名が長すぎます", [](RecordBookContent &b) {
+                    b.pictureFileName = QString(64, QChar(u'魚')) + ".jpg";
+                }},
+        Refusal{"用紙サイズに改行", [](RecordBookContent &b) {
+                    b.scale.GE_strPpSize = QStringLiteral("A4\r");
+                }}));
+
+TEST_F(SaveOver, AFolderInTheWayOfOneFileKeepsTheOldBook)
+{
+    QFile::remove(dir.filePath("survey_Line.Bin"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("survey_Line.Bin"));
+    const std::optional<RuntimeError> error = save(emptyBook());
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number, 75);
+    for (const QString name : {"survey.ini", "survey_Text.Bin", "survey_Shape.Bin"})
+        EXPECT_EQ(fileBytes(dir.filePath(name)), goldenBytes(name)) << name.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3) << "no debris";
+}
+
+// Tests run as root, where permission bits stop no write; a file size limit does.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = m_old;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+TEST_F(SaveOver, AWriteFailingHalfWayKeepsTheOldBook)
+{
+    RecordBookContent big = surveyBook();
+    for (int i = 0; i < 200; ++i)
+        big.annotations.lblMoji.CreateElement(big.annotations.lblMoji.UBound() + 1);
+    std::optional<RuntimeError> error;
+    {
+        const FileSizeLimit limit(4096); // the .ini fits, the label file does not
+        error = save(big);
+    }
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number, 61);
+    expectOldBookWhole();
+}
+
+TEST_F(SaveOver, ASuccessfulSaveReplacesAllFourAndLeavesNoDebris)
+{
+    ASSERT_FALSE(save(emptyBook()));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), SurveyFiles);
+    EXPECT_EQ(fileBytes(dir.filePath("survey_Line.Bin")), goldenBytes("empty_Line.Bin"));
+}
+
+TEST(SaveErrors, FolderAndNameProblems)
+{
+    QTemporaryDir dir;
+    const RecordBookContent book = emptyBook();
+    EXPECT_EQ(subSaveRecordBook(dir.filePath("missing"), "a.ini", book)->number, 76);
+    EXPECT_EQ(subSaveRecordBook(dir.path(), "ini", book)->number, 5);
+    QDir(dir.path()).mkdir("folder.ini");
+    EXPECT_EQ(subSaveRecordBook(dir.path(), "folder.ini", book)->number, 75);
+}
+
+TEST(SaveErrors, SystemErrorsMapToRunTimeErrors)
+{
+    const std::pair<int, int> cases[] = {{ENOENT, 76}, {ENOTDIR, 76}, {EACCES, 75},
+                                         {EROFS, 75},  {EISDIR, 75},  {ENOSPC, 61},
+                                         {EDQUOT, 61}, {EFBIG, 61}};
+    for (const auto &[error, number] : cases)
+        EXPECT_EQ(RuntimeError::fromErrno(error).number, number) << error;
+}
+
+} // namespace
