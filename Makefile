@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD_DIR ?= build
-SAMPLE ?= data/sample/catch.jpg
+SAMPLE ?= data/sample/catch.ini
 
 .PHONY: run test build deps bench clean
 

@@ -2,6 +2,7 @@
 //
 //   catchscale_view_bench PICTURE.jpg        prints one "name value unit" line per measurement
 //   catchscale_view_bench --make-jpeg OUT    writes a 6000 x 4000 test photograph
+#include "BenchReport.h"
 #include "StartedForm.h"
 #include "TestEnvironment.h"
 #include "platform/FontSubstitutions.h"
@@ -17,7 +18,6 @@
 #include <QPainter>
 #include <QRandomGenerator>
 
-#include <cstdio>
 
 namespace {
 
@@ -64,11 +64,6 @@ void paintView(frmMain &form, PicturePainter &painter, QImage &target)
     renderCanvas(p, form.scene(), options);
 }
 
-void report(const char *name, double value, const char *unit)
-{
-    std::printf("%s %.1f %s\n", name, value, unit);
-    std::fflush(stdout);
-}
 
 } // namespace
 
@@ -111,6 +106,5 @@ int main(int argc, char **argv)
         report(name, timer.nsecsElapsed() / 1e6, "ms");
     }
     report("peak_memory_at_actual_size", peakResidentKiB() / 1024.0, "MiB");
-    report("peak_memory_ratio_x10", 10 * peakResidentKiB() / 1024.0 / decodedMiB, "");
     return started.platform.messages.empty() ? 0 : 1;
 }

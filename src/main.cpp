@@ -1,21 +1,73 @@
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/ProcessState.h"
+#include "app/SettingsFile.h"
 #include "app/frmMain.h"
 #include "platform/FontSubstitutions.h"
-#include "output/PaperLayout.h"
 #include "platform/QtPlatform.h"
-#include "view/PictureLoading.h"
-#include "view/Zoom.h"
+#include "recordbook/RecordBookCommands.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 
-int main(int argc, char **argv)
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+void write(std::FILE *stream, const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+QStringList rawArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// --dump: no window, so no display is needed; labels are still sized with the real fonts.
+int runDump(int argc, char **argv, const QString &iniPath)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    installFontSubstitutions();
+    const QString settings = settingsFilePath(QCoreApplication::applicationDirPath());
+    const CommandOutput output =
+        dumpRecordBook(iniPath, LoadFolderSettings(settings).RecordBookFolder);
+    write(stdout, output.standardOutput);
+    write(stderr, output.standardError);
+    return output.exitStatus;
+}
+
+int refuse(const CommandLine &command)
+{
+    write(stderr, (command.error + u'\n' + commandLineUsage()).toUtf8());
+    return UsageErrorStatus;
+}
+
+// Options of Qt's own (-platform, -style …) are taken out when the application is made.
+bool mayHoldQtOptions(const QStringList &arguments)
+{
+    return std::any_of(arguments.begin() + 1, arguments.end(), [](const QString &argument) {
+        return argument.startsWith(u'-') && argument != QLatin1String("--dump");
+    });
+}
+
+int runWindow(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("catchscale"));
+    // Parsed again now that Qt has taken its own options (-platform, -style …) out.
+    const CommandLine command = parseCommandLine(QCoreApplication::arguments());
+    if (command.action == CommandLine::Action::Invalid)
+        return refuse(command);
     installFontSubstitutions();
 
     // Qt's own dialogs speak Japanese like the rest of the program.
@@ -35,17 +87,38 @@ int main(int argc, char **argv)
     platform.setMainWindow(&window);
     window.show();
 
-    // A picture named on the command line is shown on a picture-sized paper at 100 %.
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1
-        && subMapDraw(model, arguments.at(1), PictureOrientation::Upright)) {
-        process.GE_strPpSize = QStringLiteral("00");
-        model.ZoomFactor = 1.0f;
-        model.LayoutZoom = 1.0f;
-        subSetPaper(model, process.GE_strPpSize);
-        subResetPrintArea(model);
-        ApplyZoom(model, model.ZoomFactor);
-        window.syncFromModel();
+    // A file named on the command line opens once the window stands, so that its questions and
+    // messages come up over it.
+    if (command.action == CommandLine::Action::OpenRecordBook
+        || command.action == CommandLine::Action::NewFromPicture) {
+        QTimer::singleShot(0, &window, [&] {
+            if (command.action == CommandLine::Action::OpenRecordBook)
+                openRecordBook(model, command.path);
+            else
+                newRecordBook(model, command.path);
+            window.syncFromModel();
+        });
     }
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const QStringList arguments = rawArguments(argc, argv);
+    const CommandLine command = parseCommandLine(arguments);
+    switch (command.action) {
+    case CommandLine::Action::Dump:
+        return runDump(argc, argv, command.path);
+    case CommandLine::Action::ShowUsage:
+        write(stdout, commandLineUsage().toUtf8());
+        return 0;
+    case CommandLine::Action::Invalid:
+        if (!mayHoldQtOptions(arguments))
+            return refuse(command);
+        return runWindow(argc, argv); // decided again once Qt has taken its options
+    default:
+        return runWindow(argc, argv);
+    }
 }

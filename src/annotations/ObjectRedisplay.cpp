@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "platform/RuntimeError.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -84,7 +85,9 @@ void redisplay(frmMain &form)
     scaleEach(objects.lblMoji, 1, [&](AnnotationLabel &l) { scaler.scaleLabel(l); });
     scaleEach(objects.lineHojoSave, 0, [&](AnnotationLine &l) { scaler.scaleEnds(l); });
     scaleEach(objects.lineDsSave, 0, [&](AnnotationLine &l) { scaler.scaleEnds(l); });
-    for (int i = 0; i < objects.lineDsSave.UBound(); ++i) {
+    // A record book whose marker file was lost holds fewer markers than lines: centre those there are.
+    const int dimensions = std::min(objects.lineDsSave.UBound(), objects.shpSnpo.UBound() / 2);
+    for (int i = 0; i < dimensions; ++i) {
         const AnnotationLine &line = objects.lineDsSave[i];
         centreOn(objects.shpSnpo[2 * i], line.X1, line.Y1);
         centreOn(objects.shpSnpo[2 * i + 1], line.X2, line.Y2);

@@ -59,16 +59,17 @@ MainWindow::MainWindow(frmMain &model, QtPlatform &platform)
         if (m_syncing)
             return;
         m_model.vscY_Change(value);
-        m_pictWindow->update();
+        m_pictWindow->sceneChanged();
     });
     connect(m_hscX, &QScrollBar::valueChanged, this, [this](int value) {
         if (m_syncing)
             return;
         m_model.hscX_Change(value);
-        m_pictWindow->update();
+        m_pictWindow->sceneChanged();
     });
     connect(m_pictWindow, &CanvasView::wheelScrolled, this, &MainWindow::scrollBy);
     connect(m_pictWindow, &CanvasView::modelChanged, this, &MainWindow::syncFromModel);
+    connect(m_pictWindow, &CanvasView::liveChanged, this, &MainWindow::syncPanel);
     connect(&m_model, &frmMain::unloadRequested, qApp, &QApplication::quit,
             Qt::QueuedConnection);
 
@@ -181,6 +182,14 @@ void MainWindow::syncFromModel()
         action->setCheckable(item.checked);
         action->setChecked(item.checked);
     }
+    syncPanel();
+    layOut();
+    m_syncing = false;
+    m_pictWindow->sceneChanged();
+}
+
+void MainWindow::syncPanel()
+{
     for (int i = 0; i < 7; ++i) {
         const TextBox &box = m_model.txtPict[i];
         m_txtPict[i]->setText(box.Text);
@@ -188,9 +197,6 @@ void MainWindow::syncFromModel()
         m_txtPict[i]->setGeometry(box.Left, PanelTop, box.Width, PanelHeight);
         m_txtPict[i]->setVisible(box.Visible);
     }
-    layOut();
-    m_syncing = false;
-    m_pictWindow->update();
 }
 
 void MainWindow::layOut()

@@ -24,6 +24,8 @@ public:
 
     // Copies the model's menu states, panel, scroll bars and canvas into the widgets.
     void syncFromModel();
+    // Copies only the coordinate panel: what a move of the live measurement changes.
+    void syncPanel();
 
     QMenu *popupMenu(const QString &name) const;
 

@@ -4,6 +4,8 @@
 #include "annotations/LabelMetrics.h"
 #include "app/Version.h"
 #include "annotations/AnnotationPainter.h"
+#include "annotations/EditCommands.h"
+#include "annotations/TextAndLeaderPopups.h"
 #include "output/PaperLayout.h"
 #include "app/ToolModes.h"
 #include "app/Toolbar.h"
@@ -46,6 +48,8 @@ void frmMain::registerCommands()
     registerToolCommands(*this);
     registerMeasurePopupCommands(*this);
     registerOptionCommands(*this);
+    registerEditCommands(*this);
+    registerTextAndLeaderCommands(*this);
 }
 
 void frmMain::setCommand(const QString &menuItemName, std::function<void()> command)

@@ -5,8 +5,10 @@
 #include "ProcessState.h"
 #include "annotations/AnnotationStore.h"
 #include "annotations/LiveObjects.h"
+#include "annotations/LabelEvents.h"
 #include "measure/CanvasState.h"
 #include "platform/Platform.h"
+#include "recordbook/OpenRecordBook.h"
 #include "view/CanvasRenderer.h"
 
 #include <QImage>
@@ -94,6 +96,8 @@ public:
     StyleDefaults defaults;
     EditTargetRef EditTarget;
     CanvasState canvas;
+    LabelGrab labelGrab; // where a label was grabbed, relative to its corner
+    OpenRecordBook recordBook;
     std::unique_ptr<frmOption> optionDialog; // the scale option dialog while it is loaded
     TextBox txtPict[7];
     ScrollBarState vscY;

@@ -1,5 +1,6 @@
 #include "PointerEvents.h"
 
+#include "annotations/EditPopup.h"
 #include "annotations/LabelMetrics.h"
 #include "app/frmMain.h"
 #include "measure/Alignment.h"
@@ -190,7 +191,7 @@ void rightPress(frmMain &form, float X, float Y)
                 form.platform.showPopupMenu(QStringLiteral("popHikidashi"));
             } else {
                 form.EditTarget = {QStringLiteral("lineHikidashi"), index};
-                form.platform.showPopupMenu(QStringLiteral("popEdit"));
+                showEditPopup(form);
             }
         }
         if (checked(form, "popHkdSenNew"))

@@ -1,26 +1,38 @@
 #include "CanvasRenderer.h"
 
 #include "annotations/AnnotationPainter.h"
+#include "view/ObjectBounds.h"
 #include "view/PicturePainter.h"
 
 #include <QPainter>
 
 namespace {
 
+// Paints the visible elements of a collection that meet the exposed area (all of them when the
+// area is empty), so a view of one corner of a crowded canvas stays quick.
 template <class Collection, class PaintOne>
-void paintAll(QPainter &painter, const Collection &collection, double pixelsPerMm,
+void paintAll(QPainter &painter, const Collection &collection, const CanvasRenderOptions &options,
               PaintOne paintOne)
 {
-    for (const auto &element : collection)
-        paintOne(painter, element, pixelsPerMm);
+    const double ppm = options.pixelsPerMm;
+    const QRectF area = options.exposedPx.adjusted(-BoundsPaddingPx, -BoundsPaddingPx,
+                                                   BoundsPaddingPx, BoundsPaddingPx);
+    const bool everything = options.exposedPx.isEmpty();
+    for (const auto &element : collection) {
+        if (!element.Visible)
+            continue;
+        if (everything || area.intersects(deviceBounds(element, ppm).adjusted(-1, -1, 1, 1)))
+            paintOne(painter, element, ppm);
+    }
 }
 
-void paintDimensions(QPainter &painter, const AnnotationStore &store, double ppm)
+void paintDimensions(QPainter &painter, const AnnotationStore &store,
+                     const CanvasRenderOptions &options)
 {
-    paintAll(painter, store.lineDsSave, ppm, paintLine);
-    paintAll(painter, store.lineHojoSave, ppm, paintLine);
-    paintAll(painter, store.shpSnpo, ppm, paintShape);
-    paintAll(painter, store.lblKyori, ppm, paintLabel);
+    paintAll(painter, store.lineDsSave, options, paintLine);
+    paintAll(painter, store.lineHojoSave, options, paintLine);
+    paintAll(painter, store.shpSnpo, options, paintShape);
+    paintAll(painter, store.lblKyori, options, paintLabel);
 }
 
 void paintLiveObjects(QPainter &painter, const LiveObjects &live, double ppm)
@@ -72,11 +84,11 @@ void renderCanvas(QPainter &painter, const CanvasScene &scene, const CanvasRende
     if ((layers & CanvasLayer::Picture) && scene.picture)
         paintPicture(painter, scene, options);
     if (layers & CanvasLayer::LeaderLines)
-        paintAll(painter, scene.annotations.lineHikidashi, ppm, paintLine);
+        paintAll(painter, scene.annotations.lineHikidashi, options, paintLine);
     if (layers & CanvasLayer::Dimensions)
-        paintDimensions(painter, scene.annotations, ppm);
+        paintDimensions(painter, scene.annotations, options);
     if (layers & CanvasLayer::TextLabels)
-        paintAll(painter, scene.annotations.lblMoji, ppm, paintLabel);
+        paintAll(painter, scene.annotations.lblMoji, options, paintLabel);
     if (layers & CanvasLayer::PrintArea) {
         for (const MarkerShape &mask : scene.live.shpSps)
             paintMask(painter, mask, ppm);

@@ -40,6 +40,8 @@ struct CanvasScene
 
 struct CanvasRenderOptions
 {
+    static constexpr CanvasLayers LiveLayers = CanvasLayers(unsigned(CanvasLayer::Live));
+
     double pixelsPerMm = 96.0 / 25.4; // device pixels per canvas millimetre
     CanvasLayers layers = AllCanvasLayers;
     QRectF exposedPx;                          // the device area to paint; empty: everything

@@ -27,14 +27,15 @@ QPointF CanvasView::toCanvasMm(QPointF widgetPoint) const
 void CanvasView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), palette().color(QPalette::Dark));
-    const QPoint scroll(m_model.hscX.Value, m_model.vscY.Value);
-    painter.translate(-scroll);
-    painter.fillRect(QRectF(QPointF(0, 0), m_model.pictMapPx), Qt::white);
-    CanvasRenderOptions options;
-    options.exposedPx = QRectF(event->rect().translated(scroll));
-    options.picturePainter = &m_picturePainter;
-    renderCanvas(painter, m_model.scene(), options);
+    const CanvasViewport viewport{size(), QPoint(m_model.hscX.Value, m_model.vscY.Value),
+                                  m_model.pictMapPx, palette().color(QPalette::Dark)};
+    m_frameCache.paint(painter, viewport, m_model.scene(), event->rect());
+}
+
+void CanvasView::sceneChanged()
+{
+    m_frameCache.invalidate();
+    update();
 }
 
 namespace {
@@ -52,31 +53,86 @@ int buttonCode(Qt::MouseButton button)
 
 int heldButtons(Qt::MouseButtons buttons)
 {
-    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) | (buttons.testFlag(Qt::RightButton) ? 2 : 0);
+    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0)
+           | (buttons.testFlag(Qt::RightButton) ? 2 : 0);
 }
 
 } // namespace
 
-void CanvasView::deliver(PointerHandler handler, int button, QPointF widgetPoint)
+std::optional<CanvasView::LabelRef> CanvasView::labelUnder(QPointF canvasMm) const
+{
+    const LabelHit hit = labelHitAt(m_model.scene(), canvasMm);
+    if (!hit)
+        return std::nullopt;
+    return LabelRef{hit.kind, hit.index};
+}
+
+void CanvasView::press(int button, QPointF widgetPoint, bool doubleClick)
 {
     const QPointF mm = toCanvasMm(widgetPoint);
-    handler(m_model, button, float(mm.x()), float(mm.y()));
+    const float x = float(mm.x());
+    const float y = float(mm.y());
+    m_pressedLabel = labelUnder(mm);
+    m_buttonDown = true;
+    if (!m_pressedLabel)
+        pictMap_MouseDown(m_model, button, x, y);
+    else if (doubleClick)
+        labelDblClick(m_model, m_pressedLabel->first, m_pressedLabel->second);
+    else
+        labelMouseDown(m_model, m_pressedLabel->first, m_pressedLabel->second, button, x, y);
     emit modelChanged();
 }
 
 void CanvasView::mousePressEvent(QMouseEvent *event)
 {
-    deliver(pictMap_MouseDown, buttonCode(event->button()), event->position());
+    press(buttonCode(event->button()), event->position(), false);
+}
+
+// Qt reports the second press of a double-click as this event alone: on a label it is the
+// label's double-click, on the canvas a press like any other.
+void CanvasView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    press(buttonCode(event->button()), event->position(), event->button() == Qt::LeftButton);
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent *event)
 {
-    deliver(pictMap_MouseMove, heldButtons(event->buttons()), event->position());
+    const int buttons = heldButtons(event->buttons());
+    const QPointF mm = toCanvasMm(event->position());
+    // A pop-up or a dialog opened by a press swallows its release, so a move with no button
+    // held always goes by what is under the pointer.
+    const std::optional<LabelRef> target =
+        buttons != 0 && m_buttonDown ? m_pressedLabel : labelUnder(mm);
+    const float x = float(mm.x());
+    const float y = float(mm.y());
+    const QRectF liveBefore = liveObjectsBoundsPx(m_model.live);
+    if (target)
+        labelMouseMove(m_model, target->first, target->second, buttons, x, y);
+    else
+        pictMap_MouseMove(m_model, buttons, x, y);
+    if (buttons != 0) {
+        emit modelChanged();
+        return;
+    }
+    // With no button held a move only stretches the live measurement: repaint just where it
+    // was and where it is now.
+    const QPoint scroll(m_model.hscX.Value, m_model.vscY.Value);
+    const QRectF dirty = liveBefore | liveObjectsBoundsPx(m_model.live);
+    if (!dirty.isEmpty())
+        update(dirty.toAlignedRect().translated(-scroll));
+    emit liveChanged();
 }
 
+// Labels have no release event of their own.
 void CanvasView::mouseReleaseEvent(QMouseEvent *event)
 {
-    deliver(pictMap_MouseUp, buttonCode(event->button()), event->position());
+    const QPointF mm = toCanvasMm(event->position());
+    const std::optional<LabelRef> target = m_buttonDown ? m_pressedLabel : labelUnder(mm);
+    m_buttonDown = event->buttons() != Qt::NoButton;
+    if (target)
+        return;
+    pictMap_MouseUp(m_model, buttonCode(event->button()), float(mm.x()), float(mm.y()));
+    emit modelChanged();
 }
 
 void CanvasView::wheelEvent(QWheelEvent *event)

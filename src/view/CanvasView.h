@@ -1,8 +1,12 @@
 #pragma once
 
-#include "view/PicturePainter.h"
+#include "annotations/LabelEvents.h"
+#include "view/CanvasFrameCache.h"
 
 #include <QWidget>
+
+#include <optional>
+#include <utility>
 
 class frmMain;
 
@@ -15,9 +19,14 @@ class CanvasView final : public QWidget
 public:
     CanvasView(frmMain &model, QWidget *parent);
 
+    // Something besides the live measuring objects changed: paint the whole view afresh.
+    void sceneChanged();
+
 signals:
     // A pointer event changed the model: the window copies it back.
     void modelChanged();
+    // A move changed only the live measuring objects and the readout.
+    void liveChanged();
     // The wheel turned: steps of the scroll bar (negative scrolls towards the top or left).
     void wheelScrolled(Qt::Orientation orientation, int steps);
 
@@ -27,14 +36,23 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool event(QEvent *event) override;
 
 private:
+    // A label by kind and index: the labels paint on the canvas, so the canvas finds them.
+    using LabelRef = std::pair<LabelKind, int>;
+
     QPointF toCanvasMm(QPointF widgetPoint) const;
-    using PointerHandler = void (*)(frmMain &, int, float, float);
-    void deliver(PointerHandler handler, int button, QPointF widgetPoint);
+    std::optional<LabelRef> labelUnder(QPointF canvasMm) const;
+    void press(int button, QPointF widgetPoint, bool doubleClick);
+
+    // Labels take the pointer events over them; a press keeps its events (the label's or the
+    // canvas's) until its release, as a drag must.
+    std::optional<LabelRef> m_pressedLabel;
+    bool m_buttonDown = false;
 
     frmMain &m_model;
-    PicturePainter m_picturePainter;
+    CanvasFrameCache m_frameCache;
     int m_wheelRemainder = 0;
 };

@@ -9,22 +9,22 @@ bool contains(const AnnotationLabel &label, QPointF p)
 }
 
 template <class Collection>
-const AnnotationLabel *topmostIn(const Collection &labels, QPointF p)
+LabelHit topmostIn(const Collection &labels, LabelKind kind, QPointF p)
 {
     for (int i = labels.UBound(); i >= 0; --i) {
         if (contains(labels[i], p))
-            return &labels[i];
+            return {&labels[i], kind, i};
     }
-    return nullptr;
+    return {};
 }
 
 } // namespace
 
-const AnnotationLabel *labelAt(const CanvasScene &scene, QPointF pointMm)
+LabelHit labelHitAt(const CanvasScene &scene, QPointF pointMm)
 {
     if (contains(scene.defaults.lblDefault, pointMm))
-        return &scene.defaults.lblDefault;
-    if (const AnnotationLabel *text = topmostIn(scene.annotations.lblMoji, pointMm))
+        return {&scene.defaults.lblDefault, LabelKind::Default, 0};
+    if (const LabelHit text = topmostIn(scene.annotations.lblMoji, LabelKind::Text, pointMm))
         return text;
-    return topmostIn(scene.annotations.lblKyori, pointMm);
+    return topmostIn(scene.annotations.lblKyori, LabelKind::Dimension, pointMm);
 }

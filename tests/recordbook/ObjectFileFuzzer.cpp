@@ -3,8 +3,10 @@
 //   CXX=clang++ cmake -S . -B /tmp/build-fuzz -G Ninja -DCATCHSCALE_RECORDBOOK_FUZZER=ON
 //       -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined"
 //   cmake --build /tmp/build-fuzz --target recordbook_fuzzer
-//   /tmp/build-fuzz/tests/recordbook/recordbook_fuzzer -max_total_time=600
-//       tests/recordbook/data
+//   mkdir /tmp/corpus && cp tests/recordbook/data/*.Bin /tmp/corpus
+//   ASAN_OPTIONS=detect_leaks=0 /tmp/build-fuzz/tests/recordbook/recordbook_fuzzer
+//       -max_total_time=600 /tmp/corpus
+// (fontconfig keeps its caches until the end, which the leak checker would report.)
 #include "platform/FontSubstitutions.h"
 #include "recordbook/ObjectFileReader.h"
 

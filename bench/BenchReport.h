@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdio>
+
+// One measurement per line, "name value unit", for bench/run to pick up.
+inline void report(const char *name, double value, const char *unit)
+{
+    std::printf("%s %.3f %s\n", name, value, unit);
+    std::fflush(stdout);
+}

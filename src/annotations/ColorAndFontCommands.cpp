@@ -1,0 +1,110 @@
+#include "ColorAndFontCommands.h"
+
+#include "annotations/EditTarget.h"
+#include "annotations/LabelMetrics.h"
+#include "app/frmMain.h"
+#include "platform/RuntimeError.h"
+
+#include <cmath>
+
+namespace {
+
+// The object the pop-up was opened on no longer exists.
+RuntimeError subscriptOutOfRange()
+{
+    return {9, QStringLiteral("インデックスが有効範囲にありません。")};
+}
+
+// A chooser answer no label can take.
+RuntimeError invalidPropertyValue()
+{
+    return {380, QStringLiteral("プロパティの値が不正です。")};
+}
+
+// The largest point size a label font accepts.
+constexpr float LargestPointSize = 2048;
+
+void reportFailure(frmMain &form, const char *handler, const RuntimeError &error)
+{
+    form.platform.showOk(QStringLiteral("ｴﾗｰ"),
+                         QLatin1String(handler)
+                             + QStringLiteral("():ｴﾗｰ番号  %1 ｴﾗｰが発生しました。").arg(error.number)
+                             + QLatin1Char('\r') + error.description);
+}
+
+// Whether the chooser may open at all; tells the user when the target is gone.
+bool targetUsable(frmMain &form, const char *handler)
+{
+    switch (targetState(form)) {
+    case TargetState::Object:
+    case TargetState::Defaults: return true;
+    case TargetState::Missing: reportFailure(form, handler, subscriptOutOfRange()); return false;
+    case TargetState::Ignored: break;
+    }
+    return false;
+}
+
+bool isColour(std::uint32_t value)
+{
+    return (value & 0xFF000000u) == 0;
+}
+
+// A font chooser may describe a font by pixels and report no point size (-1).
+bool isUsableFont(const platform::FontChoice &font)
+{
+    return !font.name.isEmpty() && std::isfinite(font.size) && font.size > 0
+        && font.size <= LargestPointSize;
+}
+
+platform::FontChoice fontOf(const AnnotationLabel &label)
+{
+    return {label.FontName,   label.FontSize,       label.FontBold,
+            label.FontItalic, label.FontStrikethru, label.FontUnderline};
+}
+
+void setFont(AnnotationLabel &label, const platform::FontChoice &font)
+{
+    label.FontBold = font.bold;
+    label.FontItalic = font.italic;
+    label.FontName = font.name;
+    label.FontSize = font.size;
+    label.FontStrikethru = font.strikethrough;
+    label.FontUnderline = font.underline;
+    autoSize(label);
+}
+
+} // namespace
+
+void popEditColor_Click(frmMain &form, ColourUse use)
+{
+    constexpr const char *handler = "popEditColor_Click";
+    if (!targetUsable(form, handler))
+        return;
+    // The chooser starts from black, not from the object's colour.
+    const std::optional<std::uint32_t> colour = form.platform.chooseColor(rgb(0, 0, 0));
+    if (!colour)
+        return;
+    if (!isColour(*colour)) {
+        reportFailure(form, handler, invalidPropertyValue());
+        return;
+    }
+    applyColour(form, use, *colour);
+}
+
+void popEditFont_Click(frmMain &form)
+{
+    constexpr const char *handler = "popEditFont_Click";
+    if (editKind(form) == EditKind::LeaderLine || !targetUsable(form, handler))
+        return;
+    AnnotationLabel *target = targetLabel(form);
+    AnnotationLabel &label = target ? *target : form.defaults.lblDefault;
+    const std::optional<platform::FontChoice> font = form.platform.chooseFont(fontOf(label));
+    if (!font)
+        return;
+    if (!isUsableFont(*font)) {
+        reportFailure(form, handler, invalidPropertyValue());
+        return;
+    }
+    setFont(label, *font);
+    setFont(form.defaults.lblDefault, *font);
+}

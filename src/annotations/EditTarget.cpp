@@ -1,0 +1,68 @@
+#include "EditTarget.h"
+
+#include "app/frmMain.h"
+
+namespace {
+
+// Hidden elements are never offered by a right-click on purpose: the spare of the leader lines
+// can still be hit, and a command on it would leave a shown line where the next stroke starts.
+template <class T>
+TargetState stateIn(const AnnotationCollection<T> &collection, int index)
+{
+    if (index < 0 || index > collection.UBound())
+        return TargetState::Missing;
+    return collection[index].Visible ? TargetState::Object : TargetState::Ignored;
+}
+
+} // namespace
+
+EditKind editKind(const frmMain &form)
+{
+    const QString &kind = form.EditTarget.kind;
+    if (kind == QLatin1String(editkind::Dimension))
+        return EditKind::Dimension;
+    if (kind == QLatin1String(editkind::TextLabel))
+        return EditKind::TextLabel;
+    if (kind == QLatin1String(editkind::LeaderLine))
+        return EditKind::LeaderLine;
+    if (kind == QLatin1String(editkind::Defaults))
+        return EditKind::Defaults;
+    return EditKind::Unknown;
+}
+
+TargetState targetState(const frmMain &form)
+{
+    const int k = form.EditTarget.index;
+    const AnnotationStore &objects = form.annotations;
+    switch (editKind(form)) {
+    case EditKind::Dimension: return stateIn(objects.lblKyori, k);
+    case EditKind::TextLabel: return stateIn(objects.lblMoji, k);
+    case EditKind::LeaderLine: return stateIn(objects.lineHikidashi, k);
+    case EditKind::Defaults: return TargetState::Defaults;
+    case EditKind::Unknown: break;
+    }
+    return TargetState::Ignored;
+}
+
+std::vector<AnnotationLine *> targetLines(frmMain &form)
+{
+    const int k = form.EditTarget.index;
+    AnnotationStore &objects = form.annotations;
+    switch (editKind(form)) {
+    case EditKind::Dimension:
+        return {&objects.lineDsSave[k], &objects.lineHojoSave[2 * k],
+                &objects.lineHojoSave[2 * k + 1]};
+    case EditKind::LeaderLine: return {&objects.lineHikidashi[k]};
+    default: return {};
+    }
+}
+
+AnnotationLabel *targetLabel(frmMain &form)
+{
+    const int k = form.EditTarget.index;
+    switch (editKind(form)) {
+    case EditKind::Dimension: return &form.annotations.lblKyori[k];
+    case EditKind::TextLabel: return &form.annotations.lblMoji[k];
+    default: return nullptr;
+    }
+}

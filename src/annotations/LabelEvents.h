@@ -1,0 +1,41 @@
+#pragma once
+
+class frmMain;
+
+// Where the left button went down on a label, relative to the label's top-left corner, in
+// canvas millimetres; shared by every label.
+struct LabelGrab
+{
+    float x = 0;
+    float y = 0;
+};
+
+// The labels that take pointer events of their own: a dimension's length label, a text label and
+// the default-style sample.
+enum class LabelKind { Dimension, Text, Default };
+
+// The events of the labels. Button: 1 left, 2 right (a move reports the held buttons as a mask);
+// X and Y are the pointer relative to the label's top-left corner, in canvas millimetres. The
+// tool mode decides whether a label reacts at all.
+
+// Measure tool: left grabs the label for dragging, right opens the edit pop-up for its dimension.
+void lblKyori_MouseDown(frmMain &form, int index, int Button, float X, float Y);
+// Measure tool, left button held: the label alone follows the pointer.
+void lblKyori_MouseMove(frmMain &form, int index, int Button, float X, float Y);
+// In every tool: asks for the dimension's comment, titled with its length text.
+void lblKyori_DblClick(frmMain &form, int index);
+
+// Text tool: left grabs the label, right opens the edit pop-up for it.
+void lblMoji_MouseDown(frmMain &form, int index, int Button, float X, float Y);
+void lblMoji_MouseMove(frmMain &form, int index, int Button, float X, float Y);
+// Text tool: asks for the caption, then (unless that was cancelled) for the comment.
+void lblMoji_DblClick(frmMain &form, int index);
+
+// Right button in any tool: the edit pop-up acts on the default looks alone.
+void lblDefault_MouseDown(frmMain &form, int Button, float X, float Y);
+
+// The canvas hands a pointer event to the label of that kind and index, with the pointer in
+// canvas millimetres; the label-relative position is worked out here.
+void labelMouseDown(frmMain &form, LabelKind kind, int index, int Button, float X, float Y);
+void labelMouseMove(frmMain &form, LabelKind kind, int index, int Button, float X, float Y);
+void labelDblClick(frmMain &form, LabelKind kind, int index);

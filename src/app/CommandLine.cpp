@@ -1,0 +1,89 @@
+#include "CommandLine.h"
+
+#include "recordbook/RecordBook.h"
+#include "recordbook/RecordBookJson.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString DumpOption = QStringLiteral("--dump");
+const QString HelpOption = QStringLiteral("--help");
+
+CommandLine refuse(const QString &why)
+{
+    return {CommandLine::Action::Invalid, {}, why};
+}
+
+QString absolute(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+bool isRecordBook(const QString &path)
+{
+    return path.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive);
+}
+
+QByteArray errorLine(const QString &path, const QString &text)
+{
+    return (QStringLiteral("catchscale: ") + path + QStringLiteral(": ") + text + u'\n')
+        .toUtf8();
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    const QStringList given = arguments.mid(1);
+    if (given.isEmpty())
+        return {};
+    const QString &first = given.first();
+    if (first == HelpOption || first == QLatin1String("-h"))
+        return {CommandLine::Action::ShowUsage, {}, {}};
+    if (first == DumpOption) {
+        if (given.size() != 2 || given.at(1).startsWith(u'-'))
+            return refuse(QStringLiteral("--dump には記録帳の .ini ファイルを 1 つ指定してください。"));
+        return {CommandLine::Action::Dump, absolute(given.at(1)), {}};
+    }
+    if (first.startsWith(u'-'))
+        return refuse(QStringLiteral("不明なオプションです: ") + first);
+    if (given.size() > 1)
+        return refuse(QStringLiteral("開けるファイルは 1 つだけです。"));
+    const auto action = isRecordBook(first) ? CommandLine::Action::OpenRecordBook
+                                            : CommandLine::Action::NewFromPicture;
+    return {action, absolute(first), {}};
+}
+
+QString commandLineUsage()
+{
+    return QStringLiteral("使い方:\n"
+                          "  catchscale                   空の画面で起動します\n"
+                          "  catchscale 記録帳.ini        記録帳を開きます\n"
+                          "  catchscale 画像ファイル      画像から新しい記録帳を作成します\n"
+                          "  catchscale --dump 記録帳.ini 記録帳の内容を JSON で出力します\n");
+}
+
+CommandOutput dumpRecordBook(const QString &iniPath, const QString &fallbackFolder)
+{
+    CommandOutput output;
+    RecordBookContent content;
+    const RecordBookLoadResult loaded = subLoadRecordBook(iniPath, fallbackFolder, content);
+    if (loaded.error) {
+        output.exitStatus = UnreadableRecordBookStatus;
+        output.standardError = errorLine(
+            iniPath, QStringLiteral("記録帳を読み込めません。%1（ｴﾗｰ番号 %2）")
+                         .arg(loaded.error->description)
+                         .arg(loaded.error->number));
+        return output;
+    }
+    for (const ObjectFileReport *report :
+         {&loaded.textFile, &loaded.lineFile, &loaded.shapeFile}) {
+        if (!report->complete) {
+            output.standardError += errorLine(
+                report->path, QStringLiteral("壊れた記録があるため、その手前までを読み込みました。"));
+        }
+    }
+    output.standardOutput = recordBookToJson(content, &loaded);
+    return output;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The record book the main window holds: where it was last opened from or saved to, and the name
+// of its picture. New keeps the folder and file name (Save stays off until Save As names the new
+// book); Open and a successful Save As set them.
+struct OpenRecordBook
+{
+    QString pictureFileName; // "fMei_MapImage": the picture's name only, no folder
+    QString folder;          // the .ini's folder, ending in "/"
+    QString fileName;        // the .ini's name, with ".ini"
+};

@@ -1,0 +1,277 @@
+#include "RecordBookCommands.h"
+
+#include "CatchTemplate.h"
+#include "RecordBook.h"
+#include "annotations/AnnotationStore.h"
+#include "app/SettingsFile.h"
+#include "app/ToolModes.h"
+#include "app/Version.h"
+#include "app/frmMain.h"
+#include "measure/MeasurePopup.h"
+#include "output/PaperLayout.h"
+#include "view/DisplayToggles.h"
+#include "view/PictureLoading.h"
+#include "view/ScaleModel.h"
+#include "view/ScaleOptionCommand.h"
+#include "view/Zoom.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// A record book's ratio is shown as the actual-size zoom only within these bounds: a damaged
+// book's zero, negative or absurd ratio would shrink every annotation to nothing or blow the
+// canvas up past any memory, and the geometry could not be brought back for saving.
+constexpr double SmallestOpeningZoom = 0.01;
+constexpr double LargestOpeningZoom = 100;
+
+QString inFolder(const QString &folder, const QString &name)
+{
+    if (folder.isEmpty())
+        return name;
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+platform::FileDialogRequest pictureDialog(const frmMain &form)
+{
+    const QString folder = form.process.PictureFolder;
+    return {QStringLiteral("イメージデータを開きます"), folder,
+            inFolder(folder, QStringLiteral("*.bmp")), QStringLiteral("jpg"),
+            QStringLiteral("BMP(*.bmp)|*.bmp|JPEG(*.jpg)|*.jpg|GIF(*.gif)|*.gif")};
+}
+
+platform::FileDialogRequest recordBookDialog(const frmMain &form, bool save)
+{
+    const QString folder = form.process.RecordBookFolder;
+    return {save ? QStringLiteral("名前を付けて保存") : QStringLiteral("記録帳を開きます"), folder,
+            inFolder(folder, QStringLiteral("*.ini")), QStringLiteral("ini"),
+            save ? QStringLiteral("(*.ini)|*.ini") : QStringLiteral("Init(*.ini)|*.ini")};
+}
+
+void reportFailure(frmMain &form, const char *handler, const RuntimeError &error)
+{
+    form.platform.showOk(QStringLiteral("ｴﾗｰ"),
+                         QLatin1String(handler) + QStringLiteral("():ｴﾗｰ番号 ")
+                             + QString::number(error.number)
+                             + QStringLiteral(" ｴﾗｰが発生しました。") + QLatin1Char('\r')
+                             + error.description);
+}
+
+RuntimeError missingFile(const QString &name)
+{
+    RuntimeError error = RuntimeError::fileNotFound();
+    error.description += QLatin1Char('\r') + name;
+    return error;
+}
+
+void setMenuEnabled(frmMain &form, const char *item, bool enabled)
+{
+    form.menus[QLatin1String(item)].enabled = enabled;
+}
+
+// The scale values, the zoom and the tilt check back to their start.
+void setScaleDefaults(frmMain &form)
+{
+    form.ZoomFactor = 1.0f;
+    form.LayoutZoom = 1.0f;
+    resetScaleValues(form.process);
+    const float *hosei = form.process.GE_sngHosei;
+    ShowTiltCheck(form.live.lineCheck, form.live.shpCheck[0], form.live.shpCheck[1], hosei[0],
+                  hosei[1], hosei[2], hosei[3]);
+}
+
+// Every annotation goes, and with it any measurement or leader drag still open on the canvas.
+void eraseAnnotations(frmMain &form)
+{
+    popMesObjDel_Click(form);
+    form.annotations.ClearLeaderLines();
+    form.annotations.ClearTextLabels();
+    form.canvas = CanvasState{};
+}
+
+// The picture of a record book: in the picture folder setting, or else beside the .ini (where a
+// record book copied with its picture keeps it).
+std::optional<QString> findPicture(const QString &name, const QString &pictureFolder,
+                                   const QString &iniFolder)
+{
+    if (name.isEmpty())
+        return std::nullopt;
+    for (const QString &folder : {pictureFolder, iniFolder}) {
+        if (folder.isEmpty())
+            continue;
+        const QString path = inFolder(folder, name);
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return std::nullopt;
+}
+
+float openingZoom(double ratio)
+{
+    const bool usable =
+        std::isfinite(ratio) && ratio >= SmallestOpeningZoom && ratio <= LargestOpeningZoom;
+    return usable ? float(ratio) : 1.0f;
+}
+
+// Writes the record book at 100 %, so that the stored geometry never depends on the zoom it was
+// drawn at, and puts the view back to the zoom it had.
+std::optional<RuntimeError> writeAtFullSize(frmMain &form, const QString &folder,
+                                            const QString &fileName)
+{
+    const float kept = form.ZoomFactor;
+    const bool zoomed = kept != 1.0f;
+    if (zoomed)
+        form.runCommand(QStringLiteral("mnuDisp100"));
+    std::optional<RuntimeError> error = subSaveRecordBook(
+        folder, fileName, form.recordBook.pictureFileName, form.process, form.annotations);
+    if (zoomed) {
+        form.ZoomFactor = kept;
+        ApplyZoom(form, form.ZoomFactor);
+        ResetViewChecks(form);
+    }
+    return error;
+}
+
+} // namespace
+
+void mnuFileNewPrj_Click(frmMain &form)
+{
+    const std::optional<QString> picture = form.platform.chooseOpenFile(pictureDialog(form));
+    if (picture)
+        newRecordBook(form, *picture);
+}
+
+void newRecordBook(frmMain &form, const QString &picturePath)
+{
+    unloadOptionDialog(form);
+    eraseAnnotations(form);
+    setMenuEnabled(form, "mnuFileSavePrj", false);
+    form.process.GE_strPpSize = QStringLiteral("00");
+    if (!QFileInfo(picturePath).isFile()) {
+        reportFailure(form, "mnuFileOpenMap_Click", missingFile(picturePath));
+        return;
+    }
+    if (!subMapDraw(form, picturePath, PictureOrientation::Upright))
+        return; // the picture load has told the user why
+    form.recordBook.pictureFileName = SplitPath(picturePath).fileName;
+    setMenuEnabled(form, "mnuFileSaveAsPrj", true);
+    form.ZoomFactor = 1.0f;
+    form.LayoutZoom = 1.0f;
+    mnuToolMes_Click(form);
+    setMenuEnabled(form, "mnuFileSaveAsImg", true);
+    const platform::MessageAnswer answer = form.platform.showMessage(
+        {QStringLiteral("文字列テンプレート"), QStringLiteral("文字列テンプレートを作成しますか？"),
+         platform::MessageIcon::Question, platform::MessageButtons::YesNo});
+    if (answer == platform::MessageAnswer::Yes)
+        subMakeTemplate(form.annotations);
+    subSetPaper(form, form.process.GE_strPpSize);
+    subResetPrintArea(form);
+    ApplyZoom(form, form.ZoomFactor);
+}
+
+void mnuFileOpenPrj_Click(frmMain &form)
+{
+    const std::optional<QString> book =
+        form.platform.chooseOpenFile(recordBookDialog(form, false));
+    if (book)
+        openRecordBook(form, *book);
+}
+
+void openRecordBook(frmMain &form, const QString &iniPath)
+{
+    OpenRecordBook &book = form.recordBook;
+    const SplitPathResult parts = SplitPath(iniPath);
+    book.folder = parts.folder;
+    book.fileName = parts.fileName;
+    unloadOptionDialog(form);
+    setScaleDefaults(form);
+    eraseAnnotations(form);
+    if (form.menus[QStringLiteral("mnuDispAxis")].checked)
+        mnuDispAxis_Click(form); // unchecks it and hides the seven boxes
+    mnuToolMes_Click(form);
+
+    const auto fail = [&form](const RuntimeError &error) {
+        setMenuEnabled(form, "mnuFileSavePrj", false);
+        reportFailure(form, "mnuFileOpenPrj_Click", error);
+    };
+    RecordBookLoadResult loaded;
+    {
+        platform::BusyGuard busy(form.platform);
+        loaded = subLoadRecordBook(iniPath, form.process.RecordBookFolder,
+                                   book.pictureFileName, form.process,
+                                   form.annotations);
+    }
+    if (loaded.error) {
+        fail(*loaded.error);
+        return;
+    }
+    const std::optional<QString> picture =
+        findPicture(book.pictureFileName, form.process.PictureFolder, parts.folder);
+    if (!picture) {
+        fail(missingFile(book.pictureFileName));
+        return;
+    }
+    // Another program's annotations were placed on the picture as stored, unturned.
+    const bool ours = loaded.product == QLatin1String(Version::ProductName);
+    if (!subMapDraw(form, *picture,
+                    ours ? PictureOrientation::Upright : PictureOrientation::AsStored)) {
+        setMenuEnabled(form, "mnuFileSavePrj", false);
+        return; // the picture load has told the user why
+    }
+    // Shown at actual size. The first zoom still carries the paper frame of the book before, so
+    // the paper is laid out twice to settle the canvas on this book's paper.
+    form.ZoomFactor = openingZoom(form.process.GE_tpPtoD_r_X);
+    for (int pass = 0; pass < 2; ++pass) {
+        ApplyZoom(form, form.ZoomFactor);
+        subSetPaper(form, form.process.GE_strPpSize);
+    }
+    subResetPrintArea(form);
+    for (const char *item : {"mnuFileSavePrj", "mnuFileSaveAsPrj", "mnuFileSaveAsImg"})
+        setMenuEnabled(form, item, true);
+}
+
+void mnuFileSavePrj_Click(frmMain &form)
+{
+    std::optional<RuntimeError> error;
+    {
+        platform::BusyGuard busy(form.platform);
+        const OpenRecordBook &book = form.recordBook;
+        error = writeAtFullSize(form, book.folder, book.fileName);
+    }
+    if (error)
+        reportFailure(form, "mnuFileSavePrj_Click", *error);
+}
+
+void mnuFileSaveAsPrj_Click(frmMain &form)
+{
+    const std::optional<QString> path =
+        form.platform.chooseSaveFile(recordBookDialog(form, true));
+    if (!path)
+        return;
+    const SplitPathResult target = SplitPath(*path);
+    std::optional<RuntimeError> error;
+    {
+        platform::BusyGuard busy(form.platform);
+        error = writeAtFullSize(form, target.folder, target.fileName);
+        if (!error) {
+            OpenRecordBook &book = form.recordBook;
+            book.folder = target.folder;
+            book.fileName = target.fileName;
+            setMenuEnabled(form, "mnuFileSavePrj", true);
+        }
+    }
+    if (error)
+        reportFailure(form, "mnuFileSaveAsPrj_Click", *error);
+}
+
+void registerRecordBookCommands(frmMain &form)
+{
+    form.setCommand(QStringLiteral("mnuFileNewPrj"), [&form] { mnuFileNewPrj_Click(form); });
+    form.setCommand(QStringLiteral("mnuFileOpenPrj"), [&form] { mnuFileOpenPrj_Click(form); });
+    form.setCommand(QStringLiteral("mnuFileSavePrj"), [&form] { mnuFileSavePrj_Click(form); });
+    form.setCommand(QStringLiteral("mnuFileSaveAsPrj"),
+                    [&form] { mnuFileSaveAsPrj_Click(form); });
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+class QString;
+class frmMain;
+
+// The record book commands of the file menu: start a new record book from a picture, open one,
+// save it under its name and under a new one. The toolbar's "open" and "save" buttons run Open
+// and Save while their entries are enabled.
+
+// "新しい記録帳の作成(&N)...": asks for a picture, then newRecordBook.
+void mnuFileNewPrj_Click(frmMain &form);
+// "記録帳を開く(&O)": asks for a record book, then openRecordBook.
+void mnuFileOpenPrj_Click(frmMain &form);
+// "記録帳の上書き保存(&S)": writes the open record book where it was opened or last saved.
+void mnuFileSavePrj_Click(frmMain &form);
+// "名前を付けて保存...": asks for a name and writes the record book there; the name becomes the
+// record book's own only once all four files are written.
+void mnuFileSaveAsPrj_Click(frmMain &form);
+
+// New and Open once the file is known (the menu commands ask for it; the command line names it).
+// New erases every annotation, loads the picture upright, offers the catch template and shows
+// the picture at 100 % on a picture-sized paper. Open reads the record book, finds its picture in
+// the picture folder setting or else beside the .ini, and shows it at actual size. A failure is
+// told with the command's own message and leaves "記録帳の上書き保存" disabled, so that nothing
+// half-opened is written over a record book.
+void newRecordBook(frmMain &form, const QString &picturePath);
+void openRecordBook(frmMain &form, const QString &iniPath);
+
+void registerRecordBookCommands(frmMain &form);

@@ -1,0 +1,132 @@
+#include "app/CommandLine.h"
+#include "recordbook/RecordBook.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Action = CommandLine::Action;
+
+CommandLine parse(std::initializer_list<const char *> given)
+{
+    QStringList arguments{QStringLiteral("catchscale")};
+    for (const char *argument : given)
+        arguments << QString::fromUtf8(argument);
+    return parseCommandLine(arguments);
+}
+
+// A record book with one text label and a calibration, written by the program's writer.
+QString writeBook(const QTemporaryDir &folder)
+{
+    RecordBookContent book;
+    book.pictureFileName = QStringLiteral("釣果.jpg");
+    book.scale.GE_tpPtoD_r_X = 0.625;
+    book.scale.GE_strPpSize = QStringLiteral("B5");
+    const int n = *book.annotations.CreateTextLabel();
+    AnnotationLabel &label = book.annotations.lblMoji[n];
+    label.Caption = QStringLiteral("体長：38.0cm");
+    label.Left = 10;
+    label.Visible = true;
+    EXPECT_FALSE(subSaveRecordBook(folder.path() + u'/', QStringLiteral("book.ini"), book));
+    return folder.filePath(QStringLiteral("book.ini"));
+}
+
+} // namespace
+
+TEST(CommandLine, ParsesTheFourShapes)
+{
+    struct Row
+    {
+        std::initializer_list<const char *> given;
+        Action action;
+        const char *file; // relative to the working folder; nullptr for none
+    };
+    const Row rows[] = {
+        {{}, Action::Start, nullptr},
+        {{"trip.ini"}, Action::OpenRecordBook, "trip.ini"},
+        {{"TRIP.INI"}, Action::OpenRecordBook, "TRIP.INI"},
+        {{"catch.jpg"}, Action::NewFromPicture, "catch.jpg"},
+        {{"photo"}, Action::NewFromPicture, "photo"},
+        {{"--dump", "trip.ini"}, Action::Dump, "trip.ini"},
+        {{"--help"}, Action::ShowUsage, nullptr},
+        {{"--dump"}, Action::Invalid, nullptr},
+        {{"--dump", "a.ini", "b.ini"}, Action::Invalid, nullptr},
+        {{"--dump", "--help"}, Action::Invalid, nullptr},
+        {{"--verbose", "a.ini"}, Action::Invalid, nullptr},
+        {{"a.ini", "b.jpg"}, Action::Invalid, nullptr},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row &row = rows[i];
+        SCOPED_TRACE(i);
+        const CommandLine command = parse(row.given);
+        EXPECT_EQ(command.action, row.action);
+        const QString expected =
+            row.file ? QDir::current().absoluteFilePath(QString::fromUtf8(row.file)) : QString();
+        EXPECT_EQ(command.path, expected);
+        EXPECT_EQ(command.error.isEmpty(), row.action != Action::Invalid);
+    }
+    EXPECT_EQ(parse({"/data/books/trip.ini"}).path, QStringLiteral("/data/books/trip.ini"));
+}
+
+TEST(CommandLine, DumpPrintsTheBookAsJson)
+{
+    QTemporaryDir folder;
+    const QString ini = writeBook(folder);
+    const CommandOutput output = dumpRecordBook(ini, {});
+    EXPECT_EQ(output.exitStatus, 0);
+    EXPECT_TRUE(output.standardError.isEmpty()) << output.standardError.toStdString();
+
+    QJsonParseError error;
+    const QJsonObject book = QJsonDocument::fromJson(output.standardOutput, &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError);
+    EXPECT_EQ(book[QStringLiteral("fMei_MapImage")].toString(), QStringLiteral("釣果.jpg"));
+    EXPECT_EQ(book[QStringLiteral("Prj")].toString(), QStringLiteral("CatchScale"));
+    const QJsonObject scale = book[QStringLiteral("scale")].toObject();
+    EXPECT_EQ(scale[QStringLiteral("GE_tpPtoD_r_X")].toDouble(), 0.625);
+    EXPECT_EQ(scale[QStringLiteral("GE_strPpSize")].toString(), QStringLiteral("B5"));
+    EXPECT_EQ(scale.size(), 24);
+    const QJsonArray labels = book[QStringLiteral("lblMoji")].toArray();
+    ASSERT_EQ(labels.size(), 2);
+    EXPECT_EQ(labels[1].toObject()[QStringLiteral("Caption")].toString(),
+              QStringLiteral("体長：38.0cm"));
+    for (const char *collection : {"lblKyori", "lineDsSave", "lineHojoSave", "shpSnpo",
+                                   "lineHikidashi"})
+        EXPECT_EQ(book[QLatin1String(collection)].toArray().size(), 1) << collection;
+}
+
+TEST(CommandLine, DumpFailsClearlyOnAnUnreadableBook)
+{
+    QTemporaryDir folder;
+    const QString missing = folder.filePath(QStringLiteral("none.ini"));
+    const CommandOutput output = dumpRecordBook(missing, {});
+    EXPECT_EQ(output.exitStatus, UnreadableRecordBookStatus);
+    EXPECT_TRUE(output.standardOutput.isEmpty());
+    const QString message = QString::fromUtf8(output.standardError);
+    EXPECT_TRUE(message.contains(missing)) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("ファイルが見つかりません。"))) << message.toStdString();
+}
+
+TEST(CommandLine, DumpWarnsAboutADamagedObjectFileAndShowsWhatWasRead)
+{
+    QTemporaryDir folder;
+    const QString ini = writeBook(folder);
+    QFile text(folder.filePath(QStringLiteral("book_Text.Bin")));
+    ASSERT_TRUE(text.open(QIODevice::Append));
+    text.write("garbage\r\n");
+    text.close();
+
+    const CommandOutput output = dumpRecordBook(ini, {});
+    EXPECT_EQ(output.exitStatus, 0);
+    EXPECT_TRUE(QString::fromUtf8(output.standardError).contains(text.fileName()));
+    const QJsonObject book = QJsonDocument::fromJson(output.standardOutput).object();
+    EXPECT_FALSE(book[QStringLiteral("objectFiles")].toObject()[QStringLiteral("Text_Bin")]
+                     .toObject()[QStringLiteral("complete")]
+                     .toBool());
+}

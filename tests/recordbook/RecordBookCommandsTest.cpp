@@ -1,0 +1,488 @@
+#include "GoldenBooks.h"
+#include "StartedForm.h"
+
+#include "measure/PointerEvents.h"
+#include "recordbook/RecordBookCommands.h"
+#include "view/ScaleOptionCommand.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::MessageAnswer;
+
+constexpr int Left = 1;
+constexpr int NoButton = 0;
+
+const QString ErrorTitle = QStringLiteral("ｴﾗｰ");
+
+QString failure(const char *handler, int number, const QString &description)
+{
+    return QLatin1String(handler) + QStringLiteral("():ｴﾗｰ番号 %1 ｴﾗｰが発生しました。\r").arg(number)
+           + description;
+}
+
+// A started form whose picture and record-book folder settings point at folders of its own, with
+// the record book commands in place.
+struct Desk : StartedForm
+{
+    QTemporaryDir pictures;
+    QTemporaryDir books;
+
+    Desk()
+    {
+        process.PictureFolder = pictures.path();
+        process.RecordBookFolder = books.path();
+        registerRecordBookCommands(form);
+        layOutWindow();
+    }
+
+    // A 400 x 300 pixel JPEG (105.83 x 79.38 mm at 100 %).
+    QString picture(const QString &name, QSize size = {400, 300}) const
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        const QString path = QDir(pictures.path()).filePath(name);
+        EXPECT_TRUE(image.save(path, "JPEG"));
+        return path;
+    }
+    QString book(const QString &name) const { return QDir(books.path()).filePath(name); }
+
+    void newBook(const QString &picturePath, MessageAnswer templateAnswer)
+    {
+        platform.fileAnswers.push_back(picturePath);
+        platform.messageAnswers.push_back(templateAnswer);
+        ASSERT_TRUE(form.runCommand(QStringLiteral("mnuFileNewPrj")));
+    }
+    void open(const QString &path)
+    {
+        platform.fileAnswers.push_back(path);
+        ASSERT_TRUE(form.runCommand(QStringLiteral("mnuFileOpenPrj")));
+    }
+    void saveAs(const QString &path)
+    {
+        platform.fileAnswers.push_back(path);
+        ASSERT_TRUE(form.runCommand(QStringLiteral("mnuFileSaveAsPrj")));
+    }
+
+    // One kept dimension from (x1, y) to (x2, y) and one leader line, drawn as the user would.
+    void drawDimensionAndLeader(float x1, float x2, float y)
+    {
+        form.runCommand(QStringLiteral("mnuToolMes"));
+        form.runCommand(QStringLiteral("popMesPutSen"));
+        pictMap_MouseDown(form, Left, x1, y);
+        pictMap_MouseUp(form, Left, x1, y);
+        pictMap_MouseMove(form, NoButton, x2, y);
+        pictMap_MouseUp(form, Left, x2, y);
+        form.runCommand(QStringLiteral("mnuToolLine"));
+        pictMap_MouseDown(form, Left, x1, y + 20);
+        pictMap_MouseUp(form, Left, x2, y + 30);
+        form.runCommand(QStringLiteral("mnuToolMes"));
+    }
+
+    RecordBookContent content(const QString &product = QStringLiteral("CatchScale")) const
+    {
+        RecordBookContent book;
+        book.pictureFileName = form.recordBook.pictureFileName;
+        book.product = product;
+        book.scale = process;
+        book.annotations = form.annotations;
+        return book;
+    }
+
+    bool enabled(const char *item) const { return form.menus[QLatin1String(item)].enabled; }
+    bool checked(const char *item) const { return form.menus[QLatin1String(item)].checked; }
+};
+
+RecordBookContent readBack(const QString &iniPath)
+{
+    RecordBookContent content;
+    EXPECT_FALSE(subLoadRecordBook(iniPath, {}, content).error);
+    return content;
+}
+
+// The same JPEG with an Exif orientation tag of 6 (turn a quarter clockwise to show it upright).
+QByteArray withOrientationTag(const QByteArray &jpeg)
+{
+    const QByteArray tiff("MM\x00\x2A\x00\x00\x00\x08" // big-endian, first IFD at 8
+                          "\x00\x01"                      // one entry:
+                          "\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00" // orientation 6
+                          "\x00\x00\x00\x00",           // no next IFD
+                          26);
+    const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
+    const int length = int(exif.size()) + 2;
+    return jpeg.left(2) + "\xFF\xE1" + char(length >> 8) + char(length & 0xFF) + exif
+           + jpeg.mid(2);
+}
+
+QRectF box(const MarkerShape &shape)
+{
+    return QRectF(shape.Left, shape.Top, shape.Width, shape.Height);
+}
+
+} // namespace
+
+TEST(RecordBookCommands, NewAsksForAPictureAndOffersTheTemplate)
+{
+    Desk desk;
+    desk.drawDimensionAndLeader(10, 60, 20);
+    desk.form.annotations.CreateTextLabel();
+    const QString path = desk.picture(QStringLiteral("catch.jpg"));
+    desk.newBook(path, MessageAnswer::Yes);
+
+    ASSERT_EQ(desk.platform.fileDialogs.size(), 1u);
+    const auto &dialog = desk.platform.fileDialogs[0];
+    EXPECT_FALSE(dialog.save);
+    EXPECT_EQ(dialog.request.title, QStringLiteral("イメージデータを開きます"));
+    EXPECT_EQ(dialog.request.startFolder, desk.pictures.path());
+    EXPECT_EQ(dialog.request.presetName, desk.pictures.path() + QStringLiteral("/*.bmp"));
+    EXPECT_EQ(dialog.request.defaultExtension, QStringLiteral("jpg"));
+    EXPECT_EQ(dialog.request.filter,
+              QStringLiteral("BMP(*.bmp)|*.bmp|JPEG(*.jpg)|*.jpg|GIF(*.gif)|*.gif"));
+
+    ASSERT_EQ(desk.platform.messages.size(), 1u);
+    const platform::MessageRequest &question = desk.platform.messages[0];
+    EXPECT_EQ(question.title, QStringLiteral("文字列テンプレート"));
+    EXPECT_EQ(question.text, QStringLiteral("文字列テンプレートを作成しますか？"));
+    EXPECT_EQ(question.icon, platform::MessageIcon::Question);
+    EXPECT_EQ(question.buttons, platform::MessageButtons::YesNo);
+
+    const AnnotationStore &objects = desk.form.annotations;
+    EXPECT_EQ(objects.dimensionCount(), 0);
+    EXPECT_EQ(objects.lineHikidashi.UBound(), 0);
+    EXPECT_TRUE(objects.invariantsHold());
+    EXPECT_EQ(desk.form.pictOrg.size(), QSize(400, 300));
+    EXPECT_EQ(desk.form.recordBook.pictureFileName, QStringLiteral("catch.jpg"));
+    EXPECT_EQ(desk.process.GE_strPpSize, QStringLiteral("00"));
+    EXPECT_EQ(desk.form.ZoomFactor, 1.0f);
+    EXPECT_EQ(desk.form.LayoutZoom, 1.0f);
+    EXPECT_TRUE(desk.checked("mnuToolMes"));
+    // The paper is the picture: 400 x 300 pixels are 106 x 79 mm, the print area 5 mm inside.
+    EXPECT_EQ(box(desk.form.live.shpPrintWaku[0]), QRectF(0, 0, 106, 79));
+    EXPECT_EQ(box(desk.form.live.shpPrint), QRectF(5, 5, 96, 69));
+    EXPECT_FALSE(desk.enabled("mnuFileSavePrj"));
+    EXPECT_TRUE(desk.enabled("mnuFileSaveAsPrj"));
+    EXPECT_TRUE(desk.enabled("mnuFileSaveAsImg"));
+}
+
+TEST(RecordBookCommands, TheTemplateIsTheNineCatchLabels)
+{
+    struct Expected
+    {
+        const char16_t *caption;
+        float left, top, size;
+    };
+    const Expected rows[] = {
+        {u">゜)))彡", 50, 10, 32}, {u"体長：", 10, 20, 12},   {u"重さ：", 10, 25, 12},
+        {u"釣り人：", 10, 30, 12}, {u"釣り場：", 10, 35, 12}, {u"潮：", 10, 40, 12},
+        {u"餌：", 10, 45, 12},     {u"仕掛け：", 10, 50, 12}, {u"日時：", 10, 55, 12},
+    };
+    Desk desk;
+    desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::Yes);
+    const auto &labels = desk.form.annotations.lblMoji;
+    ASSERT_EQ(labels.UBound(), 9);
+    const AnnotationLabel &pattern = labels[0];
+    for (int i = 1; i <= 9; ++i) {
+        const Expected &row = rows[i - 1];
+        const AnnotationLabel &label = labels[i];
+        SCOPED_TRACE(i);
+        EXPECT_EQ(label.Caption, QString::fromUtf16(row.caption));
+        EXPECT_EQ(label.Left, row.left);
+        EXPECT_EQ(label.Top, row.top);
+        EXPECT_EQ(label.FontSize, row.size);
+        EXPECT_EQ(label.Alignment, AlignLeft);
+        EXPECT_TRUE(label.Visible);
+        // The rest is the text-label template's.
+        EXPECT_EQ(label.FontName, pattern.FontName);
+        EXPECT_EQ(label.ForeColor, pattern.ForeColor);
+        EXPECT_EQ(label.ToolTipText, pattern.ToolTipText);
+        EXPECT_GT(label.Width, 0.0f);
+    }
+    EXPECT_GT(labels[1].Height, labels[2].Height) << "the title is set in 32 points";
+
+    // Saved, the ten text-label records follow the one dimension-label spare.
+    desk.saveAs(desk.book(QStringLiteral("t.ini")));
+    EXPECT_EQ(fileBytes(desk.book(QStringLiteral("t_Text.Bin"))).count("\r\n"), 11 * 19);
+}
+
+TEST(RecordBookCommands, AnsweringNoLeavesNoTextLabel)
+{
+    Desk desk;
+    desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::Yes);
+    desk.newBook(desk.picture(QStringLiteral("b.jpg")), MessageAnswer::No);
+    EXPECT_EQ(desk.form.annotations.lblMoji.UBound(), 0);
+    EXPECT_EQ(desk.form.recordBook.pictureFileName, QStringLiteral("b.jpg"));
+}
+
+TEST(RecordBookCommands, CancellingAnyDialogChangesNothing)
+{
+    for (const char *command : {"mnuFileNewPrj", "mnuFileOpenPrj", "mnuFileSaveAsPrj"}) {
+        SCOPED_TRACE(command);
+        Desk desk;
+        desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::Yes);
+        desk.drawDimensionAndLeader(10, 60, 20);
+        desk.form.runCommand(QStringLiteral("mnuDisp200"));
+        const RecordBookContent before = desk.content();
+        const std::size_t messages = desk.platform.messages.size();
+
+        desk.platform.fileAnswers.push_back(std::nullopt);
+        desk.form.runCommand(QLatin1String(command));
+        expectSameContent(desk.content(), before);
+        EXPECT_EQ(desk.platform.messages.size(), messages);
+        EXPECT_EQ(desk.form.ZoomFactor, 1.25f);
+        EXPECT_TRUE(desk.enabled("mnuFileSaveAsPrj"));
+        EXPECT_FALSE(desk.enabled("mnuFileSavePrj"));
+        EXPECT_TRUE(QDir(desk.books.path()).isEmpty());
+    }
+}
+
+TEST(RecordBookCommands, SaveAsWritesAt100PercentAndReturnsToTheZoom)
+{
+    Desk desk;
+    desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::Yes);
+    desk.drawDimensionAndLeader(10, 60, 80);
+    desk.saveAs(desk.book(QStringLiteral("plain.ini")));
+    desk.form.runCommand(QStringLiteral("mnuDisp200"));
+    ASSERT_FLOAT_EQ(desk.form.annotations.lblMoji[2].Left, 12.5f);
+
+    desk.saveAs(desk.book(QStringLiteral("zoomed.ini")));
+    // The same record book as saved at 100 % (labels are sized on reading, whatever is stored).
+    expectSameContent(readBack(desk.book(QStringLiteral("zoomed.ini"))),
+                      readBack(desk.book(QStringLiteral("plain.ini"))));
+    EXPECT_EQ(desk.form.ZoomFactor, 1.25f);
+    EXPECT_FLOAT_EQ(desk.form.annotations.lblMoji[2].Left, 12.5f);
+    EXPECT_FLOAT_EQ(desk.form.annotations.lineDsSave[0].X2, 75.0f);
+    EXPECT_FALSE(desk.checked("mnuDisp200")) << "the zoom check marks are reset";
+
+    const auto &dialog = desk.platform.fileDialogs.back();
+    EXPECT_TRUE(dialog.save);
+    EXPECT_EQ(dialog.request.title, QStringLiteral("名前を付けて保存"));
+    EXPECT_EQ(dialog.request.startFolder, desk.books.path());
+    EXPECT_EQ(dialog.request.presetName, desk.books.path() + QStringLiteral("/*.ini"));
+    EXPECT_EQ(dialog.request.defaultExtension, QStringLiteral("ini"));
+    EXPECT_EQ(dialog.request.filter, QStringLiteral("(*.ini)|*.ini"));
+    EXPECT_TRUE(desk.enabled("mnuFileSavePrj"));
+    EXPECT_EQ(desk.form.recordBook.folder, desk.books.path() + u'/');
+    EXPECT_EQ(desk.form.recordBook.fileName, QStringLiteral("zoomed.ini"));
+    EXPECT_EQ(desk.platform.busyDepth, 0);
+    EXPECT_EQ(desk.platform.messages.size(), 1u) << "only the template question";
+
+    // Save writes to the same name, again at 100 %.
+    desk.form.annotations.lblMoji[2].Left = 25; // 20 mm at 100 %
+    ASSERT_TRUE(desk.form.runCommand(QStringLiteral("mnuFileSavePrj")));
+    const RecordBookContent saved = readBack(desk.book(QStringLiteral("zoomed.ini")));
+    EXPECT_EQ(saved.annotations.lblMoji[2].Left, 20.0f);
+    EXPECT_EQ(desk.form.ZoomFactor, 1.25f);
+}
+
+TEST(RecordBookCommands, SavingAt100PercentZoomsNothing)
+{
+    Desk desk;
+    desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::No);
+    desk.form.runCommand(QStringLiteral("mnuDisp100"));
+    desk.saveAs(desk.book(QStringLiteral("b.ini")));
+    EXPECT_TRUE(desk.checked("mnuDisp100")) << "no zoom round trip reset the check mark";
+}
+
+TEST(RecordBookCommands, OpenRestoresTheBookAtActualSize)
+{
+    Desk desk;
+    desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::Yes);
+    desk.drawDimensionAndLeader(10, 60, 80);
+    desk.process.GE_tpPtoD_r_X = 0.5; // one base millimetre is half a real one
+    desk.process.GE_tpPtoD_r_Y = 0.5;
+    desk.process.GE_sngHojoLen = 20;
+    desk.process.GE_strPpSize = QStringLiteral("B5");
+    // Saved outside the record-book folder setting: the object files come from beside the .ini.
+    QTemporaryDir elsewhere;
+    desk.saveAs(elsewhere.filePath(QStringLiteral("trip.ini")));
+    const RecordBookContent saved = readBack(elsewhere.filePath(QStringLiteral("trip.ini")));
+    ASSERT_EQ(saved.annotations.dimensionCount(), 1);
+
+    desk.newBook(desk.picture(QStringLiteral("b.jpg"), {200, 100}), MessageAnswer::No);
+    desk.form.runCommand(QStringLiteral("mnuDispAxis"));
+    mnuToolOpt_Click(desk.form);
+    desk.form.runCommand(QStringLiteral("mnuDisp50"));
+    desk.open(elsewhere.filePath(QStringLiteral("trip.ini")));
+
+    const auto &dialog = desk.platform.fileDialogs.back();
+    EXPECT_FALSE(dialog.save);
+    EXPECT_EQ(dialog.request.title, QStringLiteral("記録帳を開きます"));
+    EXPECT_EQ(dialog.request.startFolder, desk.books.path());
+    EXPECT_EQ(dialog.request.presetName, desk.books.path() + QStringLiteral("/*.ini"));
+    EXPECT_EQ(dialog.request.defaultExtension, QStringLiteral("ini"));
+    EXPECT_EQ(dialog.request.filter, QStringLiteral("Init(*.ini)|*.ini"));
+
+    EXPECT_EQ(desk.form.pictOrg.size(), QSize(400, 300));
+    EXPECT_EQ(desk.form.ZoomFactor, 0.5f);
+    EXPECT_EQ(desk.form.LayoutZoom, 0.5f);
+    EXPECT_FLOAT_EQ(desk.form.annotations.lblMoji[2].Left, 5.0f);
+    EXPECT_EQ(box(desk.form.live.shpPrintWaku[0]), QRectF(0, 0, 257, 182));
+    EXPECT_EQ(box(desk.form.live.shpPrint), QRectF(5, 5, 247, 172));
+    EXPECT_EQ(desk.form.optionDialog, nullptr);
+    EXPECT_FALSE(desk.checked("mnuDispAxis"));
+    for (const TextBox &panelBox : desk.form.txtPict)
+        EXPECT_FALSE(panelBox.Visible);
+    EXPECT_TRUE(desk.checked("mnuToolMes"));
+    for (const char *item : {"mnuFileSavePrj", "mnuFileSaveAsPrj", "mnuFileSaveAsImg"})
+        EXPECT_TRUE(desk.enabled(item)) << item;
+    EXPECT_EQ(desk.form.recordBook.folder, elsewhere.path() + u'/');
+    EXPECT_EQ(desk.form.recordBook.fileName, QStringLiteral("trip.ini"));
+
+    desk.form.runCommand(QStringLiteral("mnuDisp100"));
+    expectSameContent(desk.content(), saved);
+    EXPECT_EQ(desk.platform.busyDepth, 0);
+}
+
+TEST(RecordBookCommands, OpenFindsThePictureBesideTheBookWhenThePictureFolderLacksIt)
+{
+    Desk desk;
+    desk.newBook(desk.picture(QStringLiteral("fish.jpg")), MessageAnswer::No);
+    desk.saveAs(desk.book(QStringLiteral("copy.ini")));
+    QFile::rename(QDir(desk.pictures.path()).filePath(QStringLiteral("fish.jpg")),
+                  desk.book(QStringLiteral("fish.jpg")));
+    desk.form.pictOrg = QImage();
+
+    desk.open(desk.book(QStringLiteral("copy.ini")));
+    EXPECT_EQ(desk.form.pictOrg.size(), QSize(400, 300));
+    EXPECT_EQ(desk.platform.messages.size(), 1u) << "only the template question";
+}
+
+TEST(RecordBookCommands, OpenWithoutItsPictureKeepsWhatWasReadAndReports)
+{
+    Desk desk;
+    desk.newBook(desk.picture(QStringLiteral("gone.jpg")), MessageAnswer::Yes);
+    desk.drawDimensionAndLeader(10, 60, 80);
+    desk.saveAs(desk.book(QStringLiteral("lost.ini")));
+    const RecordBookContent saved = readBack(desk.book(QStringLiteral("lost.ini")));
+    QFile::remove(QDir(desk.pictures.path()).filePath(QStringLiteral("gone.jpg")));
+
+    desk.open(desk.book(QStringLiteral("lost.ini")));
+    ASSERT_FALSE(desk.platform.messages.empty());
+    const platform::MessageRequest &message = desk.platform.messages.back();
+    EXPECT_EQ(message.title, ErrorTitle);
+    EXPECT_EQ(message.buttons, platform::MessageButtons::Ok);
+    EXPECT_EQ(message.text, failure("mnuFileOpenPrj_Click", 53,
+                                    QStringLiteral("ファイルが見つかりません。\rgone.jpg")));
+    expectSameContent(desk.content(), saved);
+    EXPECT_FALSE(desk.enabled("mnuFileSavePrj"))
+        << "what is shown is not the record book: Save must not write over it";
+}
+
+TEST(RecordBookCommands, UnreadableBooksAreReportedAndDisableSave)
+{
+    struct Case
+    {
+        const char *name;
+        int number;
+        const char16_t *description;
+    };
+    const Case cases[] = {
+        {"missing.ini", 53, u"ファイルが見つかりません。"},
+        {"folder.ini", 75, u"パス名が無効です。"}, // a folder where the .ini should be
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Desk desk;
+        desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::No);
+        desk.saveAs(desk.book(QStringLiteral("good.ini")));
+        ASSERT_TRUE(desk.enabled("mnuFileSavePrj"));
+        QDir(desk.books.path()).mkdir(QStringLiteral("folder.ini"));
+
+        desk.open(desk.book(QLatin1String(c.name)));
+        EXPECT_EQ(desk.platform.messages.back().text,
+                  failure("mnuFileOpenPrj_Click", c.number, QString::fromUtf16(c.description)));
+        EXPECT_EQ(desk.platform.messages.back().title, ErrorTitle);
+        EXPECT_FALSE(desk.enabled("mnuFileSavePrj"));
+        EXPECT_EQ(desk.platform.busyDepth, 0);
+    }
+}
+
+TEST(RecordBookCommands, NewWithAMissingPictureReports)
+{
+    Desk desk;
+    const QString path = QDir(desk.pictures.path()).filePath(QStringLiteral("none.jpg"));
+    desk.platform.fileAnswers.push_back(path);
+    desk.form.runCommand(QStringLiteral("mnuFileNewPrj"));
+    ASSERT_EQ(desk.platform.messages.size(), 1u) << "no template question";
+    EXPECT_EQ(desk.platform.messages[0].title, ErrorTitle);
+    EXPECT_EQ(desk.platform.messages[0].text,
+              failure("mnuFileOpenMap_Click", 53,
+                      QStringLiteral("ファイルが見つかりません。\r") + path));
+    EXPECT_FALSE(desk.enabled("mnuFileSaveAsPrj"));
+}
+
+TEST(RecordBookCommands, FailedSaveAsKeepsTheFormerNameAndTellsWhy)
+{
+    Desk desk;
+    desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::Yes);
+    desk.saveAs(desk.book(QStringLiteral("first.ini")));
+    const QByteArray firstText = fileBytes(desk.book(QStringLiteral("first_Text.Bin")));
+    desk.form.runCommand(QStringLiteral("mnuDisp200"));
+
+    // A folder that does not exist.
+    desk.saveAs(desk.book(QStringLiteral("nowhere/second.ini")));
+    EXPECT_EQ(desk.platform.messages.back().title, ErrorTitle);
+    EXPECT_EQ(desk.platform.messages.back().text,
+              failure("mnuFileSaveAsPrj_Click", 76, QStringLiteral("パスが見つかりません。")));
+    EXPECT_EQ(desk.form.recordBook.fileName, QStringLiteral("first.ini"));
+    EXPECT_EQ(desk.form.ZoomFactor, 1.25f);
+    EXPECT_EQ(desk.platform.busyDepth, 0);
+
+    // A caption code page 932 cannot carry: refused, nothing written, the object named.
+    desk.form.annotations.lblMoji[3].Caption = QStringLiteral("🐟");
+    desk.saveAs(desk.book(QStringLiteral("second.ini")));
+    EXPECT_TRUE(desk.platform.messages.back().text.startsWith(failure(
+        "mnuFileSaveAsPrj_Click", 5, QStringLiteral("文字列 3 のキャプションに記録帳に保存できない文字「🐟」"))))
+        << desk.platform.messages.back().text.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(desk.book(QStringLiteral("second.ini"))));
+
+    // Save refuses the same way and leaves the record book on disk whole.
+    ASSERT_TRUE(desk.form.runCommand(QStringLiteral("mnuFileSavePrj")));
+    EXPECT_TRUE(desk.platform.messages.back().text.startsWith(
+        QStringLiteral("mnuFileSavePrj_Click():ｴﾗｰ番号 5 ｴﾗｰが発生しました。\r")));
+    EXPECT_EQ(fileBytes(desk.book(QStringLiteral("first_Text.Bin"))), firstText);
+    EXPECT_EQ(desk.form.ZoomFactor, 1.25f);
+}
+
+TEST(RecordBookCommands, OrientationTagIsAppliedOnlyToOurOwnBooks)
+{
+    Desk desk;
+    const QString path = desk.picture(QStringLiteral("phone.jpg"), {40, 20});
+    writeBytes(path, withOrientationTag(fileBytes(path)));
+
+    desk.newBook(path, MessageAnswer::No);
+    EXPECT_EQ(desk.form.pictOrg.size(), QSize(20, 40)) << "New shows the photo upright";
+    desk.saveAs(desk.book(QStringLiteral("ours.ini")));
+    desk.open(desk.book(QStringLiteral("ours.ini")));
+    EXPECT_EQ(desk.form.pictOrg.size(), QSize(20, 40));
+
+    // The same book as another program wrote it: its annotations sit on the unturned picture.
+    QByteArray ini = fileBytes(desk.book(QStringLiteral("ours.ini")));
+    ini.replace("Prj=CatchScale", "Prj=Other");
+    writeBytes(desk.book(QStringLiteral("ours.ini")), ini);
+    desk.open(desk.book(QStringLiteral("ours.ini")));
+    EXPECT_EQ(desk.form.pictOrg.size(), QSize(40, 20));
+}
+
+TEST(RecordBookCommands, AnUnusableRatioOpensAt100PercentWithTheGeometryIntact)
+{
+    for (const char *ratio : {"0", "-2", "1E+30", "nan"}) {
+        SCOPED_TRACE(ratio);
+        Desk desk;
+        desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::Yes);
+        desk.saveAs(desk.book(QStringLiteral("odd.ini")));
+        QByteArray ini = fileBytes(desk.book(QStringLiteral("odd.ini")));
+        ini.replace("GE_tpPtoD_r_X=1", "GE_tpPtoD_r_X=" + QByteArray(ratio));
+        writeBytes(desk.book(QStringLiteral("odd.ini")), ini);
+
+        desk.open(desk.book(QStringLiteral("odd.ini")));
+        EXPECT_EQ(desk.form.ZoomFactor, 1.0f);
+        EXPECT_EQ(desk.form.annotations.lblMoji[2].Left, 10.0f);
+        EXPECT_TRUE(desk.enabled("mnuFileSavePrj"));
+    }
+}

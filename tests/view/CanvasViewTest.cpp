@@ -1,0 +1,145 @@
+#include "app/MainWindow.h"
+#include "app/frmMain.h"
+#include "platform/QtPlatform.h"
+#include "view/CanvasView.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+// The real window on the desktop's platform; the pointer is driven in canvas millimetres.
+struct ShownCanvas
+{
+    QTemporaryDir folder;
+    QtPlatform platform;
+    ProcessState process;
+    frmMain form{process, platform};
+    std::unique_ptr<MainWindow> window;
+    CanvasView *canvas = nullptr;
+
+    ShownCanvas()
+    {
+        form.Form_Load({folder.path(), QSize(1280, 800)});
+        window = std::make_unique<MainWindow>(form, platform);
+        window->resize(1000, 700);
+        window->show();
+        canvas = window->findChild<CanvasView *>(QStringLiteral("pictWindow"));
+    }
+
+    void useTool(const char *item)
+    {
+        EXPECT_TRUE(form.runCommand(QLatin1String(item)));
+        window->syncFromModel();
+    }
+
+    QPointF widgetPoint(QPointF mm) const
+    {
+        return mm * ScreenPixelsPerMm - QPointF(form.hscX.Value, form.vscY.Value);
+    }
+
+    void send(QEvent::Type type, QPointF mm, Qt::MouseButton button, Qt::MouseButtons held)
+    {
+        const QPointF local = widgetPoint(mm);
+        QMouseEvent event(type, local, canvas->mapToGlobal(local), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &event);
+    }
+    void press(QPointF mm) { send(QEvent::MouseButtonPress, mm, Qt::LeftButton, Qt::LeftButton); }
+    void moveHeld(QPointF mm) { send(QEvent::MouseMove, mm, Qt::NoButton, Qt::LeftButton); }
+    void release(QPointF mm) { send(QEvent::MouseButtonRelease, mm, Qt::LeftButton, {}); }
+    // As Qt delivers a double-click: press, release, double-click, release.
+    void doubleClick(QPointF mm)
+    {
+        press(mm);
+        release(mm);
+        send(QEvent::MouseButtonDblClick, mm, Qt::LeftButton, Qt::LeftButton);
+        release(mm);
+    }
+};
+
+// Answers the modal text prompts as a user would, one answer per prompt, and notes what each
+// prompt showed.
+struct PromptAnswerer
+{
+    std::deque<QString> answers;
+    QStringList seen; // "title|label|start text"
+    QTimer timer;
+
+    explicit PromptAnswerer(std::deque<QString> texts) : answers(std::move(texts))
+    {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            if (!dialog || answers.empty())
+                return;
+            seen << dialog->windowTitle() + u'|' + dialog->labelText() + u'|'
+                        + dialog->textValue();
+            dialog->setTextValue(answers.front());
+            answers.pop_front();
+            dialog->accept();
+        });
+        timer.start();
+    }
+};
+
+} // namespace
+
+TEST(CanvasView, DoubleClickOnATextLabelReachesItsPrompts)
+{
+    ShownCanvas shown;
+    ASSERT_NE(shown.canvas, nullptr);
+    shown.useTool("mnuToolCmnt");
+    shown.press({30, 40});
+    shown.release({30, 40});
+    ASSERT_EQ(shown.form.annotations.lblMoji.UBound(), 1);
+
+    PromptAnswerer user({QStringLiteral("クロダイ 45cm"), QStringLiteral("堤防の先端")});
+    shown.doubleClick({31, 41});
+    EXPECT_EQ(shown.form.annotations.lblMoji.UBound(), 1) << "the label took the clicks";
+    ASSERT_EQ(user.seen.size(), 2);
+    EXPECT_EQ(user.seen[0], QStringLiteral("文字列入力|表示文字列を入力してください|New  1"));
+    EXPECT_TRUE(user.seen[1].startsWith(QStringLiteral("コメント入力|コメントを入力してください|")));
+    const AnnotationLabel &label = shown.form.annotations.lblMoji[1];
+    EXPECT_EQ(label.Caption, QStringLiteral("クロダイ 45cm"));
+    EXPECT_EQ(label.ToolTipText, QStringLiteral("堤防の先端"));
+}
+
+TEST(CanvasView, ADragThatStartsOnALabelMovesIt)
+{
+    ShownCanvas shown;
+    shown.useTool("mnuToolCmnt");
+    shown.press({30, 40});
+    shown.release({30, 40});
+    const AnnotationLabel &label = shown.form.annotations.lblMoji[1];
+
+    shown.press({31, 41});
+    shown.moveHeld({45, 60});
+    shown.moveHeld({61, 81}); // far outside where the label was: it still follows
+    shown.release({61, 81});
+    EXPECT_NEAR(label.Left, 60.0, 0.01);
+    EXPECT_NEAR(label.Top, 80.0, 0.01);
+    EXPECT_EQ(shown.form.annotations.lblMoji.UBound(), 1) << "no press reached the canvas";
+}
+
+TEST(CanvasView, ACanvasDragEndsOnTheCanvasEvenOverALabel)
+{
+    ShownCanvas shown;
+    shown.useTool("mnuToolCmnt");
+    shown.press({30, 40});
+    shown.release({30, 40});
+    shown.useTool("mnuToolLine");
+
+    shown.press({100, 100});
+    shown.moveHeld({31, 41});
+    shown.release({31, 41}); // over the text label
+    const auto &leaders = shown.form.annotations.lineHikidashi;
+    ASSERT_EQ(leaders.UBound(), 1) << "the leader line was kept";
+    EXPECT_NEAR(leaders[0].X2, 31.0, 0.01);
+}
