@@ -10,6 +10,7 @@
 #include "app/ToolModes.h"
 #include "app/Toolbar.h"
 #include "measure/MeasurePopup.h"
+#include "recordbook/RecordBookCommands.h"
 #include "view/ScaleOptionCommand.h"
 #include "view/Zoom.h"
 #include "view/frmOption.h"
@@ -50,6 +51,7 @@ void frmMain::registerCommands()
     registerOptionCommands(*this);
     registerEditCommands(*this);
     registerTextAndLeaderCommands(*this);
+    registerRecordBookCommands(*this);
 }
 
 void frmMain::setCommand(const QString &menuItemName, std::function<void()> command)

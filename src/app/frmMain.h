@@ -69,6 +69,9 @@ public:
     // Lays the window out again for the size it last reported (after a picture or zoom change).
     void relayout();
 
+    // The scale values back to their start, zoom 1.0, the tilt check on the default line.
+    void SetScaleDefaults();
+
     // F1: the help file beside the executable.
     void openHelp();
 
@@ -125,7 +128,6 @@ signals:
 private:
     void InitMainWindow(const StartupEnvironment &environment);
     void InitMenuStates();
-    void SetScaleDefaults();
     void mnuFileEnd_Click();
     void registerCommands();
 

@@ -72,17 +72,6 @@ void setMenuEnabled(frmMain &form, const char *item, bool enabled)
     form.menus[QLatin1String(item)].enabled = enabled;
 }
 
-// The scale values, the zoom and the tilt check back to their start.
-void setScaleDefaults(frmMain &form)
-{
-    form.ZoomFactor = 1.0f;
-    form.LayoutZoom = 1.0f;
-    resetScaleValues(form.process);
-    const float *hosei = form.process.GE_sngHosei;
-    ShowTiltCheck(form.live.lineCheck, form.live.shpCheck[0], form.live.shpCheck[1], hosei[0],
-                  hosei[1], hosei[2], hosei[3]);
-}
-
 // Every annotation goes, and with it any measurement or leader drag still open on the canvas.
 void eraseAnnotations(frmMain &form)
 {
@@ -187,7 +176,7 @@ void openRecordBook(frmMain &form, const QString &iniPath)
     book.folder = parts.folder;
     book.fileName = parts.fileName;
     unloadOptionDialog(form);
-    setScaleDefaults(form);
+    form.SetScaleDefaults();
     eraseAnnotations(form);
     if (form.menus[QStringLiteral("mnuDispAxis")].checked)
         mnuDispAxis_Click(form); // unchecks it and hides the seven boxes
