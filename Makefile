@@ -17,5 +17,8 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j2
 
+bench: build
+	BUILD_DIR=$(BUILD_DIR) bench/run
+
 clean:
 	rm -rf $(BUILD_DIR)

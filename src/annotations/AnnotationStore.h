@@ -24,6 +24,12 @@ struct AnnotationStore
     AnnotationCollection<AnnotationLine> lineHikidashi;
 
     int dimensionCount() const { return lblKyori.UBound(); }
+    // Whether all six members of dimension k exist (they may not after a damaged record book).
+    bool hasWholeDimension(int k) const
+    {
+        return k >= 0 && k <= lblKyori.UBound() && k <= lineDsSave.UBound()
+               && 2 * k + 1 <= lineHojoSave.UBound() && 2 * k + 1 <= shpSnpo.UBound();
+    }
 
     // Keeps one dimension in the spares of its four collections, all or nothing: refused without
     // any change when one of them cannot take it. The label's box is sized to its caption and

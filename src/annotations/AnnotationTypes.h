@@ -110,3 +110,10 @@ struct MarkerShape
 
     bool operator==(const MarkerShape &) const = default;
 };
+
+// Puts a marker's centre on a point, keeping its size.
+inline void centreOn(MarkerShape &marker, float x, float y)
+{
+    marker.Top = y - marker.Height / 2;
+    marker.Left = x - marker.Width / 2;
+}

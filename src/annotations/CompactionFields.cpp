@@ -1,5 +1,6 @@
 #include "CompactionFields.h"
 
+#include "annotations/AnnotationLooks.h"
 #include "annotations/LabelMetrics.h"
 
 void moveCompactedFields(AnnotationLabel &to, const AnnotationLabel &from)
@@ -14,12 +15,7 @@ void moveCompactedFields(AnnotationLabel &to, const AnnotationLabel &from)
     to.BackColor = from.BackColor;
     to.BackStyle = from.BackStyle;
     to.BorderStyle = from.BorderStyle;
-    to.FontBold = from.FontBold;
-    to.FontItalic = from.FontItalic;
-    to.FontName = from.FontName;
-    to.FontSize = from.FontSize;
-    to.FontStrikethru = from.FontStrikethru;
-    to.FontUnderline = from.FontUnderline;
+    copyFont(to, from);
     autoSize(to);
 }
 
@@ -31,9 +27,7 @@ void moveCompactedFields(AnnotationLine &to, const AnnotationLine &from)
     to.Y1 = from.Y1;
     to.X2 = from.X2;
     to.Y2 = from.Y2;
-    to.BorderColor = from.BorderColor;
-    to.BorderStyle = from.BorderStyle;
-    to.BorderWidth = from.BorderWidth;
+    copyLineLook(to, from);
 }
 
 void moveCompactedFields(MarkerShape &to, const MarkerShape &from)

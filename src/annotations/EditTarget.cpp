@@ -35,7 +35,12 @@ TargetState targetState(const frmMain &form)
     const int k = form.EditTarget.index;
     const AnnotationStore &objects = form.annotations;
     switch (editKind(form)) {
-    case EditKind::Dimension: return stateIn(objects.lblKyori, k);
+    case EditKind::Dimension:
+        // A record book that lost one of its object files holds labels without lines or
+        // markers: such a label is no dimension to edit.
+        if (stateIn(objects.lblKyori, k) == TargetState::Object && !objects.hasWholeDimension(k))
+            return TargetState::Missing;
+        return stateIn(objects.lblKyori, k);
     case EditKind::TextLabel: return stateIn(objects.lblMoji, k);
     case EditKind::LeaderLine: return stateIn(objects.lineHikidashi, k);
     case EditKind::Defaults: return TargetState::Defaults;

@@ -63,11 +63,6 @@ void scaleEach(Collection &collection, int first, Scale scaleOne)
         scaleOne(collection[j]);
 }
 
-void centreOn(MarkerShape &marker, float x, float y)
-{
-    marker.Top = y - marker.Height / 2;
-    marker.Left = x - marker.Width / 2;
-}
 
 void redisplay(frmMain &form)
 {

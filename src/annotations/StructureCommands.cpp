@@ -10,11 +10,6 @@ namespace {
 // edge may lie outside the picture.
 constexpr float CopyOffsetMm = 5.0f;
 
-void centreOn(MarkerShape &marker, float x, float y)
-{
-    marker.Left = x - marker.Width / 2;
-    marker.Top = y - marker.Height / 2;
-}
 
 void refuseCopy(frmMain &form, const QString &what)
 {

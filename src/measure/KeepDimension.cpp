@@ -1,16 +1,10 @@
 #include "DimensionConstruction.h"
 
+#include "annotations/AnnotationLooks.h"
 #include "annotations/LabelMetrics.h"
 #include "app/frmMain.h"
 
 namespace {
-
-void takeLineLook(AnnotationLine &line, const AnnotationLine &look)
-{
-    line.BorderColor = look.BorderColor;
-    line.BorderStyle = look.BorderStyle;
-    line.BorderWidth = look.BorderWidth;
-}
 
 void takeLabelLook(AnnotationLabel &label, const AnnotationLabel &look)
 {
@@ -18,12 +12,7 @@ void takeLabelLook(AnnotationLabel &label, const AnnotationLabel &look)
     label.BackColor = look.BackColor;
     label.BackStyle = look.BackStyle;
     label.BorderStyle = look.BorderStyle;
-    label.FontBold = look.FontBold;
-    label.FontItalic = look.FontItalic;
-    label.FontName = look.FontName;
-    label.FontSize = look.FontSize;
-    label.FontStrikethru = look.FontStrikethru;
-    label.FontUnderline = look.FontUnderline;
+    copyFont(label, look);
 }
 
 // The spare of a collection, as the next kept object starts from it.
@@ -34,7 +23,7 @@ AnnotationLine extensionLine(const frmMain &form, const AnnotationLine &live)
     kept.Y1 = live.Y1;
     kept.X2 = live.X2;
     kept.Y2 = live.Y2;
-    takeLineLook(kept, form.defaults.linDefault);
+    copyLineLook(kept, form.defaults.linDefault);
     return kept;
 }
 
@@ -82,7 +71,7 @@ void subKeepDimension(frmMain &form)
     dimensionLine.Y1 = yp;
     dimensionLine.X2 = xq;
     dimensionLine.Y2 = yq;
-    takeLineLook(dimensionLine, form.defaults.linDefault);
+    copyLineLook(dimensionLine, form.defaults.linDefault);
 
     const bool kept = form.annotations
                           .AppendDimension(label, dimensionLine, extensionLine(form, atA),

@@ -1,6 +1,7 @@
 #include "PointerEvents.h"
 
 #include "annotations/EditPopup.h"
+#include "annotations/AnnotationLooks.h"
 #include "annotations/LabelMetrics.h"
 #include "app/frmMain.h"
 #include "measure/Alignment.h"
@@ -128,9 +129,7 @@ void startLeader(frmMain &form, float X, float Y)
     form.canvas.LeaderGrab = 0;
     spare.X1 = spare.X2 = X;
     spare.Y1 = spare.Y2 = Y;
-    spare.BorderColor = look.BorderColor;
-    spare.BorderStyle = look.BorderStyle;
-    spare.BorderWidth = look.BorderWidth;
+    copyLineLook(spare, look);
     spare.Visible = true;
 }
 
@@ -147,12 +146,7 @@ void createTextLabel(frmMain &form, float X, float Y)
     label.Top = Y;
     label.ForeColor = look.ForeColor;
     label.BackColor = look.BackColor;
-    label.FontBold = look.FontBold;
-    label.FontItalic = look.FontItalic;
-    label.FontName = look.FontName;
-    label.FontSize = look.FontSize;
-    label.FontStrikethru = look.FontStrikethru;
-    label.FontUnderline = look.FontUnderline;
+    copyFont(label, look);
     // A positive number is written with a blank where its sign would be: "New  3".
     setCaption(label, QStringLiteral("New  %1").arg(*n));
     label.Visible = true;

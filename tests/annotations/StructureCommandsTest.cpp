@@ -1,5 +1,6 @@
 #include "EditFixture.h"
 #include "annotations/LabelMetrics.h"
+#include "annotations/ObjectRedisplay.h"
 #include "annotations/StructureCommands.h"
 #include "measure/PointerEvents.h"
 
@@ -321,3 +322,21 @@ TEST(EditSequence, RandomCommandsKeepTheCollectionsInShape)
 }
 
 } // namespace
+
+// A record book whose marker file was lost reads back with labels and lines but no markers:
+// the edit commands and a zoom must leave such a half dimension alone instead of reaching past
+// the end of the marker collection.
+TEST(StructureCommands, HalfDimensionsOfADamagedRecordBookAreLeftAlone)
+{
+    EditForm edit;
+    edit.keepDimension(1);
+    edit.keepDimension(2);
+    edit.form.annotations.shpSnpo.Clear();
+    const AnnotationLine lineBefore = edit.form.annotations.lineDsSave[1];
+    for (const char *item : {"popEditRev", "popEditWidth(3)", "popEditForColor"})
+        edit.choose("lblkyori", 1, QLatin1String(item));
+    EXPECT_EQ(edit.form.annotations.lineDsSave[1], lineBefore);
+    edit.form.ZoomFactor = 2.0f;
+    subDisp_Object(edit.form);
+    EXPECT_FLOAT_EQ(edit.form.annotations.lineDsSave[1].X1, lineBefore.X1 * 2);
+}
