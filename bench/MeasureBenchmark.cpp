@@ -69,6 +69,11 @@ int main(int argc, char **argv)
     for (int i = 0; i < Moves; ++i)
         pictMap_MouseMove(form, 0, 100.0f + 0.3f * float(i % 200), 140.0f + 0.1f * float(i % 90));
     report("pointer_move_with_ctrl", timer.nsecsElapsed() / 1e6 / Moves, "ms");
+    // Beyond every object no end is near: the snap search looks at every candidate.
+    timer.restart();
+    for (int i = 0; i < Moves; ++i)
+        pictMap_MouseMove(form, 0, 300.0f + 0.1f * float(i % 50), 220.0f);
+    report("pointer_move_with_ctrl_nothing_near", timer.nsecsElapsed() / 1e6 / Moves, "ms");
 
     const CanvasViewport viewport{QSize(1600, 900), QPoint(0, 0), form.pictMapPx};
     QImage view(viewport.viewSize, QImage::Format_RGB32);

@@ -90,6 +90,7 @@ int main(int argc, char **argv)
     timer.start();
     if (!subMapDraw(form, args[1], PictureOrientation::Upright))
         return 1;
+    report("load", timer.nsecsElapsed() / 1e6, "ms");
     ApplyZoom(form, 1.0f);
     paintView(form, painter, target);
     report("load_and_first_paint_100", timer.nsecsElapsed() / 1e6, "ms");

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-translations-l10n qt6-image-formats-plugins
+    qt6-base-dev qt6-translations-l10n qt6-image-formats-plugins libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libjpeg-turbo-progs
     # The program's Japanese interface font; installed explicitly because other packages bring

@@ -2,8 +2,12 @@
 
 #include "app/frmMain.h"
 
+#include "view/JpegDecoder.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QTransform>
 
 namespace {
 
@@ -30,27 +34,30 @@ QString readerErrorText(const QImageReader &reader)
     }
 }
 
-// A JPEG that ends early still decodes, grey below the cut; libjpeg only warns about it. Catch
-// the warning so a damaged photo is reported instead of shown half grey.
-class TruncationWatch
+// Turns a picture as its orientation tag says, the way Qt's own reader would: mirror and flip
+// first, then a quarter turn clockwise.
+QImage upright(QImage image, QImageIOHandler::Transformations turn)
 {
-public:
-    TruncationWatch() { s_truncated = false; s_previous = qInstallMessageHandler(&handler); }
-    ~TruncationWatch() { qInstallMessageHandler(s_previous); }
-    bool truncated() const { return s_truncated; }
+    const bool mirror = turn.testFlag(QImageIOHandler::TransformationMirror);
+    const bool flip = turn.testFlag(QImageIOHandler::TransformationFlip);
+    if (mirror || flip)
+        image = image.mirrored(mirror, flip);
+    if (turn.testFlag(QImageIOHandler::TransformationRotate90))
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
 
-private:
-    static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
-    {
-        if (text.contains(QLatin1String("Premature end of"))
-            || text.contains(QLatin1String("Corrupt JPEG data")))
-            s_truncated = true;
-        else if (s_previous)
-            s_previous(type, context, text);
+PictureLoadResult loadJpeg(const QString &file, PictureOrientation orientation)
+{
+    JpegDecodeResult decoded = decodeJpeg(file, MaxPicturePixels);
+    if (decoded.image.isNull())
+        return {{}, decoded.error + QLatin1Char('\r') + file};
+    if (orientation == PictureOrientation::Upright) {
+        QImageReader tags(file); // reads the header only
+        decoded.image = upright(std::move(decoded.image), tags.transformation());
     }
-    static inline bool s_truncated = false;
-    static inline QtMessageHandler s_previous = nullptr;
-};
+    return {std::move(decoded.image), {}};
+}
 
 } // namespace
 
@@ -59,6 +66,9 @@ PictureLoadResult loadPicture(const QString &file, PictureOrientation orientatio
     allowLargePictures();
     if (!QFileInfo(file).isFile())
         return {{}, QStringLiteral("ファイルが見つかりません。") + QLatin1Char('\r') + file};
+    QFile head(file);
+    if (head.open(QIODevice::ReadOnly) && looksLikeJpeg(head.read(3)))
+        return loadJpeg(file, orientation);
     QImageReader reader(file);
     reader.setAutoTransform(orientation == PictureOrientation::Upright);
     const QSize size = reader.size();
@@ -67,12 +77,9 @@ PictureLoadResult loadPicture(const QString &file, PictureOrientation orientatio
                         .arg(size.width())
                         .arg(size.height())};
     }
-    TruncationWatch watch;
     QImage image = reader.read();
     if (image.isNull())
         return {{}, readerErrorText(reader) + QLatin1Char('\r') + file};
-    if (watch.truncated())
-        return {{}, QStringLiteral("画像データが途中で切れています。") + QLatin1Char('\r') + file};
     // One pixel format for every source keeps painting on the fast path.
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32_Premultiplied)
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
