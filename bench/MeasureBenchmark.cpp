@@ -3,6 +3,7 @@
 //
 //   catchscale_measure_bench     prints one "name value unit" line per measurement
 #include "BenchReport.h"
+#include "Segment.h"
 #include "StartedForm.h"
 #include "TestEnvironment.h"
 #include "measure/PointerEvents.h"
@@ -16,16 +17,6 @@
 
 
 namespace {
-
-AnnotationLine segment(float x1, float y1, float x2, float y2)
-{
-    AnnotationLine line;
-    line.X1 = x1;
-    line.Y1 = y1;
-    line.X2 = x2;
-    line.Y2 = y2;
-    return line;
-}
 
 // Spreads the objects over an A4 canvas, as a record book at its limits might.
 void fill(frmMain &form)

@@ -1,19 +1,10 @@
 #include "annotations/ObjectRedisplay.h"
+#include "Segment.h"
 #include "StartedForm.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-AnnotationLine segment(float x1, float y1, float x2, float y2)
-{
-    AnnotationLine line;
-    line.X1 = x1;
-    line.Y1 = y1;
-    line.X2 = x2;
-    line.Y2 = y2;
-    return line;
-}
 
 MarkerShape dot()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Segment.h"
 #include "app/frmMain.h"
 
 #include <gtest/gtest.h>
@@ -7,16 +8,6 @@
 #include <optional>
 
 // Lines put into a started form the way the gestures keep them.
-
-inline AnnotationLine segment(float x1, float y1, float x2, float y2)
-{
-    AnnotationLine line;
-    line.X1 = x1;
-    line.Y1 = y1;
-    line.X2 = x2;
-    line.Y2 = y2;
-    return line;
-}
 
 inline int keepLeader(frmMain &form, const AnnotationLine &line)
 {
