@@ -41,6 +41,10 @@ QString settingsFilePath(const QString &executableFolder)
 
 QString helpFilePath(const QString &executableFolder)
 {
+    // A compiled help file placed beside the program wins over the guide it ships with.
+    const QString compiled = besideExecutable(executableFolder, QStringLiteral("help.chm"));
+    if (QFileInfo::exists(compiled))
+        return compiled;
     return besideExecutable(executableFolder, QStringLiteral("help.html"));
 }
 

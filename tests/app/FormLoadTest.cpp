@@ -129,3 +129,19 @@ TEST(FormLoad, ScrollingKeepsTheDefaultSampleNearTheVisibleCorner)
     EXPECT_FLOAT_EQ(started.form.defaults.linDefault.Y1, sample.Top + 4);
     EXPECT_FLOAT_EQ(started.form.defaults.linDefault.X1, sample.Left);
 }
+
+TEST(FormLoad, F1OpensTheHelpFileBesideTheProgramOrSaysWhyNot)
+{
+    StartedForm started;
+    EXPECT_EQ(started.process.helpFile, started.folder.filePath(QStringLiteral("help.html")));
+    started.form.openHelp();
+    ASSERT_EQ(started.platform.messages.size(), 1u) << "no help file there yet";
+    EXPECT_TRUE(started.platform.openedFiles.empty());
+
+    QFile help(started.process.helpFile);
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.write("<html></html>");
+    help.close();
+    started.form.openHelp();
+    EXPECT_EQ(started.platform.openedFiles, std::vector<QString>{started.process.helpFile});
+}
