@@ -4,9 +4,9 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-translations-l10n qt6-image-formats-plugins libjpeg-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    cmake ninja-build g++
+    qt6-base-dev qt6-translations-l10n libjpeg-dev
+    libgtest-dev libgmock-dev
     libjpeg-turbo-progs
     # The program's Japanese interface font; installed explicitly because other packages bring
     # fallback fonts that would hide its absence.
