@@ -42,7 +42,11 @@ void CanvasFrameCache::renderFrame(const CanvasViewport &viewport, const CanvasS
     m_frame.fill(viewport.outside);
     QPainter painter(&m_frame);
     painter.translate(-viewport.scroll);
-    painter.fillRect(QRectF(QPointF(0, 0), viewport.canvasPx), Qt::white);
+    // Everything lives on the canvas, which ends with the paper: a picture larger than the
+    // paper is cut off at its edge, as on the printed page.
+    const QRectF canvas(QPointF(0, 0), viewport.canvasPx);
+    painter.fillRect(canvas, Qt::white);
+    painter.setClipRect(canvas);
     CanvasRenderOptions options;
     options.layers = AllCanvasLayers & ~CanvasRenderOptions::LiveLayers;
     options.exposedPx = QRectF(viewport.scroll, QSizeF(viewport.viewSize));
@@ -65,6 +69,7 @@ void CanvasFrameCache::paint(QPainter &painter, const CanvasViewport &viewport,
     painter.save();
     painter.setClipRect(exposed);
     painter.translate(-viewport.scroll);
+    painter.setClipRect(QRectF(QPointF(0, 0), viewport.canvasPx), Qt::IntersectClip);
     CanvasRenderOptions options;
     options.layers = CanvasRenderOptions::LiveLayers;
     options.exposedPx = QRectF(exposed.translated(viewport.scroll));
