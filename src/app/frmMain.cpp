@@ -173,7 +173,11 @@ void frmMain::Form_Resize(WindowState state, QSize outerSize, const WindowMetric
 void frmMain::relayout()
 {
     layout = ::Form_Resize(windowState, windowOuterSize, windowMetrics, pictMapPx, vscY, hscX);
-    // A bar whose maximum shrank below its value moves back, and the canvas with it.
+    keepScrollValuesInRange();
+}
+
+void frmMain::keepScrollValuesInRange()
+{
     if (vscY.Value > std::max(0, vscY.Max))
         vscY_Change(std::max(0, vscY.Max));
     if (hscX.Value > std::max(0, hscX.Max))

@@ -79,6 +79,8 @@ public:
     // from the visible corner.
     void vscY_Change(int value);
     void hscX_Change(int value);
+    // A bar whose maximum shrank below its value moves back, and the canvas with it.
+    void keepScrollValuesInRange();
 
     // What the canvas paints over the picture.
     CanvasScene scene() const

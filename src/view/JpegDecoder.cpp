@@ -111,6 +111,13 @@ struct FileCloser
 
 } // namespace
 
+QString pictureTooLargeText(qint64 width, qint64 height)
+{
+    return QStringLiteral("画像が大きすぎます（%1 × %2 画素）。1 億 5000 万画素まで開けます。")
+        .arg(width)
+        .arg(height);
+}
+
 bool looksLikeJpeg(const QByteArray &head)
 {
     return head.size() >= 3 && uchar(head[0]) == 0xFF && uchar(head[1]) == 0xD8
@@ -143,9 +150,7 @@ JpegDecodeResult decodeJpeg(const QString &path, qint64 maxPixels)
         }))
         return fail(damaged);
     if (qint64(info.image_width) * info.image_height > maxPixels) {
-        return fail(QStringLiteral("画像が大きすぎます（%1 × %2 画素）。1 億 5000 万画素まで開けます。")
-                        .arg(info.image_width)
-                        .arg(info.image_height));
+        return fail(pictureTooLargeText(info.image_width, info.image_height));
     }
     info.out_color_space = JCS_EXT_BGRX; // the byte order of QImage::Format_RGB32
     if (!guarded(errors, [&info] { jpeg_start_decompress(&info); }))

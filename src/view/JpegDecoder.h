@@ -14,6 +14,9 @@ struct JpegDecodeResult
     QString error; // a description for the user when image is null
 };
 
+// The refusal of a picture of more pixels than the program opens.
+QString pictureTooLargeText(qint64 width, qint64 height);
+
 // True when the bytes begin like a JPEG file.
 bool looksLikeJpeg(const QByteArray &head);
 

@@ -73,9 +73,7 @@ PictureLoadResult loadPicture(const QString &file, PictureOrientation orientatio
     reader.setAutoTransform(orientation == PictureOrientation::Upright);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels) {
-        return {{}, QStringLiteral("画像が大きすぎます（%1 × %2 画素）。1 億 5000 万画素まで開けます。")
-                        .arg(size.width())
-                        .arg(size.height())};
+        return {{}, pictureTooLargeText(size.width(), size.height())};
     }
     QImage image = reader.read();
     if (image.isNull())

@@ -71,10 +71,7 @@ void UpdateScrollBars(frmMain &form)
     form.hscX.Visible = view.width() <= form.pictMapPx.width();
     form.hscX.Max = scrollMaximum(form.pictMapPx.width(), view.width());
     form.vscY.Max = scrollMaximum(form.pictMapPx.height(), view.height());
-    if (form.vscY.Value > std::max(0, form.vscY.Max))
-        form.vscY_Change(std::max(0, form.vscY.Max));
-    if (form.hscX.Value > std::max(0, form.hscX.Max))
-        form.hscX_Change(std::max(0, form.hscX.Max));
+    form.keepScrollValuesInRange();
 }
 
 void ResetViewChecks(frmMain &form)
