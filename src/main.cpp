@@ -46,6 +46,19 @@ int runDump(int argc, char **argv, const QString &iniPath)
     return output.exitStatus;
 }
 
+// --export-pdf and --export-bmp: no window either.
+int runExport(int argc, char **argv, const CommandLine &command)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    installFontSubstitutions();
+    const CommandOutput output =
+        exportRecordBook(command, QCoreApplication::applicationDirPath());
+    write(stdout, output.standardOutput);
+    write(stderr, output.standardError);
+    return output.exitStatus;
+}
+
 int refuse(const CommandLine &command)
 {
     write(stderr, (command.error + u'\n' + commandLineUsage()).toUtf8());
@@ -56,7 +69,9 @@ int refuse(const CommandLine &command)
 bool mayHoldQtOptions(const QStringList &arguments)
 {
     return std::any_of(arguments.begin() + 1, arguments.end(), [](const QString &argument) {
-        return argument.startsWith(u'-') && argument != QLatin1String("--dump");
+        return argument.startsWith(u'-') && argument != QLatin1String("--dump")
+               && !argument.startsWith(QLatin1String("--export-"))
+               && argument != QLatin1String("--kinds");
     });
 }
 
@@ -111,6 +126,9 @@ int main(int argc, char **argv)
     switch (command.action) {
     case CommandLine::Action::Dump:
         return runDump(argc, argv, command.path);
+    case CommandLine::Action::ExportPdf:
+    case CommandLine::Action::ExportBmp:
+        return runExport(argc, argv, command);
     case CommandLine::Action::ShowUsage:
         write(stdout, commandLineUsage().toUtf8());
         return 0;

@@ -16,22 +16,10 @@ QRectF toDevice(float left, float top, float width, float height, double pixelsP
                   height * pixelsPerMm);
 }
 
-Qt::PenStyle penStyle(std::int16_t borderStyle)
-{
-    switch (borderStyle) {
-    case BorderSolid: return Qt::SolidLine;
-    case BorderDash: return Qt::DashLine;
-    case BorderDot: return Qt::DotLine;
-    case BorderDashDot: return Qt::DashDotLine;
-    case BorderDashDotDot: return Qt::DashDotDotLine;
-    default: return Qt::NoPen;
-    }
-}
-
 QPen borderPen(OleColor colour, std::int16_t width, std::int16_t style, double pixelsPerMm)
 {
     const double scale = pixelsPerMm / ScreenPixelsPerMm;
-    QPen pen(toQColor(colour), std::max<double>(1, width) * scale, penStyle(style));
+    QPen pen(toQColor(colour), std::max<double>(1, width) * scale, toQtPenStyle(style));
     pen.setCapStyle(Qt::FlatCap);
     return pen;
 }
@@ -89,6 +77,18 @@ void drawFigure(QPainter &painter, const MarkerShape &shape, const QRectF &rect)
 }
 
 } // namespace
+
+Qt::PenStyle toQtPenStyle(std::int16_t borderStyle)
+{
+    switch (borderStyle) {
+    case BorderSolid: return Qt::SolidLine;
+    case BorderDash: return Qt::DashLine;
+    case BorderDot: return Qt::DotLine;
+    case BorderDashDot: return Qt::DashDotLine;
+    case BorderDashDotDot: return Qt::DashDotDotLine;
+    default: return Qt::NoPen;
+    }
+}
 
 QColor toQColor(OleColor colour)
 {

@@ -11,6 +11,8 @@ class QPainter;
 // pixels at 96 dpi and keep that physical width on other devices.
 
 QColor toQColor(OleColor colour);
+// A border style as Qt draws it; transparent is no pen.
+Qt::PenStyle toQtPenStyle(std::int16_t borderStyle);
 
 void paintLine(QPainter &painter, const AnnotationLine &line, double pixelsPerMm);
 void paintShape(QPainter &painter, const MarkerShape &shape, double pixelsPerMm);

@@ -5,9 +5,14 @@
 
 #include <QFileInfo>
 
+#include <optional>
+
 namespace {
 
 const QString DumpOption = QStringLiteral("--dump");
+const QString ExportPdfOption = QStringLiteral("--export-pdf");
+const QString ExportBmpOption = QStringLiteral("--export-bmp");
+const QString KindsOption = QStringLiteral("--kinds");
 const QString HelpOption = QStringLiteral("--help");
 
 CommandLine refuse(const QString &why)
@@ -31,6 +36,53 @@ QByteArray errorLine(const QString &path, const QString &text)
         .toUtf8();
 }
 
+// "dims,comments,leaders,texts" in any order and number; nothing when a word is unknown.
+std::optional<PageKinds> parseKinds(const QString &list)
+{
+    PageKinds kinds;
+    for (const QString &word : list.split(u',', Qt::SkipEmptyParts)) {
+        const QString kind = word.trimmed();
+        if (kind == QLatin1String("dims"))
+            kinds.dimensions = true;
+        else if (kind == QLatin1String("comments"))
+            kinds.comments = true;
+        else if (kind == QLatin1String("leaders"))
+            kinds.leaders = true;
+        else if (kind == QLatin1String("texts"))
+            kinds.texts = true;
+        else
+            return std::nullopt;
+    }
+    return kinds;
+}
+
+CommandLine parseExport(const QStringList &given)
+{
+    const bool pdf = given.first() == ExportPdfOption;
+    QStringList files;
+    PageKinds kinds = PageKinds::all();
+    for (int i = 1; i < given.size(); ++i) {
+        const QString &argument = given.at(i);
+        if (pdf && argument == KindsOption) {
+            const auto parsed = i + 1 < given.size() ? parseKinds(given.at(++i)) : std::nullopt;
+            if (!parsed)
+                return refuse(QStringLiteral("--kinds には dims,comments,leaders,texts から選んで"
+                                             "カンマで区切って指定してください。"));
+            kinds = *parsed;
+        } else if (argument.startsWith(u'-')) {
+            return refuse(QStringLiteral("不明なオプションです: ") + argument);
+        } else {
+            files << argument;
+        }
+    }
+    if (files.size() != 2 || !isRecordBook(files.at(1)))
+        return refuse(given.first()
+                      + QStringLiteral(" には出力ファイルと記録帳の .ini ファイルを指定してください。"));
+    CommandLine command{pdf ? CommandLine::Action::ExportPdf : CommandLine::Action::ExportBmp,
+                        absolute(files.at(1)), {}, absolute(files.at(0)), kinds};
+    return command;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments)
@@ -46,6 +98,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
             return refuse(QStringLiteral("--dump には記録帳の .ini ファイルを 1 つ指定してください。"));
         return {CommandLine::Action::Dump, absolute(given.at(1)), {}};
     }
+    if (first == ExportPdfOption || first == ExportBmpOption)
+        return parseExport(given);
     if (first.startsWith(u'-'))
         return refuse(QStringLiteral("不明なオプションです: ") + first);
     if (given.size() > 1)
@@ -61,7 +115,12 @@ QString commandLineUsage()
                           "  catchscale                   空の画面で起動します\n"
                           "  catchscale 記録帳.ini        記録帳を開きます\n"
                           "  catchscale 画像ファイル      画像から新しい記録帳を作成します\n"
-                          "  catchscale --dump 記録帳.ini 記録帳の内容を JSON で出力します\n");
+                          "  catchscale --dump 記録帳.ini 記録帳の内容を JSON で出力します\n"
+                          "  catchscale --export-pdf 出力.pdf 記録帳.ini [--kinds dims,comments,leaders,texts]\n"
+                          "                               記録帳を実寸で PDF に印刷します\n"
+                          "                               (--kinds を省くとすべての種類を印刷します)\n"
+                          "  catchscale --export-bmp 出力.bmp 記録帳.ini\n"
+                          "                               記録帳を実寸のビットマップに保存します\n");
 }
 
 CommandOutput dumpRecordBook(const QString &iniPath, const QString &fallbackFolder)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/PageRenderer.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -10,14 +12,29 @@
 //   catchscale PICTURE            starts a new record book from that picture
 //   catchscale --dump BOOK.ini    prints the record book as the reader understood it, as JSON,
 //                                 without opening a window
+//   catchscale --export-pdf OUT.pdf BOOK.ini [--kinds dims,comments,leaders,texts]
+//                                 prints the record book at actual size into a PDF file
+//   catchscale --export-bmp OUT.bmp BOOK.ini
+//                                 saves it as a bitmap, as "ビットマップファイルへ保存" does
 //   catchscale --help             the usage text
 struct CommandLine
 {
-    enum class Action { Start, OpenRecordBook, NewFromPicture, Dump, ShowUsage, Invalid };
+    enum class Action {
+        Start,
+        OpenRecordBook,
+        NewFromPicture,
+        Dump,
+        ExportPdf,
+        ExportBmp,
+        ShowUsage,
+        Invalid
+    };
 
     Action action = Action::Start;
-    QString path;  // the file named, made absolute
-    QString error; // why the command line was refused (Invalid)
+    QString path;   // the file named, made absolute (the record book of an export)
+    QString error;  // why the command line was refused (Invalid)
+    QString output; // the file an export writes, made absolute
+    PageKinds kinds = PageKinds::all(); // what a PDF export prints
 };
 
 // `arguments` as the process got them, the program itself first. A file ending in ".ini" (in
@@ -38,9 +55,15 @@ struct CommandOutput
 // Exit statuses besides 0.
 inline constexpr int UnreadableRecordBookStatus = 1;
 inline constexpr int UsageErrorStatus = 2;
+inline constexpr int ExportFailedStatus = 3;
 
 // --dump: reads the record book at iniPath (object files missing beside it are looked up in
 // fallbackFolder, the record-book folder setting) and renders it as JSON. An .ini that cannot be
 // read is an error; an object file that stops at a damaged record is only a warning, as the
 // program itself goes on with what it read.
 CommandOutput dumpRecordBook(const QString &iniPath, const QString &fallbackFolder);
+
+// --export-pdf and --export-bmp: opens the record book as the window would (settings from the
+// executable folder), lays the page out at actual size and writes the file. On failure the
+// output file is left as it was and standard error says why, on one line.
+CommandOutput exportRecordBook(const CommandLine &command, const QString &executableFolder);

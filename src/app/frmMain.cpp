@@ -8,6 +8,7 @@
 #include "annotations/TextAndLeaderPopups.h"
 #include "app/Version.h"
 #include "measure/MeasurePopup.h"
+#include "output/OutputCommands.h"
 #include "output/PaperLayout.h"
 #include "recordbook/RecordBookCommands.h"
 #include "view/ScaleOptionCommand.h"
@@ -44,6 +45,7 @@ void frmMain::registerCommands()
     setCommand(QStringLiteral("mnuFileEnd"), [this] { mnuFileEnd_Click(); });
     registerViewCommands(*this);
     registerPaperCommands(*this);
+    registerOutputCommands(*this);
     registerHelpCommands(*this);
     registerToolCommands(*this);
     registerMeasurePopupCommands(*this);

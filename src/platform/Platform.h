@@ -1,14 +1,19 @@
 #pragma once
 
+#include "platform/RuntimeError.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 // Everything the program asks of the desktop: dialogs, message boxes, the busy pointer, live key
 // state, printers. The program uses the Qt implementation; tests use a scripted fake that answers
 // from a queue and records every message shown.
+class QPaintDevice;
+class dlgPrinter;
 class frmOption;
 
 namespace platform {
@@ -54,6 +59,29 @@ struct ListDialogRequest
     QString cancelCaption;
 };
 
+// One print job on an installed printer: the device to paint the page on, then the end of the
+// document, which hands the job to the printing system.
+class PrintTarget
+{
+public:
+    virtual ~PrintTarget() = default;
+    virtual QPaintDevice &device() = 0;
+    // Called once painting has ended; a text says why the job did not reach the printer.
+    virtual std::optional<QString> finish() = 0;
+};
+
+struct PrinterRequest
+{
+    QString name;             // the printer's device name
+    bool monochrome = false;  // "モノクロ" rather than "カラー"
+};
+
+struct OpenedPrinter
+{
+    std::unique_ptr<PrintTarget> target; // null when the printer cannot print
+    QString error;                       // why, for the user
+};
+
 struct KeyState
 {
     bool ctrl = false;
@@ -91,6 +119,15 @@ public:
     virtual void setBusy(bool busy) = 0;
     virtual KeyState keyState() const = 0;
     virtual QStringList printerNames() const = 0;
+    // The printer a print goes to unless the user picks another; empty when there is none.
+    virtual QString defaultPrinterName() const = 0;
+    virtual bool printerUsesColor(const QString &name) const = 0;
+    // The printer's own settings window, modal; a text says why it could not be shown.
+    virtual std::optional<QString> showPrinterProperties(const QString &name) = 0;
+    // A landscape page on the named printer in the chosen colour mode.
+    virtual OpenedPrinter openPrinter(const PrinterRequest &request) = 0;
+    // The print dialog, modal: returns once the dialog asked to close.
+    virtual void showPrinterDialog(dlgPrinter &dialog) = 0;
     // Opens a local file with the desktop's default viewer; false when nothing could open it.
     virtual bool openWithDesktop(const QString &path) = 0;
 
@@ -98,6 +135,15 @@ public:
     void showOk(const QString &title, const QString &text, MessageIcon icon = MessageIcon::None)
     {
         showMessage({title, text, icon, MessageButtons::Ok});
+    }
+    // A command's trapped failure: "handler():ｴﾗｰ番号 N ｴﾗｰが発生しました。", a CR and the
+    // description, titled "ｴﾗｰ".
+    void showHandlerError(const char *handler, const RuntimeError &error)
+    {
+        showOk(QStringLiteral("ｴﾗｰ"), QLatin1String(handler) + QStringLiteral("():ｴﾗｰ番号 ")
+                                         + QString::number(error.number)
+                                         + QStringLiteral(" ｴﾗｰが発生しました。")
+                                         + QLatin1Char('\r') + error.description);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "output/PrinterDialogWidget.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -209,6 +211,35 @@ platform::KeyState QtPlatform::keyState() const
 QStringList QtPlatform::printerNames() const
 {
     return QPrinterInfo::availablePrinterNames();
+}
+
+QString QtPlatform::defaultPrinterName() const
+{
+    return m_printers.defaultPrinterName();
+}
+
+bool QtPlatform::printerUsesColor(const QString &name) const
+{
+    return m_printers.usesColor(name);
+}
+
+std::optional<QString> QtPlatform::showPrinterProperties(const QString &name)
+{
+    return m_printers.showProperties(name, m_printerDialog ? m_printerDialog.data()
+                                                           : m_window.data());
+}
+
+platform::OpenedPrinter QtPlatform::openPrinter(const platform::PrinterRequest &request)
+{
+    return m_printers.open(request);
+}
+
+void QtPlatform::showPrinterDialog(dlgPrinter &dialog)
+{
+    PrinterDialogWidget widget(dialog, m_window);
+    m_printerDialog = &widget;
+    widget.exec();
+    m_printerDialog = nullptr;
 }
 
 bool QtPlatform::openWithDesktop(const QString &path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "QtPrinters.h"
 
 #include <QPointer>
 
@@ -36,6 +37,11 @@ public:
     void setBusy(bool busy) override;
     platform::KeyState keyState() const override;
     QStringList printerNames() const override;
+    QString defaultPrinterName() const override;
+    bool printerUsesColor(const QString &name) const override;
+    std::optional<QString> showPrinterProperties(const QString &name) override;
+    platform::OpenedPrinter openPrinter(const platform::PrinterRequest &request) override;
+    void showPrinterDialog(dlgPrinter &dialog) override;
     bool openWithDesktop(const QString &path) override;
 
 private:
@@ -46,6 +52,8 @@ private:
     std::function<void(const QString &)> m_openPopup;
     std::function<void(frmOption *)> m_optionHost;
     int m_busyDepth = 0;
+    QtPrinters m_printers;
+    QPointer<QWidget> m_printerDialog; // the print dialog while it is open, parent of its windows
 };
 
 // "Pictures|*.bmp;*.jpg|All|*.*" as the commands write filters, in Qt's "Pictures (*.bmp *.jpg)"

@@ -26,6 +26,11 @@ struct RuntimeError
     static RuntimeError pathFileAccess() { return {75, QStringLiteral("パス名が無効です。")}; }
     static RuntimeError pathNotFound() { return {76, QStringLiteral("パスが見つかりません。")}; }
     static RuntimeError invalidPicture() { return {481, QStringLiteral("ピクチャが不正です。")}; }
+    // A printer or print device failed; `why` follows on a line of its own.
+    static RuntimeError printerError(const QString &why)
+    {
+        return {482, QStringLiteral("プリンタ エラーです。") + QLatin1Char('\r') + why};
+    }
 
     // The run-time error a failed file operation of the system raises, from its errno.
     static RuntimeError fromErrno(int error)

@@ -53,11 +53,7 @@ platform::FileDialogRequest recordBookDialog(const frmMain &form, bool save)
 
 void reportFailure(frmMain &form, const char *handler, const RuntimeError &error)
 {
-    form.platform.showOk(QStringLiteral("ｴﾗｰ"),
-                         QLatin1String(handler) + QStringLiteral("():ｴﾗｰ番号 ")
-                             + QString::number(error.number)
-                             + QStringLiteral(" ｴﾗｰが発生しました。") + QLatin1Char('\r')
-                             + error.description);
+    form.platform.showHandlerError(handler, error);
 }
 
 RuntimeError missingFile(const QString &name)

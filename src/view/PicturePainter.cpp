@@ -4,13 +4,30 @@
 
 #include <cmath>
 
+namespace {
+
+struct ReducedCopy
+{
+    QImage image;
+    qint64 from = 0; // the cache key of the picture it was made from
+};
+
+ReducedCopy &sharedCopy()
+{
+    static ReducedCopy copy;
+    return copy;
+}
+
+} // namespace
+
 const QImage &PicturePainter::reducedCopy(const QImage &picture, QSize size)
 {
-    if (m_reducedFrom != picture.cacheKey() || m_reduced.size() != size) {
-        m_reduced = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        m_reducedFrom = picture.cacheKey();
+    ReducedCopy &copy = sharedCopy();
+    if (copy.from != picture.cacheKey() || copy.image.size() != size) {
+        copy.image = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        copy.from = picture.cacheKey();
     }
-    return m_reduced;
+    return copy.image;
 }
 
 void PicturePainter::paint(QPainter &painter, const QImage &picture, QSizeF targetPx,
@@ -30,7 +47,7 @@ void PicturePainter::paint(QPainter &painter, const QImage &picture, QSizeF targ
         painter.drawImage(part, reduced, part);
         return;
     }
-    m_reduced = QImage();
+    sharedCopy().image = QImage();
     const double sx = picture.width() / targetPx.width();
     const double sy = picture.height() / targetPx.height();
     const QRectF source(part.left() * sx, part.top() * sy, part.width() * sx, part.height() * sy);

@@ -10,6 +10,8 @@ class QPainter;
 // than it is keeps one scaled copy (never larger than the picture itself), so scrolling a reduced
 // view does not shrink the whole picture again on every paint; a picture shown larger is sampled
 // straight from the source for the exposed part alone, so actual size costs no extra memory.
+// The program shows one picture, so every painter shares the one copy: a bitmap saved at the
+// size the screen shows reuses the screen's.
 class PicturePainter
 {
 public:
@@ -17,7 +19,4 @@ public:
 
 private:
     const QImage &reducedCopy(const QImage &picture, QSize size);
-
-    QImage m_reduced;
-    qint64 m_reducedFrom = 0;
 };

@@ -1,5 +1,8 @@
 #include "ScriptedPlatform.h"
 
+#include <QPageLayout>
+#include <QPdfWriter>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -102,6 +105,47 @@ void ScriptedPlatform::setBusy(bool busy)
     if (busy)
         ++busyCount;
     EXPECT_GE(busyDepth, 0) << "busy pointer released more often than shown";
+}
+
+namespace {
+
+class PdfPrinterPage final : public platform::PrintTarget
+{
+public:
+    explicit PdfPrinterPage(const QString &path) : m_writer(path)
+    {
+        m_writer.setResolution(600);
+        m_writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                           QMarginsF()));
+    }
+    QPaintDevice &device() override { return m_writer; }
+    std::optional<QString> finish() override { return std::nullopt; }
+
+private:
+    QPdfWriter m_writer;
+};
+
+} // namespace
+
+std::optional<QString> ScriptedPlatform::showPrinterProperties(const QString &name)
+{
+    propertiesShown.push_back(name);
+    return propertiesError;
+}
+
+platform::OpenedPrinter ScriptedPlatform::openPrinter(const platform::PrinterRequest &request)
+{
+    printRequests.push_back(request);
+    if (!printerError.isEmpty() || printerPdf.isEmpty())
+        return {nullptr, printerError};
+    return {std::make_unique<PdfPrinterPage>(printerPdf), {}};
+}
+
+void ScriptedPlatform::showPrinterDialog(dlgPrinter &dialog)
+{
+    ++printerDialogShows;
+    if (usePrinterDialog)
+        usePrinterDialog(dialog);
 }
 
 bool ScriptedPlatform::openWithDesktop(const QString &path)

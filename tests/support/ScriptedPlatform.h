@@ -45,6 +45,18 @@ public:
 
     platform::KeyState keys;
     QStringList printers;
+    QString defaultPrinter;
+    bool printerColor = true;
+    std::optional<QString> propertiesError; // the properties window cannot be shown
+    std::vector<QString> propertiesShown;
+    // Every page a printer was asked for; a printer prints into printerPdf (a 600 dpi landscape
+    // A4 PDF) unless printerError says why it cannot.
+    std::vector<platform::PrinterRequest> printRequests;
+    QString printerPdf;
+    QString printerError;
+    // The print dialog: what the user does in it, run when it is shown.
+    std::function<void(dlgPrinter &)> usePrinterDialog;
+    int printerDialogShows = 0;
 
     platform::MessageAnswer showMessage(const platform::MessageRequest &request) override;
     std::optional<QString> chooseOpenFile(const platform::FileDialogRequest &request) override;
@@ -61,6 +73,11 @@ public:
     void setBusy(bool busy) override;
     platform::KeyState keyState() const override { return keys; }
     QStringList printerNames() const override { return printers; }
+    QString defaultPrinterName() const override { return defaultPrinter; }
+    bool printerUsesColor(const QString &) const override { return printerColor; }
+    std::optional<QString> showPrinterProperties(const QString &name) override;
+    platform::OpenedPrinter openPrinter(const platform::PrinterRequest &request) override;
+    void showPrinterDialog(dlgPrinter &dialog) override;
     bool openWithDesktop(const QString &path) override;
 
     // The texts of every message shown, in order.

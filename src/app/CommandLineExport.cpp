@@ -1,0 +1,55 @@
+#include "CommandLine.h"
+
+#include "app/HeadlessPlatform.h"
+#include "app/frmMain.h"
+#include "output/BitmapExport.h"
+#include "output/OutputCommands.h"
+#include "output/PageOutput.h"
+#include "recordbook/RecordBookCommands.h"
+
+#include <QFileInfo>
+
+namespace {
+
+CommandOutput failure(int status, const QString &path, const QString &why)
+{
+    CommandOutput output;
+    output.exitStatus = status;
+    output.standardError =
+        (QStringLiteral("catchscale: ") + path + QStringLiteral(": ") + why + u'\n').toUtf8();
+    return output;
+}
+
+QString oneLine(const RuntimeError &error)
+{
+    QString text = error.description + QStringLiteral("（ｴﾗｰ番号 %1）").arg(error.number);
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text;
+}
+
+} // namespace
+
+CommandOutput exportRecordBook(const CommandLine &command, const QString &executableFolder)
+{
+    HeadlessPlatform platform;
+    ProcessState process;
+    frmMain form(process, platform);
+    form.Form_Load({executableFolder, QSize(1920, 1080)});
+    openRecordBook(form, command.path);
+    if (!platform.messages().isEmpty() || !form.pictMapHasPicture)
+        return failure(UnreadableRecordBookStatus, command.path,
+                       QStringLiteral("記録帳を開けません。")
+                           + platform.messages().value(0, QStringLiteral("画像がありません。")));
+    std::optional<RuntimeError> error;
+    atActualSize(form, [&] {
+        if (command.action == CommandLine::Action::ExportPdf)
+            error = writePagePdf(command.output, pageScene(form), command.kinds,
+                                 paperSizeMm(form));
+        else
+            error = subSaveImage(command.output, pageScene(form), canvasPixels(form),
+                                 form.annotations.shpSnpo[0].FillColor);
+    });
+    if (error)
+        return failure(ExportFailedStatus, command.output, oneLine(*error));
+    return {};
+}

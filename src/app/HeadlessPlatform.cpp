@@ -1,0 +1,12 @@
+#include "HeadlessPlatform.h"
+
+platform::MessageAnswer HeadlessPlatform::showMessage(const platform::MessageRequest &request)
+{
+    QString line = request.text;
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    m_messages << line;
+    return request.buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::No
+                                                              : platform::MessageAnswer::Ok;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QStringList>
+
+// The platform of a command that runs without a window: nobody is there to answer, so every
+// question is declined and every dialog cancelled, and what would have been shown to the user is
+// kept for the command to report.
+class HeadlessPlatform final : public platform::Platform
+{
+public:
+    platform::MessageAnswer showMessage(const platform::MessageRequest &request) override;
+    std::optional<QString> chooseOpenFile(const platform::FileDialogRequest &) override { return {}; }
+    std::optional<QString> chooseSaveFile(const platform::FileDialogRequest &) override { return {}; }
+    std::optional<QString> chooseFolder(const QString &, const QString &) override { return {}; }
+    std::optional<std::uint32_t> chooseColor(std::uint32_t) override { return {}; }
+    std::optional<platform::FontChoice> chooseFont(const platform::FontChoice &) override
+    {
+        return {};
+    }
+    std::optional<QString> promptText(const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    std::optional<int> chooseListEntry(const platform::ListDialogRequest &) override { return {}; }
+    void showPopupMenu(const QString &) override {}
+    void showOptionDialog(frmOption &) override {}
+    void closeOptionDialog() override {}
+    void setBusy(bool) override {}
+    platform::KeyState keyState() const override { return {}; }
+    QStringList printerNames() const override { return {}; }
+    QString defaultPrinterName() const override { return {}; }
+    bool printerUsesColor(const QString &) const override { return false; }
+    std::optional<QString> showPrinterProperties(const QString &) override { return {}; }
+    platform::OpenedPrinter openPrinter(const platform::PrinterRequest &) override
+    {
+        return {nullptr, QStringLiteral("プリンタはありません。")};
+    }
+    void showPrinterDialog(dlgPrinter &) override {}
+    bool openWithDesktop(const QString &) override { return false; }
+
+    // The texts of the messages shown, each on one line.
+    const QStringList &messages() const { return m_messages; }
+
+private:
+    QStringList m_messages;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "output/PageRenderer.h"
+#include "platform/RuntimeError.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+// The bitmap holds the canvas as the screen shows it at actual size: lines at their screen
+// widths, every kept annotation burnt in (comments aside) and everything outside the print area
+// white. Its header says 3780 pixels a metre, so that other programs know its real size.
+inline constexpr int BitmapDotsPerMetre = 3780;
+
+// The canvas burnt into an image of canvasPx pixels (the paper at the canvas's pixels a
+// millimetre), with the outside of the print area whitened.
+QImage subWrightImage(const PageScene &scene, QSize canvasPx, OleColor markerFill);
+
+// Every pixel outside the print area turns white, the area's own border pixels too: rows and
+// columns up to its rounded top and left edge and from its rounded bottom and right edge on.
+void subWhiteOutside(QImage &canvas, const QRectF &printAreaMm, double pixelsPerMm);
+
+// A 24-bit BMP file of the image, with its resolution in the header.
+QByteArray encodeBmp(const QImage &image);
+
+// Burns, whitens and writes the canvas to `path` as a BMP file. The file is written whole under
+// a temporary name and then put in place, so a failure leaves what was at `path` untouched.
+std::optional<RuntimeError> subSaveImage(const QString &path, const PageScene &scene,
+                                         QSize canvasPx, OleColor markerFill);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "output/PageRenderer.h"
+
+#include <QSize>
+#include <QSizeF>
+
+#include <functional>
+
+class frmMain;
+
+// The page of the open record book as the canvas holds it now; meaningful at the actual-size
+// zoom, where the print and the bitmap are made.
+PageScene pageScene(const frmMain &form);
+// The paper of the record book in millimetres (its frame on the canvas).
+QSizeF paperSizeMm(const frmMain &form);
+// The canvas in whole pixels, as the bitmap takes it.
+QSize canvasPixels(const frmMain &form);
+
+// Runs `work` with the view at the actual-size zoom and the paper laid out (and the masks
+// placed around the print area), then puts the zoom back.
+void atActualSize(frmMain &form, const std::function<void()> &work);
+
+// "印刷(&P)...": the print dialog over the page at actual size.
+void mnuFilePrint_Click(frmMain &form);
+// "ビットマップファイルへ保存": the canvas at actual size as a BMP file.
+void mnuFileSaveAsImg_Click(frmMain &form);
+
+void registerOutputCommands(frmMain &form);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "output/PageRenderer.h"
+#include "platform/RuntimeError.h"
+
+#include <QSizeF>
+#include <QString>
+
+#include <optional>
+
+class QPaintDevice;
+
+// The printed page on any paint device: the picture, the chosen kinds of annotation and the white
+// masks, at the device's own resolution, origin at its top-left corner (a printer's printable
+// area). Returns why the device could not be painted on.
+std::optional<QString> paintPage(QPaintDevice &device, const PageScene &scene, PageKinds kinds);
+
+// A PDF file holding the page: its page is the paper, landscape, with no margins, so the origin
+// is the paper's corner and one millimetre of the canvas is one millimetre of the page. Lines are
+// drawn at the resolution of a 600 dpi printer. The file is written whole under a temporary name
+// and then put in place, so a failure leaves whatever was at `path` untouched.
+inline constexpr int PdfDotsPerInch = 600;
+std::optional<RuntimeError> writePagePdf(const QString &path, const PageScene &scene,
+                                         PageKinds kinds, QSizeF paperMm);

@@ -1,0 +1,189 @@
+#include "PageRenderer.h"
+
+#include "annotations/AnnotationPainter.h"
+#include "annotations/LabelMetrics.h"
+#include "view/PicturePainter.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// One point is this many millimetres: a comment prints one font height below its label's top.
+constexpr double MmPerPoint = 0.352777755;
+// On paper, a line wider than one pixel gets this many printer dots a pixel.
+constexpr double PrinterDotsPerPixel = 4;
+
+double penWidth(std::int16_t borderWidth, const PageStyle &style)
+{
+    if (style.pens == PagePens::ScreenPixels)
+        return std::max<double>(1, borderWidth) * style.dotsPerMm / ScreenPixelsPerMm;
+    return borderWidth <= 1 ? 1.0 : borderWidth * PrinterDotsPerPixel;
+}
+
+// Dashes keep the length they have on the screen whatever the pen width and the resolution, so a
+// dashed hairline on a 600 dpi printer still reads as dashed.
+QPen linePen(const AnnotationLine &line, const PageStyle &style)
+{
+    const double width = penWidth(line.BorderWidth, style);
+    QPen pen(toQColor(line.BorderColor), width, toQtPenStyle(line.BorderStyle));
+    pen.setCapStyle(Qt::FlatCap); // a 100 mm line is 100 mm, not one pen width more
+    if (line.BorderStyle != BorderSolid && pen.style() != Qt::NoPen) {
+        const double screenPixelInPens = style.dotsPerMm / ScreenPixelsPerMm / width;
+        QList<qreal> dashes = pen.dashPattern();
+        for (qreal &dash : dashes)
+            dash *= std::max(1.0, screenPixelInPens);
+        pen.setDashPattern(dashes);
+    }
+    return pen;
+}
+
+QPointF toDevice(double xMm, double yMm, double dotsPerMm)
+{
+    return {xMm * dotsPerMm, yMm * dotsPerMm};
+}
+
+// All but the last element: the last is the hidden spare.
+template <class Collection, class DrawOne>
+void forEachInUse(const Collection &collection, DrawOne drawOne)
+{
+    for (int i = 0; i < collection.UBound(); ++i)
+        drawOne(collection[i]);
+}
+
+void drawLine(QPainter &painter, const AnnotationLine &line, const PageStyle &style)
+{
+    if (line.BorderStyle == BorderTransparent)
+        return;
+    painter.setPen(linePen(line, style));
+    painter.drawLine(toDevice(line.X1, line.Y1, style.dotsPerMm),
+                     toDevice(line.X2, line.Y2, style.dotsPerMm));
+}
+
+void drawEndCircles(QPainter &painter, const AnnotationLine &line, double radiusMm,
+                    const PageStyle &style)
+{
+    QPen outline(toQColor(line.BorderColor), penWidth(line.BorderWidth, style), Qt::SolidLine);
+    painter.setPen(outline);
+    painter.setBrush(toQColor(style.markerFill));
+    const double r = radiusMm * style.dotsPerMm;
+    painter.drawEllipse(toDevice(line.X1, line.Y1, style.dotsPerMm), r, r);
+    painter.drawEllipse(toDevice(line.X2, line.Y2, style.dotsPerMm), r, r);
+    painter.setBrush(Qt::NoBrush);
+}
+
+// The caption at (left, top) mm, the top of its line there. An opaque label prints on white.
+void drawText(QPainter &painter, const AnnotationLabel &label, const QString &text, double topMm,
+              const PageStyle &style)
+{
+    if (text.isEmpty())
+        return;
+    QFont font = toQFont(label);
+    font.setStrikeOut(false);
+    font.setUnderline(false);
+    // Points measured on this device: its own resolution may differ from what the painter's
+    // units are (a bitmap is drawn at the screen's scale).
+    const int deviceDpi = painter.device() ? painter.device()->logicalDpiY() : 96;
+    font.setPointSizeF(font.pointSizeF() * style.dotsPerMm * 25.4 / deviceDpi);
+    painter.setFont(font);
+    const QPointF topLeft = toDevice(label.Left, topMm, style.dotsPerMm);
+    const QRectF room(topLeft, QSizeF(1e6, 1e6));
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip;
+    if (label.BackStyle != 0)
+        painter.fillRect(painter.boundingRect(room, flags, text), Qt::white);
+    painter.setPen(toQColor(label.ForeColor));
+    painter.drawText(room, flags, text);
+}
+
+void drawLabel(QPainter &painter, const AnnotationLabel &label, bool withComment,
+               const PageStyle &style)
+{
+    drawText(painter, label, label.Caption, label.Top, style);
+    if (withComment)
+        drawText(painter, label, label.ToolTipText, label.Top + label.FontSize * MmPerPoint,
+                 style);
+}
+
+// The picture's own pixels for the part of the print area it covers, drawn once.
+void drawPicture(QPainter &painter, const PageScene &scene, const PageStyle &style)
+{
+    const QImage &picture = *scene.picture;
+    if (picture.isNull() || scene.pictureMm.isEmpty())
+        return;
+    const double dpm = style.dotsPerMm;
+    const QSizeF targetDots = scene.pictureMm * dpm;
+    const QRectF area(scene.printAreaMm.topLeft() * dpm, scene.printAreaMm.size() * dpm);
+    if (style.picturePainter) {
+        style.picturePainter->paint(painter, picture, targetDots, area);
+        return;
+    }
+    const double pxPerDotX = picture.width() / targetDots.width();
+    const double pxPerDotY = picture.height() / targetDots.height();
+    const QRectF wanted = area.intersected(QRectF(QPointF(0, 0), targetDots));
+    if (wanted.isEmpty())
+        return;
+    // Whole source pixels covering the wanted part, so nothing is resampled.
+    const int left = int(std::floor(wanted.left() * pxPerDotX));
+    const int top = int(std::floor(wanted.top() * pxPerDotY));
+    const int right = std::min(picture.width(), int(std::ceil(wanted.right() * pxPerDotX)));
+    const int bottom = std::min(picture.height(), int(std::ceil(wanted.bottom() * pxPerDotY)));
+    const QRect source(left, top, right - left, bottom - top);
+    const QRectF target(source.left() / pxPerDotX, source.top() / pxPerDotY,
+                        source.width() / pxPerDotX, source.height() / pxPerDotY);
+    painter.save();
+    painter.setClipRect(wanted);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, picture, source);
+    painter.restore();
+}
+
+} // namespace
+
+void renderPage(QPainter &painter, const PageScene &scene, const PageStyle &style)
+{
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    if (scene.picture)
+        drawPicture(painter, scene, style);
+    const AnnotationStore &store = scene.annotations;
+    const PageKinds kinds = style.kinds;
+    if (kinds.dimensions) {
+        forEachInUse(store.lineHojoSave,
+                     [&](const AnnotationLine &line) { drawLine(painter, line, style); });
+        const double radiusMm = store.shpSnpo[0].Width / 2.0;
+        forEachInUse(store.lineDsSave, [&](const AnnotationLine &line) {
+            drawLine(painter, line, style);
+            drawEndCircles(painter, line, radiusMm, style);
+        });
+    }
+    if (kinds.leaders) {
+        forEachInUse(store.lineHikidashi,
+                     [&](const AnnotationLine &line) { drawLine(painter, line, style); });
+    }
+    if (kinds.dimensions) {
+        forEachInUse(store.lblKyori, [&](const AnnotationLabel &label) {
+            drawLabel(painter, label, kinds.comments, style);
+        });
+    }
+    if (kinds.texts) {
+        // Text labels run from 1 to the last: element 0 is the hidden template.
+        for (int i = 1; i <= store.lblMoji.UBound(); ++i)
+            drawLabel(painter, store.lblMoji[i], false, style);
+    }
+    painter.restore();
+}
+
+void paintWhiteMasks(QPainter &painter, const std::array<MarkerShape, 4> &masks, double dotsPerMm)
+{
+    for (const MarkerShape &mask : masks) {
+        if (mask.Width <= 0 || mask.Height <= 0)
+            continue;
+        painter.fillRect(QRectF(toDevice(mask.Left, mask.Top, dotsPerMm),
+                                QSizeF(mask.Width, mask.Height) * dotsPerMm),
+                         Qt::white);
+    }
+}

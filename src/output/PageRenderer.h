@@ -1,0 +1,61 @@
+#pragma once
+
+#include "annotations/AnnotationStore.h"
+
+#include <QImage>
+#include <QRectF>
+#include <QSizeF>
+
+#include <array>
+
+class PicturePainter;
+class QPainter;
+
+// What goes on paper: the picture, the kept annotations and the white masks around the print
+// area, all in canvas millimetres at the actual-size zoom, where one canvas millimetre is one real
+// millimetre.
+struct PageScene
+{
+    const AnnotationStore &annotations;
+    const std::array<MarkerShape, 4> &masks;
+    const QImage *picture = nullptr; // null: annotations only
+    QSizeF pictureMm;                // the picture is drawn at (0, 0) stretched to this size
+    QRectF printAreaMm;              // only this part of the picture is ever seen
+};
+
+// The kinds of annotation the user chose to print. A comment prints under its dimension's label,
+// so comments need dimensions.
+struct PageKinds
+{
+    bool dimensions = false;
+    bool comments = false;
+    bool leaders = false;
+    bool texts = false;
+
+    static constexpr PageKinds all() { return {true, true, true, true}; }
+    bool operator==(const PageKinds &) const = default;
+};
+
+// How line widths reach the device. On a printer a 1-pixel line is one printer dot and a wider
+// one four dots a pixel; a bitmap keeps the widths the screen shows.
+enum class PagePens { PrinterDots, ScreenPixels };
+
+struct PageStyle
+{
+    double dotsPerMm = 600 / 25.4; // device units per millimetre
+    PagePens pens = PagePens::PrinterDots;
+    PageKinds kinds;
+    OleColor markerFill = rgb(0, 0, 0); // end circles of dimension lines
+    // A bitmap reuses the reduced copy the screen already made; paper gets the picture's own
+    // pixels, never resampled down.
+    PicturePainter *picturePainter = nullptr;
+};
+
+// Draws the picture and the chosen annotations onto a painter that works in device units with
+// the page origin at (0, 0): extension lines, dimension lines with their end circles, leader
+// lines, dimension labels with their comments, text labels. Labels print their caption alone at
+// their top-left corner, in their font at its point size.
+void renderPage(QPainter &painter, const PageScene &scene, const PageStyle &style);
+
+// Covers everything outside the print area with white, as the printed page does.
+void paintWhiteMasks(QPainter &painter, const std::array<MarkerShape, 4> &masks, double dotsPerMm);

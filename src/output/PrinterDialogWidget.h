@@ -1,0 +1,33 @@
+#pragma once
+
+#include "output/dlgPrinter.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+class QRadioButton;
+
+// The print dialog on the desktop: mirrors the model and hands it every choice and button.
+class PrinterDialogWidget : public QDialog
+{
+    Q_OBJECT
+
+public:
+    PrinterDialogWidget(dlgPrinter &model, QWidget *parent);
+
+private:
+    void buildLayout();
+    void refresh();
+
+    dlgPrinter &m_model;
+    QComboBox *m_printers = nullptr;
+    QPushButton *m_properties = nullptr;
+    QRadioButton *m_monochrome = nullptr;
+    QRadioButton *m_colour = nullptr;
+    QCheckBox *m_texts = nullptr;
+    QCheckBox *m_leaders = nullptr;
+    QCheckBox *m_dimensions = nullptr;
+    QCheckBox *m_comments = nullptr;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "output/PageRenderer.h"
+#include "platform/Platform.h"
+#include "platform/RuntimeError.h"
+
+#include <QObject>
+#include <QSizeF>
+#include <QStringList>
+
+// The print dialog "印刷" as a model: the printer list with the PDF file target after the
+// printers, colour or monochrome, the four kinds of annotation and the buttons. The desktop shows
+// it through the platform and mirrors its state. Every opening starts from the defaults.
+class dlgPrinter : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The entry after the installed printers that prints to a PDF file.
+    static const QString PdfFileEntry;
+
+    // What is printed: the page at actual size, its paper (the PDF file's page) and the folder a
+    // PDF file is first offered in.
+    struct Page
+    {
+        PageScene scene;
+        QSizeF paperMm;
+        QString pdfFolder;
+    };
+
+    dlgPrinter(platform::Platform &platform, const Page &page, QObject *parent = nullptr);
+
+    void Form_Load();
+    void cmbPrinter_Click(const QString &text);
+    void chkSnpo_Click(bool checked);
+    void cmdPropaty_Click();
+    void cmdPrint_Click();
+    void CancelButton_Click();
+
+    // The kinds the check boxes choose, as the page renderer takes them.
+    PageKinds kinds() const;
+    bool printsToPdf() const { return SelectedPrinter == PdfFileEntry; }
+
+    QStringList cmbPrinter;
+    QString SelectedPrinter;
+    bool monochrome = false; // optColor(0) "モノクロ" against optColor(1) "カラー"
+    bool chkMoji = true;
+    bool chkHikidashi = false;
+    bool chkSnpo = false;
+    bool chkComent = false;
+    bool chkComentEnabled = false;
+    bool printed = false; // a page went out before the dialog closed
+
+signals:
+    void changed();
+    void closeRequested();
+
+private:
+    std::optional<RuntimeError> printOnPrinter();
+
+    platform::Platform &m_platform;
+    Page m_page;
+};

@@ -1,0 +1,93 @@
+#include "QtPrinters.h"
+
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+// A page on a printer; the job goes out when painting ends. Qt reports a job that CUPS refused
+// only through the printer's state.
+class PrinterPage final : public platform::PrintTarget
+{
+public:
+    explicit PrinterPage(QPrinter &printer) : m_printer(printer) {}
+
+    QPaintDevice &device() override { return m_printer; }
+
+    std::optional<QString> finish() override
+    {
+        switch (m_printer.printerState()) {
+        case QPrinter::Error:
+            return QStringLiteral("プリンタ「%1」が印刷を受け付けませんでした。")
+                .arg(m_printer.printerName());
+        case QPrinter::Aborted: return QStringLiteral("印刷が中止されました。");
+        default: return std::nullopt;
+        }
+    }
+
+private:
+    QPrinter &m_printer;
+};
+
+} // namespace
+
+QtPrinters::QtPrinters() = default;
+QtPrinters::~QtPrinters() = default;
+
+QString QtPrinters::defaultPrinterName() const
+{
+    return QPrinterInfo::defaultPrinterName();
+}
+
+bool QtPrinters::usesColor(const QString &name) const
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    return !info.isNull() && info.defaultColorMode() == QPrinter::Color;
+}
+
+QPrinter *QtPrinters::printer(const QString &name, QString *why)
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull()) {
+        *why = QStringLiteral("プリンタ「%1」が見つかりません。"
+                              "プリンタが削除されたか、印刷システム (CUPS) が動いていません。")
+                   .arg(name);
+        m_printers.erase(name);
+        return nullptr;
+    }
+    std::unique_ptr<QPrinter> &kept = m_printers[name];
+    if (!kept)
+        kept = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    // Without a print system Qt quietly turns a printer into a PDF file of no name.
+    if (kept->outputFormat() != QPrinter::NativeFormat || kept->printerName() != name) {
+        *why = QStringLiteral("印刷システム (CUPS) に接続できません。");
+        m_printers.erase(name);
+        return nullptr;
+    }
+    return kept.get();
+}
+
+std::optional<QString> QtPrinters::showProperties(const QString &name, QWidget *parent)
+{
+    QString why;
+    QPrinter *target = printer(name, &why);
+    if (!target)
+        return why;
+    QPageSetupDialog dialog(target, parent);
+    dialog.setWindowTitle(QStringLiteral("プロパティ - ") + name);
+    dialog.exec();
+    return std::nullopt;
+}
+
+platform::OpenedPrinter QtPrinters::open(const platform::PrinterRequest &request)
+{
+    QString why;
+    QPrinter *target = printer(request.name, &why);
+    if (!target)
+        return {nullptr, why};
+    target->setPageOrientation(QPageLayout::Landscape);
+    target->setColorMode(request.monochrome ? QPrinter::GrayScale : QPrinter::Color);
+    target->setCopyCount(1);
+    return {std::make_unique<PrinterPage>(*target), {}};
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QString>
+
+#include <map>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+// The installed printers as CUPS reports them through Qt. One QPrinter is kept for each printer
+// used, so what the user sets in its properties window holds for the prints that follow.
+class QtPrinters
+{
+public:
+    QtPrinters();
+    ~QtPrinters();
+
+    QString defaultPrinterName() const;
+    bool usesColor(const QString &name) const;
+    std::optional<QString> showProperties(const QString &name, QWidget *parent);
+    platform::OpenedPrinter open(const platform::PrinterRequest &request);
+
+private:
+    // The printer of that name, or a text saying why it cannot be had.
+    QPrinter *printer(const QString &name, QString *why);
+
+    std::map<QString, std::unique_ptr<QPrinter>> m_printers;
+};
