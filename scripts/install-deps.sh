@@ -11,6 +11,8 @@ packages=(
     # The program's Japanese interface font; installed explicitly because other packages bring
     # fallback fonts that would hide its absence.
     fonts-ipafont-gothic
+    # Printing: measuring printed pages, and a CUPS with a PDF printer for the print tests.
+    poppler-utils cups printer-driver-cups-pdf
     # Looking at the program as a user does: a virtual screen, a driver and screenshots.
     xvfb xdotool imagemagick x11-utils
 )
