@@ -1,0 +1,316 @@
+// The promise of the program on paper: a record book printed to PDF or saved as a bitmap, read
+// back with a renderer of its own, measures what the fish measured.
+#include "CalibratedBook.h"
+#include "PageMeasure.h"
+#include "annotations/LabelMetrics.h"
+#include "app/CommandLine.h"
+#include "output/dlgPrinter.h"
+#include "recordbook/RecordBookCommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+using Book = CalibratedBook;
+
+CommandOutput exportBook(const Book &book, const char *option, const QString &out,
+                         std::initializer_list<const char *> extra = {})
+{
+    QStringList arguments{QStringLiteral("catchscale"), QLatin1String(option), out, book.iniPath};
+    for (const char *argument : extra)
+        arguments << QString::fromUtf8(argument);
+    const CommandLine command = parseCommandLine(arguments);
+    EXPECT_NE(command.action, CommandLine::Action::Invalid) << command.error.toStdString();
+    return exportRecordBook(command, book.started.folder.path());
+}
+
+QString outPath(const Book &book, const char *name)
+{
+    return book.started.folder.filePath(QLatin1String(name));
+}
+
+// The distance between the end circles of the kept dimension, in millimetres, from an image of
+// the strip around the dimension line at `pixelsPerMm`.
+double dimensionLengthMm(const QImage &strip, double pixelsPerMm)
+{
+    const int minimumDark = int(Book::MarkerDiameter * pixelsPerMm / 3);
+    const auto left = markCentre(strip, false, minimumDark);
+    const auto right = markCentre(strip, true, minimumDark);
+    if (!left || !right)
+        return 0;
+    return std::hypot(right->x() - left->x(), right->y() - left->y()) / pixelsPerMm;
+}
+
+// The strip holding the dimension line, its end circles and extension lines, but not its label.
+const QRectF DimensionStripMm(Book::DimensionLeft - 10, Book::DimensionY - 5,
+                              Book::DimensionLength + 20, 10);
+
+// Where the letter H of the label's font sits in a line of text one em high: its top below the
+// line's top, and its height (the font's cap ratio), as the glyph is drawn. The font's own cap
+// height metric is not used: some fonts state it wrongly.
+struct CapLetter
+{
+    double top, height;
+};
+
+CapLetter capLetterPerEm()
+{
+    AnnotationLabel label;
+    label.FontName = QStringLiteral("ＭＳ ゴシック");
+    QFont font = toQFont(label);
+    constexpr int Em = 1000;
+    font.setPixelSize(Em);
+    QImage glyph(Em, 2 * Em, QImage::Format_RGB32);
+    glyph.fill(Qt::white);
+    QPainter painter(&glyph);
+    painter.setFont(font);
+    painter.drawText(glyph.rect(), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("H"));
+    painter.end();
+    const QRect inked = darkBounds(glyph);
+    return {double(inked.top()) / Em, double(inked.height()) / Em};
+}
+
+// Runs with writes limited to `bytes` a file, as a full disk would cut them.
+template <class Work>
+void withFileSizeLimit(rlim_t bytes, Work work)
+{
+    rlimit kept{};
+    getrlimit(RLIMIT_FSIZE, &kept);
+    const auto keptSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = kept;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    work();
+    setrlimit(RLIMIT_FSIZE, &kept);
+    std::signal(SIGXFSZ, keptSignal);
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(ActualSizePdf, LengthsLineWidthsAndTextMeasureTrueOnTheLandscapePage)
+{
+    const Book book;
+    const QString pdf = outPath(book, "page.pdf");
+    const CommandOutput result = exportBook(book, "--export-pdf", pdf);
+    ASSERT_EQ(result.exitStatus, 0) << result.standardError.toStdString();
+
+    const auto page = pdfPageSizePoints(pdf);
+    ASSERT_TRUE(page);
+    EXPECT_NEAR(page->width(), 297 / 25.4 * 72, 0.5); // A4, long side across
+    EXPECT_NEAR(page->height(), 210 / 25.4 * 72, 0.5);
+
+    const QImage strip = renderPdfPage(pdf, 508, DimensionStripMm);
+    ASSERT_FALSE(strip.isNull()) << "pdftoppm (poppler-utils) is needed";
+    EXPECT_NEAR(dimensionLengthMm(strip, 508 / 25.4), Book::DimensionLength, 0.1);
+
+    // Flat ends: a 100 mm line is 100 mm long whatever its width.
+    const QImage wide = renderPdfPage(pdf, 508, QRectF(Book::LeaderLeft - 5, Book::WideLeaderY - 1,
+                                                       Book::LeaderRight - Book::LeaderLeft + 10, 2));
+    EXPECT_NEAR(darkBounds(wide).width() / (508 / 25.4), Book::LeaderRight - Book::LeaderLeft, 0.1);
+
+    // Printer dots of a 600 dpi page, counted at 1200 dpi: 3 pixels are 12 dots, 1 pixel 1 dot.
+    for (const auto &[y, dots] : {std::pair{Book::WideLeaderY, 12}, std::pair{Book::ThinLeaderY, 1}}) {
+        const QImage across = renderPdfPage(pdf, 1200, QRectF(88, y - 2, 4, 4));
+        EXPECT_NEAR(darkSpan(across, across.width() / 2), dots * 2, 1) << "line at " << y << " mm";
+    }
+
+    const QImage letter =
+        renderPdfPage(pdf, 254, QRectF(Book::LabelLeft - 5, Book::LabelTop - 5, 50, 40));
+    const QRect inked = darkBounds(letter);
+    const double emMm = Book::LabelPoints * 25.4 / 72;
+    const CapLetter cap = capLetterPerEm();
+    EXPECT_NEAR(inked.height() / 10.0, emMm * cap.height, emMm * cap.height * 0.03);
+    // The line of text starts at the label's top, not its baseline.
+    EXPECT_NEAR(inked.top() / 10.0 - 5, emMm * cap.top, 0.3);
+}
+
+TEST(ActualSizePdf, OnlyTheChosenKindsAppear)
+{
+    const Book book;
+    struct Row
+    {
+        const char *kinds;
+        bool dimensions, comments, leaders, texts;
+    };
+    const Row rows[] = {{"", false, false, false, false},
+                        {"leaders", false, false, true, false},
+                        {"texts,dims", true, false, false, true},
+                        {"dims,comments", true, true, false, false},
+                        {"comments", false, false, false, false}}; // it needs its dimension
+    const QRectF leaderMm(Book::LeaderLeft + 10, Book::WideLeaderY - 2, 20, 4);
+    const QRectF textMm(Book::LabelLeft - 2, Book::LabelTop - 2, 30, 30);
+    // A comment's line starts one font height (in points) below its label's top.
+    const AnnotationLabel &caption = book.started.form.annotations.lblKyori[0];
+    const double points = caption.FontSize * Book::Ratio; // as it stands at actual size
+    const double commentTop = (caption.Top * Book::Ratio) + points * 0.352777755;
+    const QRectF commentMm(caption.Left * Book::Ratio, commentTop + 0.1, 10, points * 0.3528);
+    for (const Row &row : rows) {
+        const QString pdf = outPath(book, "kinds.pdf");
+        ASSERT_EQ(exportBook(book, "--export-pdf", pdf, {"--kinds", row.kinds}).exitStatus, 0);
+        const auto inked = [&pdf](const QRectF &mm) {
+            return !darkBounds(renderPdfPage(pdf, 127, mm)).isEmpty();
+        };
+        EXPECT_EQ(inked(DimensionStripMm), row.dimensions) << row.kinds;
+        EXPECT_EQ(inked(commentMm), row.comments) << row.kinds;
+        if (row.comments) {
+            const QRect ink = darkBounds(renderPdfPage(pdf, 254, commentMm));
+            EXPECT_LT(ink.top() / 10.0, 0.6) << "the comment's line starts one font height down";
+        }
+        EXPECT_EQ(inked(leaderMm), row.leaders) << row.kinds;
+        EXPECT_EQ(inked(textMm), row.texts) << row.kinds;
+    }
+}
+
+TEST(ActualSizePdf, PrintCommandMasksExactlyTheOutsideOfThePrintAreaAndRestoresTheZoom)
+{
+    Book book;
+    frmMain &form = book.started.form;
+    ScriptedPlatform &platform = book.started.platform;
+    openRecordBook(form, book.iniPath);
+    form.runCommand(QStringLiteral("mnuDisp50"));
+    // An area whose four edges all differ, set at actual size where the print works.
+    form.runCommand(QStringLiteral("mnuOrgEnlarge"));
+    // It cuts the wide leader line (40 to 140 mm across at 100 mm down) at its left edge.
+    const QRectF areaMm(60, 30, 150, 80);
+    MarkerShape &area = form.live.shpPrint;
+    area.Left = float(areaMm.left());
+    area.Top = float(areaMm.top());
+    area.Width = float(areaMm.width());
+    area.Height = float(areaMm.height());
+    form.runCommand(QStringLiteral("mnuDisp50"));
+
+    const QString pdf = outPath(book, "print.pdf");
+    platform.fileAnswers.push_back(pdf);
+    float zoomWhilePrinting = 0;
+    platform.usePrinterDialog = [&](dlgPrinter &dialog) {
+        zoomWhilePrinting = form.ZoomFactor;
+        dialog.chkHikidashi = true;
+        dialog.cmbPrinter_Click(dlgPrinter::PdfFileEntry);
+        dialog.cmdPrint_Click();
+    };
+    form.runCommand(QStringLiteral("mnuFilePrint"));
+    EXPECT_FLOAT_EQ(zoomWhilePrinting, float(Book::Ratio));
+    EXPECT_FLOAT_EQ(form.ZoomFactor, 0.5f);
+    EXPECT_TRUE(platform.messages.empty()) << platform.messageTexts().join(u'|').toStdString();
+
+    const QImage page = renderPdfPage(pdf, 254);
+    ASSERT_FALSE(page.isNull());
+    const auto at = [&page](double xMm, double yMm) {
+        return qGray(page.pixel(int(xMm * 10), int(yMm * 10)));
+    };
+    const int white = 255, grey = qGray(Book::PictureGrey);
+    const double mid = areaMm.center().y(), centre = areaMm.center().x();
+    struct Probe
+    {
+        const char *edge;
+        double outsideX, outsideY, insideX, insideY;
+    };
+    const Probe probes[] = {
+        {"left", areaMm.left() - 0.3, mid, areaMm.left() + 0.3, mid},
+        {"right", areaMm.right() + 0.3, mid, areaMm.right() - 0.3, mid},
+        {"top", centre, areaMm.top() - 0.3, centre, areaMm.top() + 0.3},
+        {"bottom", centre, areaMm.bottom() + 0.3, centre, areaMm.bottom() - 0.3},
+    };
+    for (const Probe &probe : probes) {
+        EXPECT_EQ(at(probe.outsideX, probe.outsideY), white) << probe.edge;
+        EXPECT_EQ(at(probe.insideX, probe.insideY), grey) << probe.edge;
+    }
+    // Lines are covered where they leave the area.
+    EXPECT_EQ(at(areaMm.left() - 5, Book::WideLeaderY), white);
+    EXPECT_LT(at(areaMm.left() + 5, Book::WideLeaderY), 64);
+}
+
+TEST(ActualSizeBitmap, HasThePaperSizeItsResolutionAndTrueLengths)
+{
+    const Book book;
+    const QString bmp = outPath(book, "page.bmp");
+    const CommandOutput result = exportBook(book, "--export-bmp", bmp);
+    ASSERT_EQ(result.exitStatus, 0) << result.standardError.toStdString();
+
+    const QByteArray bytes = bytesOf(bmp);
+    ASSERT_GT(bytes.size(), 54);
+    const auto field32 = [&bytes](int offset) { return qFromLittleEndian<qint32>(bytes.constData() + offset); };
+    EXPECT_EQ(field32(18), std::lround(297 * 3.7824765920506));
+    EXPECT_EQ(field32(22), std::lround(210 * 3.7824765920506));
+    EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 28), 24);
+    EXPECT_EQ(field32(38), 3780);
+    EXPECT_EQ(field32(42), 3780);
+
+    const QImage canvas(bmp);
+    const double ppm = 96 / 25.4; // the canvas draws at the screen's scale
+    const QRectF strip(DimensionStripMm.topLeft() * ppm, DimensionStripMm.size() * ppm);
+    EXPECT_NEAR(dimensionLengthMm(canvas.copy(strip.toRect()), ppm) * ppm, 378.2, 1);
+    // Lines keep their screen widths.
+    EXPECT_EQ(darkSpan(canvas.copy(QRectF(88 * ppm, 95 * ppm, 8, 10 * ppm).toRect()), 4), 3);
+
+    // The default print area, 5 mm in: its border pixels and everything beyond turn white.
+    const int l = std::lround(5 * ppm), t = l;
+    const int r = l + std::lround(287 * ppm), b = t + std::lround(200 * ppm);
+    const int midX = canvas.width() / 2, midY = canvas.height() / 2;
+    struct Probe
+    {
+        const char *edge;
+        QPoint border, inside;
+    };
+    const Probe probes[] = {{"left", {l, midY}, {l + 1, midY}},
+                            {"right", {r, midY}, {r - 1, midY}},
+                            {"top", {midX, t}, {midX, t + 1}},
+                            {"bottom", {midX, b}, {midX, b - 1}}};
+    for (const Probe &probe : probes) {
+        EXPECT_EQ(canvas.pixel(probe.border), qRgb(255, 255, 255)) << probe.edge;
+        EXPECT_EQ(canvas.pixel(probe.inside), Book::PictureGrey) << probe.edge;
+    }
+}
+
+TEST(ActualSizeExport, AFailureSaysWhyOnOneLineAndLeavesTheOutputAsItWas)
+{
+    const Book book;
+    const QByteArray old("a good file from before");
+    for (const char *option : {"--export-pdf", "--export-bmp"}) {
+        const QString out = outPath(book, "kept.out");
+        {
+            QFile file(out);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(old);
+        }
+        const QDir folder(book.started.folder.path());
+        const QStringList filesBefore = folder.entryList(QDir::Files);
+        // The disk fills while the file is written.
+        CommandOutput result;
+        withFileSizeLimit(16 * 1024, [&] { result = exportBook(book, option, out); });
+        EXPECT_EQ(result.exitStatus, ExportFailedStatus) << option;
+        EXPECT_TRUE(result.standardError.contains("ディスクの空き容量が不足しています"))
+            << result.standardError.toStdString();
+        EXPECT_EQ(result.standardError.count('\n'), 1);
+        EXPECT_EQ(bytesOf(out), old) << option;
+        EXPECT_EQ(folder.entryList(QDir::Files), filesBefore) << "no temporary file is left";
+
+        // A record book that cannot be read writes nothing either.
+        const CommandLine missing = parseCommandLine(
+            {QStringLiteral("catchscale"), QLatin1String(option), out,
+             outPath(book, "nowhere.ini")});
+        result = exportRecordBook(missing, book.started.folder.path());
+        EXPECT_EQ(result.exitStatus, UnreadableRecordBookStatus);
+        EXPECT_EQ(bytesOf(out), old);
+
+        // Nor does a folder that does not exist.
+        const QString lost = outPath(book, "no-such-folder/page.out");
+        EXPECT_EQ(exportBook(book, option, lost).exitStatus, ExportFailedStatus);
+        EXPECT_FALSE(QFile::exists(lost));
+    }
+}

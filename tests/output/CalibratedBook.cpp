@@ -1,0 +1,84 @@
+#include "CalibratedBook.h"
+
+#include "annotations/LabelMetrics.h"
+#include "recordbook/RecordBookCommands.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+float base(double realMm)
+{
+    return float(realMm / CalibratedBook::Ratio);
+}
+
+AnnotationLine line(AnnotationLine look, double x1, double y1, double x2, double y2, int width)
+{
+    look.X1 = base(x1);
+    look.Y1 = base(y1);
+    look.X2 = base(x2);
+    look.Y2 = base(y2);
+    look.BorderWidth = std::int16_t(width);
+    look.BorderStyle = BorderSolid;
+    return look;
+}
+
+MarkerShape marker(MarkerShape look, double x, double y)
+{
+    look.Width = look.Height = base(CalibratedBook::MarkerDiameter);
+    centreOn(look, base(x), base(y));
+    return look;
+}
+
+} // namespace
+
+CalibratedBook::CalibratedBook()
+{
+    const QString folder = started.folder.path();
+    QImage picture(1600, 1100, QImage::Format_RGB32); // 338 x 233 real mm
+    picture.fill(PictureGrey);
+    const QString picturePath = folder + QStringLiteral("/catch.bmp");
+    EXPECT_TRUE(picture.save(picturePath));
+    started.platform.messageAnswers.push_back(platform::MessageAnswer::No); // no template
+    frmMain &form = started.form;
+    newRecordBook(form, picturePath);
+    EXPECT_EQ(started.platform.messages.size(), 1u); // the template question
+    started.platform.messages.clear();
+    form.process.GE_tpPtoD_r_X = Ratio;
+    form.process.GE_tpPtoD_r_Y = Ratio;
+    form.process.GE_strPpSize = QStringLiteral("A4");
+
+    AnnotationStore &store = form.annotations;
+    const double right = DimensionLeft + DimensionLength;
+    AnnotationLabel caption = store.lblKyori.spare();
+    caption.Left = base(DimensionLeft + 30);
+    caption.Top = base(DimensionY - 12);
+    setCaption(caption, QStringLiteral("10.0cm"));
+    caption.ToolTipText = QStringLiteral("尾叉長");
+    EXPECT_TRUE(store.AppendDimension(
+        caption, line(store.lineDsSave.spare(), DimensionLeft, DimensionY, right, DimensionY, 1),
+        line(store.lineHojoSave.spare(), DimensionLeft, DimensionY + 10, DimensionLeft,
+             DimensionY - 2, 1),
+        line(store.lineHojoSave.spare(), right, DimensionY + 10, right, DimensionY - 2, 1),
+        marker(store.shpSnpo.spare(), DimensionLeft, DimensionY),
+        marker(store.shpSnpo.spare(), right, DimensionY)));
+    for (const auto &[y, width] : {std::pair{WideLeaderY, 3}, std::pair{ThinLeaderY, 1}}) {
+        EXPECT_TRUE(store.lineHikidashi.AppendToSpare(
+            line(store.lineHikidashi.spare(), LeaderLeft, y, LeaderRight, y, width)));
+    }
+    const auto text = store.CreateTextLabel();
+    EXPECT_TRUE(text);
+    AnnotationLabel &label = store.lblMoji[*text];
+    label.FontName = QStringLiteral("ＭＳ ゴシック");
+    label.FontSize = base(LabelPoints); // a label's font grows and shrinks with the zoom
+    label.BackStyle = 0;
+    label.Left = base(LabelLeft);
+    label.Top = base(LabelTop);
+    label.Visible = true;
+    setCaption(label, QStringLiteral("H"));
+
+    iniPath = folder + QStringLiteral("/catch.ini");
+    started.platform.fileAnswers.push_back(iniPath);
+    form.runCommand(QStringLiteral("mnuFileSaveAsPrj"));
+    EXPECT_TRUE(started.platform.messages.empty()) << started.platform.messageTexts().join(u'|').toStdString();
+}

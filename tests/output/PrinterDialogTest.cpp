@@ -1,0 +1,163 @@
+// The print dialog as the user meets it: the printers offered, the boxes' rules, and what each
+// way of printing or failing to print does.
+#include "CalibratedBook.h"
+#include "output/OutputCommands.h"
+#include "output/dlgPrinter.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct OpenDialog
+{
+    CalibratedBook book;
+    ScriptedPlatform &platform = book.started.platform;
+    std::unique_ptr<dlgPrinter> dialog;
+    int closes = 0;
+
+    explicit OpenDialog(QStringList printers = {QStringLiteral("Laser"), QStringLiteral("Ink")},
+                        QString defaultPrinter = QStringLiteral("Ink"), bool colour = false)
+    {
+        platform.printers = printers;
+        platform.defaultPrinter = defaultPrinter;
+        platform.printerColor = colour;
+        platform.printerPdf = book.started.folder.filePath(QStringLiteral("printer.pdf"));
+        frmMain &form = book.started.form;
+        dialog = std::make_unique<dlgPrinter>(
+            platform, dlgPrinter::Page{pageScene(form), paperSizeMm(form), QString()});
+        QObject::connect(dialog.get(), &dlgPrinter::closeRequested, [this] { ++closes; });
+        dialog->Form_Load();
+    }
+};
+
+} // namespace
+
+TEST(PrinterDialog, OpensOnTheDefaultPrinterWithItsColourModeAndThePdfTargetLast)
+{
+    OpenDialog open;
+    const dlgPrinter &dialog = *open.dialog;
+    EXPECT_EQ(dialog.cmbPrinter, (QStringList{QStringLiteral("Laser"), QStringLiteral("Ink"),
+                                              QStringLiteral("PDF ファイル...")}));
+    EXPECT_EQ(dialog.SelectedPrinter, QStringLiteral("Ink"));
+    EXPECT_TRUE(dialog.monochrome);
+    EXPECT_EQ(dialog.kinds(), (PageKinds{false, false, false, true}));
+    EXPECT_FALSE(dialog.chkComentEnabled);
+
+    OpenDialog colour({QStringLiteral("Laser")}, QStringLiteral("Laser"), true);
+    EXPECT_FALSE(colour.dialog->monochrome);
+}
+
+TEST(PrinterDialog, TheCommentBoxFollowsTheDimensionBox)
+{
+    OpenDialog open;
+    dlgPrinter &dialog = *open.dialog;
+    dialog.chkSnpo_Click(true);
+    EXPECT_TRUE(dialog.chkComentEnabled);
+    EXPECT_FALSE(dialog.chkComent);
+    dialog.chkComent = true;
+    EXPECT_EQ(dialog.kinds(), (PageKinds{true, true, false, true}));
+    dialog.chkSnpo_Click(false);
+    EXPECT_FALSE(dialog.chkComentEnabled);
+    EXPECT_FALSE(dialog.chkComent);
+    dialog.chkSnpo_Click(true);
+    EXPECT_FALSE(dialog.chkComent) << "checked again, the comment box starts unchecked";
+    // Even if a comment box were left checked, no comment prints without dimensions.
+    dialog.chkSnpo = false;
+    dialog.chkComent = true;
+    EXPECT_FALSE(dialog.kinds().comments);
+}
+
+TEST(PrinterDialog, PrintsOnTheChosenPrinterInTheChosenColourModeAndCloses)
+{
+    OpenDialog open;
+    dlgPrinter &dialog = *open.dialog;
+    dialog.cmbPrinter_Click(QStringLiteral("Laser"));
+    dialog.monochrome = false;
+    dialog.cmdPrint_Click();
+    ASSERT_EQ(open.platform.printRequests.size(), 1u);
+    EXPECT_EQ(open.platform.printRequests[0].name, QStringLiteral("Laser"));
+    EXPECT_FALSE(open.platform.printRequests[0].monochrome);
+    EXPECT_TRUE(QFile::exists(open.platform.printerPdf));
+    EXPECT_TRUE(dialog.printed);
+    EXPECT_EQ(open.closes, 1);
+    EXPECT_TRUE(open.platform.messages.empty());
+    EXPECT_EQ(open.platform.busyDepth, 0);
+}
+
+TEST(PrinterDialog, APrintThatCannotHappenIsToldAndTheDialogStaysForAnotherChoice)
+{
+    struct Row
+    {
+        const char *what;
+        QStringList printers;
+        QString chosen;
+        QString printerError;
+        QString expected;
+        size_t requests;
+    };
+    const Row rows[] = {
+        {"no printer installed", {}, {}, {}, QStringLiteral("プリンタがインストールされていません。"), 0},
+        {"printer gone since opening", {QStringLiteral("Laser")}, QStringLiteral("Ink"), {},
+         QStringLiteral("プリンタ「Ink」が見つかりません。"), 0},
+        {"print system refuses", {QStringLiteral("Laser")}, QStringLiteral("Laser"),
+         QStringLiteral("印刷システム (CUPS) に接続できません。"),
+         QStringLiteral("印刷システム (CUPS) に接続できません。"), 1},
+    };
+    for (const Row &row : rows) {
+        OpenDialog open(row.printers, row.printers.value(0));
+        open.platform.printerError = row.printerError;
+        if (!row.chosen.isEmpty())
+            open.dialog->cmbPrinter_Click(row.chosen);
+        open.dialog->cmdPrint_Click();
+        ASSERT_EQ(open.platform.messages.size(), 1u) << row.what;
+        const QString text = open.platform.messages[0].text;
+        EXPECT_TRUE(text.startsWith(QStringLiteral("cmdPrint_Click():ｴﾗｰ番号 482 "))) << row.what;
+        EXPECT_TRUE(text.contains(row.expected)) << row.what << ": " << text.toStdString();
+        EXPECT_EQ(open.platform.printRequests.size(), row.requests) << row.what;
+        EXPECT_FALSE(open.dialog->printed) << row.what;
+        EXPECT_EQ(open.closes, 0) << row.what;
+    }
+}
+
+TEST(PrinterDialog, PdfTargetAsksForAFileAndCancelLeavesEverythingAsItWas)
+{
+    OpenDialog open;
+    dlgPrinter &dialog = *open.dialog;
+    dialog.cmbPrinter_Click(dlgPrinter::PdfFileEntry);
+    dialog.cmdPropaty_Click();
+    EXPECT_TRUE(open.platform.propertiesShown.empty()) << "a PDF file has no printer settings";
+
+    open.platform.fileAnswers.push_back(std::nullopt);
+    dialog.cmdPrint_Click();
+    EXPECT_EQ(open.closes, 0);
+    ASSERT_EQ(open.platform.fileDialogs.size(), 2u); // the book's save, then this one
+    EXPECT_EQ(open.platform.fileDialogs[1].request.defaultExtension, QStringLiteral("pdf"));
+
+    const QString pdf = open.book.started.folder.filePath(QStringLiteral("shop.pdf"));
+    open.platform.fileAnswers.push_back(pdf);
+    dialog.cmdPrint_Click();
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_TRUE(open.platform.printRequests.empty());
+    EXPECT_EQ(open.closes, 1);
+
+    OpenDialog cancelled;
+    cancelled.dialog->CancelButton_Click();
+    EXPECT_EQ(cancelled.closes, 1);
+    EXPECT_TRUE(cancelled.platform.printRequests.empty());
+    EXPECT_FALSE(QFile::exists(cancelled.platform.printerPdf));
+}
+
+TEST(PrinterDialog, PropertiesOpenForTheNamedPrinterAndAFailureIsTold)
+{
+    OpenDialog open;
+    open.dialog->cmbPrinter_Click(QStringLiteral("Laser"));
+    open.dialog->cmdPropaty_Click();
+    EXPECT_EQ(open.platform.propertiesShown, std::vector<QString>{QStringLiteral("Laser")});
+    open.platform.propertiesError = QStringLiteral("プリンタ「Laser」が見つかりません。");
+    open.dialog->cmdPropaty_Click();
+    ASSERT_EQ(open.platform.messages.size(), 1u);
+    EXPECT_TRUE(open.platform.messages[0].text.startsWith(
+        QStringLiteral("cmdPropaty_Click():ｴﾗｰ番号 482 ")));
+}

@@ -1,0 +1,104 @@
+#include "PageMeasure.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+bool isDark(QRgb pixel)
+{
+    return qGray(pixel) < 64;
+}
+
+QImage renderPdfPage(const QString &pdf, int dpi, const QRectF &cropMm)
+{
+    QTemporaryDir folder;
+    const QString base = folder.filePath(QStringLiteral("page"));
+    QStringList arguments = {QStringLiteral("-r"),  QString::number(dpi),
+                             QStringLiteral("-gray"), QStringLiteral("-aa"),
+                             QStringLiteral("no"),  QStringLiteral("-aaVector"),
+                             QStringLiteral("no"),  QStringLiteral("-singlefile"),
+                             QStringLiteral("-f"),  QStringLiteral("1"),
+                             QStringLiteral("-l"),  QStringLiteral("1")};
+    if (!cropMm.isEmpty()) {
+        const auto px = [dpi](double mm) { return QString::number(std::lround(mm * dpi / 25.4)); };
+        arguments << QStringLiteral("-x") << px(cropMm.left()) << QStringLiteral("-y")
+                  << px(cropMm.top()) << QStringLiteral("-W") << px(cropMm.width())
+                  << QStringLiteral("-H") << px(cropMm.height());
+    }
+    arguments << pdf << base;
+    if (QProcess::execute(QStringLiteral("pdftoppm"), arguments) != 0)
+        return {};
+    return QImage(base + QStringLiteral(".pgm"));
+}
+
+std::optional<QSizeF> pdfPageSizePoints(const QString &pdf)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!info.waitForFinished() || info.exitCode() != 0)
+        return std::nullopt;
+    static const QRegularExpression pageSize(
+        QStringLiteral(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)"));
+    const auto match = pageSize.match(QString::fromUtf8(info.readAllStandardOutput()));
+    if (!match.hasMatch())
+        return std::nullopt;
+    return QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble());
+}
+
+std::optional<QPointF> markCentre(const QImage &image, bool rightHalf, int minimumDark)
+{
+    const int from = rightHalf ? image.width() / 2 : 0;
+    const int to = rightHalf ? image.width() : image.width() / 2;
+    int firstColumn = -1, lastColumn = -1, firstRow = -1, lastRow = -1;
+    for (int x = from; x < to; ++x) {
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            dark += isDark(image.pixel(x, y));
+        if (dark >= minimumDark) {
+            if (firstColumn < 0)
+                firstColumn = x;
+            lastColumn = x;
+        }
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        int dark = 0;
+        for (int x = from; x < to; ++x)
+            dark += isDark(image.pixel(x, y));
+        if (dark >= minimumDark) {
+            if (firstRow < 0)
+                firstRow = y;
+            lastRow = y;
+        }
+    }
+    if (firstColumn < 0 || firstRow < 0)
+        return std::nullopt;
+    return QPointF((firstColumn + lastColumn) / 2.0, (firstRow + lastRow) / 2.0);
+}
+
+int darkSpan(const QImage &image, int column)
+{
+    int first = -1, last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        if (isDark(image.pixel(column, y))) {
+            if (first < 0)
+                first = y;
+            last = y;
+        }
+    }
+    return first < 0 ? 0 : last - first + 1;
+}
+
+QRect darkBounds(const QImage &image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (isDark(image.pixel(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}

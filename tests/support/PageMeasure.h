@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+#include <optional>
+
+// Measuring what a printed page really holds: a PDF page rendered by poppler's pdftoppm, or a
+// bitmap, read back in millimetres.
+
+// A part of the first page of a PDF file (cropMm, from the page's top-left corner; empty: the
+// whole page) as a grey image at `dpi`, without anti-aliasing. Null when pdftoppm fails.
+QImage renderPdfPage(const QString &pdf, int dpi, const QRectF &cropMm = {});
+
+// The page size in points (1/72 inch) as the PDF file states it.
+std::optional<QSizeF> pdfPageSizePoints(const QString &pdf);
+
+// Where a round mark (an end circle of a dimension line) sits, in pixels of the image: the
+// middle of the columns and of the rows in which at least `minimumDark` pixels are dark, in
+// the image's left or right half. A line through the mark thinner than minimumDark is ignored.
+std::optional<QPointF> markCentre(const QImage &image, bool rightHalf, int minimumDark);
+
+// The dark pixels of one column, counted from the first dark one to the last.
+int darkSpan(const QImage &image, int column);
+// The smallest rectangle holding every dark pixel; empty when there is none.
+QRect darkBounds(const QImage &image);
+
+bool isDark(QRgb pixel);
