@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -129,4 +130,45 @@ TEST(CommandLine, DumpWarnsAboutADamagedObjectFileAndShowsWhatWasRead)
     EXPECT_FALSE(book[QStringLiteral("objectFiles")].toObject()[QStringLiteral("Text_Bin")]
                      .toObject()[QStringLiteral("complete")]
                      .toBool());
+}
+
+TEST(CommandLine, ExportsNameTheirOutputThenTheBookAndPdfKindsAreChosenByWord)
+{
+    struct Row
+    {
+        std::initializer_list<const char *> given;
+        Action action;
+        PageKinds kinds;
+    };
+    const PageKinds all = PageKinds::all();
+    const Row rows[] = {
+        {{"--export-pdf", "out.pdf", "book.ini"}, Action::ExportPdf, all},
+        {{"--export-pdf", "out.pdf", "book.ini", "--kinds", "texts,dims"}, Action::ExportPdf,
+         {true, false, false, true}},
+        {{"--export-pdf", "--kinds", "leaders", "out.pdf", "BOOK.INI"}, Action::ExportPdf,
+         {false, false, true, false}},
+        {{"--export-pdf", "out.pdf", "book.ini", "--kinds", ""}, Action::ExportPdf, {}},
+        {{"--export-bmp", "out.bmp", "book.ini"}, Action::ExportBmp, all},
+        {{"--export-pdf", "book.ini", "out.pdf"}, Action::Invalid, all}, // book last
+        {{"--export-pdf", "out.pdf"}, Action::Invalid, all},
+        {{"--export-pdf", "out.pdf", "book.ini", "extra.ini"}, Action::Invalid, all},
+        {{"--export-pdf", "out.pdf", "book.ini", "--kinds", "dims,fish"}, Action::Invalid, all},
+        {{"--export-pdf", "out.pdf", "book.ini", "--kinds"}, Action::Invalid, all},
+        {{"--export-bmp", "out.bmp", "book.ini", "--kinds", "dims"}, Action::Invalid, all},
+    };
+    for (const Row &row : rows) {
+        const CommandLine command = parse(row.given);
+        const std::string given = QStringList(QList<QString>(row.given.begin(), row.given.end()))
+                                      .join(u' ')
+                                      .toStdString();
+        EXPECT_EQ(command.action, row.action) << given;
+        if (row.action == Action::Invalid) {
+            EXPECT_FALSE(command.error.isEmpty()) << given;
+            continue;
+        }
+        EXPECT_EQ(command.kinds, row.kinds) << given;
+        EXPECT_TRUE(command.path.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive)) << given;
+        EXPECT_TRUE(QFileInfo(command.output).isAbsolute()) << given;
+        EXPECT_FALSE(command.output.endsWith(QLatin1String(".ini"))) << given;
+    }
 }
