@@ -108,6 +108,16 @@ void drawLabel(QPainter &painter, const AnnotationLabel &label, bool withComment
                  style);
 }
 
+// A part of a picture as an image over the picture's own memory. A paint engine given the whole
+// picture and a source rectangle copies that part first (the PDF engine does: tens of megabytes
+// for a photograph); given this, it has nothing to copy. Pictures are 32-bit, as loaded.
+QImage sharedPart(const QImage &picture, const QRect &part)
+{
+    const int bytesPerPixel = picture.depth() / 8;
+    return QImage(picture.constScanLine(part.top()) + part.left() * bytesPerPixel, part.width(),
+                  part.height(), picture.bytesPerLine(), picture.format());
+}
+
 // The picture's own pixels for the part of the print area it covers, drawn once.
 void drawPicture(QPainter &painter, const PageScene &scene, const PageStyle &style)
 {
@@ -137,7 +147,7 @@ void drawPicture(QPainter &painter, const PageScene &scene, const PageStyle &sty
     painter.save();
     painter.setClipRect(wanted);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, picture, source);
+    painter.drawImage(target, sharedPart(picture, source));
     painter.restore();
 }
 
