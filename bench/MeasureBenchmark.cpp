@@ -2,16 +2,14 @@
 // of a 1600 x 900 view, on a crowded record book: 16,383 kept dimensions and 30,000 leader lines.
 //
 //   catchscale_measure_bench     prints one "name value unit" line per measurement
+#include "BenchApplication.h"
 #include "BenchReport.h"
 #include "Segment.h"
 #include "StartedForm.h"
-#include "TestEnvironment.h"
 #include "measure/PointerEvents.h"
-#include "platform/FontSubstitutions.h"
 #include "view/CanvasFrameCache.h"
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QRandomGenerator>
 
@@ -44,9 +42,7 @@ void fill(frmMain &form)
 
 int main(int argc, char **argv)
 {
-    prepareTestEnvironment();
-    QGuiApplication app(argc, argv);
-    installFontSubstitutions();
+    BenchApplication app(argc, argv);
     StartedForm started;
     frmMain &form = started.form;
     fill(form);

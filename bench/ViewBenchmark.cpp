@@ -2,10 +2,9 @@
 //
 //   catchscale_view_bench PICTURE.jpg        prints one "name value unit" line per measurement
 //   catchscale_view_bench --make-jpeg OUT    writes a 6000 x 4000 test photograph
+#include "BenchApplication.h"
 #include "BenchReport.h"
 #include "StartedForm.h"
-#include "TestEnvironment.h"
-#include "platform/FontSubstitutions.h"
 #include "view/CanvasRenderer.h"
 #include "view/PictureLoading.h"
 #include "view/PicturePainter.h"
@@ -13,7 +12,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -69,9 +67,7 @@ void paintView(frmMain &form, PicturePainter &painter, QImage &target)
 
 int main(int argc, char **argv)
 {
-    prepareTestEnvironment();
-    QGuiApplication app(argc, argv);
-    installFontSubstitutions();
+    BenchApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() == 3 && args[1] == QLatin1String("--make-jpeg"))
         return makeJpeg(args[2]) ? 0 : 1;

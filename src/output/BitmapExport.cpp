@@ -78,7 +78,7 @@ std::optional<RuntimeError> subSaveImage(const QString &path, const PageScene &s
     if (bytes.isEmpty())
         return RuntimeError::outOfMemory();
     const QFileInfo target(path);
-    StagedFiles staged(target.absolutePath());
+    StagedFiles staged(target.absolutePath(), StagedFiles::Durability::Unsynced);
     if (auto error = staged.stage(target.fileName(), bytes))
         return error;
     return staged.commit();

@@ -49,7 +49,7 @@ std::optional<RuntimeError> writePagePdf(const QString &path, const PageScene &s
             return RuntimeError::printerError(*error);
     }
     const QFileInfo target(path);
-    StagedFiles staged(target.absolutePath());
+    StagedFiles staged(target.absolutePath(), StagedFiles::Durability::Unsynced);
     if (auto error = staged.stage(target.fileName(), bytes))
         return error;
     return staged.commit();

@@ -113,6 +113,8 @@ void drawLabel(QPainter &painter, const AnnotationLabel &label, bool withComment
 // for a photograph); given this, it has nothing to copy. Pictures are 32-bit, as loaded.
 QImage sharedPart(const QImage &picture, const QRect &part)
 {
+    if (picture.depth() < 24)
+        return picture.copy(part); // a colour table would not come along
     const int bytesPerPixel = picture.depth() / 8;
     return QImage(picture.constScanLine(part.top()) + part.left() * bytesPerPixel, part.width(),
                   part.height(), picture.bytesPerLine(), picture.format());

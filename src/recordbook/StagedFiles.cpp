@@ -64,7 +64,10 @@ void syncFolder(const QString &folder)
 
 } // namespace
 
-StagedFiles::StagedFiles(QString folder) : m_folder(std::move(folder)) {}
+StagedFiles::StagedFiles(QString folder, Durability durability)
+    : m_folder(std::move(folder)), m_durability(durability)
+{
+}
 
 StagedFiles::~StagedFiles()
 {
@@ -97,7 +100,8 @@ std::optional<RuntimeError> StagedFiles::stage(const QString &name, const QByteA
     if (fd < 0)
         return RuntimeError::fromErrno(errno);
     m_entries.append(entry);
-    const bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool ok =
+        writeAll(fd, bytes) && (m_durability == Durability::Unsynced || ::fsync(fd) == 0);
     const int error = errno;
     if (::close(fd) != 0 || !ok)
         return RuntimeError::fromErrno(ok ? errno : error);
@@ -176,7 +180,8 @@ std::optional<RuntimeError> StagedFiles::commit()
         entry.temporary.clear();
     }
     removeFiles(&Entry::backup);
-    syncFolder(m_folder);
+    if (m_durability == Durability::Synced)
+        syncFolder(m_folder);
     return std::nullopt;
 }
 

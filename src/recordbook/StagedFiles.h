@@ -17,7 +17,12 @@
 class StagedFiles
 {
 public:
-    explicit StagedFiles(QString folder);
+    // A file that can be made again from the record book (an exported picture or page) need not
+    // wait for the disk: it still never replaces the old file half-written, but a power cut right
+    // after the export may lose it.
+    enum class Durability { Synced, Unsynced };
+
+    explicit StagedFiles(QString folder, Durability durability = Durability::Synced);
     ~StagedFiles();
     StagedFiles(const StagedFiles &) = delete;
     StagedFiles &operator=(const StagedFiles &) = delete;
@@ -46,5 +51,6 @@ private:
     void removeFiles(QString Entry::*which);
 
     QString m_folder;
+    Durability m_durability;
     QList<Entry> m_entries;
 };

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "TestEnvironment.h"
+#include "platform/FontSubstitutions.h"
+
+#include <QGuiApplication>
+
+// The application a benchmark runs in: headless and in the tests' fixed locale, with the
+// program's font substitutions, so that its figures compare with the tests' and with each other.
+class BenchApplication
+{
+public:
+    BenchApplication(int &argc, char **argv) : m_app(argc, argv) { installFontSubstitutions(); }
+
+private:
+    // Qt reads the environment when the application is made, so it is prepared first.
+    struct PreparedEnvironment
+    {
+        PreparedEnvironment() { prepareTestEnvironment(); }
+    };
+
+    PreparedEnvironment m_environment;
+    QGuiApplication m_app;
+};
