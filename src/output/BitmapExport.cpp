@@ -1,15 +1,14 @@
 #include "BitmapExport.h"
 
-#include "recordbook/StagedFiles.h"
 #include "view/PicturePainter.h"
 
-#include <QBuffer>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QPainter>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <limits>
 
 QImage subWrightImage(const PageScene &scene, QSize canvasPx, OleColor markerFill)
 {
@@ -18,7 +17,11 @@ QImage subWrightImage(const PageScene &scene, QSize canvasPx, OleColor markerFil
         return canvas;
     canvas.setDotsPerMeterX(BitmapDotsPerMetre);
     canvas.setDotsPerMeterY(BitmapDotsPerMetre);
-    canvas.fill(Qt::white);
+    // The picture and the whitening cover every pixel when the picture covers the print area.
+    const bool covered = scene.picture
+                         && QRectF(QPointF(0, 0), scene.pictureMm).contains(scene.printAreaMm);
+    if (!covered)
+        canvas.fill(Qt::white);
     PicturePainter sharedWithScreen;
     PageStyle style;
     style.dotsPerMm = ScreenPixelsPerMm; // the canvas's own drawing scale
@@ -57,15 +60,60 @@ void subWhiteOutside(QImage &canvas, const QRectF &printAreaMm, double pixelsPer
     painter.fillRect(QRect(keptRight, keptTop, w - keptRight, keptBottom - keptTop), Qt::white);
 }
 
-QByteArray encodeBmp(const QImage &image)
+namespace {
+
+void putLittleEndian(char *at, quint32 value, int bytes)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "bmp");
-    if (!writer.write(image))
-        return {};
-    return bytes;
+    for (int i = 0; i < bytes; ++i)
+        at[i] = char((value >> (8 * i)) & 0xFF);
+}
+
+} // namespace
+
+bool writeBmp(const QImage &image, const StagedFiles::Sink &sink)
+{
+    const QImage rgb = image.format() == QImage::Format_RGB32
+                           ? image
+                           : image.convertToFormat(QImage::Format_RGB32);
+    constexpr int FileHeader = 14, InfoHeader = 40;
+    const qint64 rowBytes = (qint64(rgb.width()) * 3 + 3) & ~qint64(3);
+    const qint64 pixelBytes = rowBytes * rgb.height();
+    const qint64 total = FileHeader + InfoHeader + pixelBytes;
+    if (rgb.isNull() || total > std::numeric_limits<quint32>::max())
+        return false;
+    char header[FileHeader + InfoHeader] = {'B', 'M'};
+    putLittleEndian(header + 2, quint32(total), 4);
+    putLittleEndian(header + 10, FileHeader + InfoHeader, 4); // where the pixels start
+    char *info = header + FileHeader;
+    putLittleEndian(info, InfoHeader, 4);
+    putLittleEndian(info + 4, quint32(rgb.width()), 4);
+    putLittleEndian(info + 8, quint32(rgb.height()), 4); // positive: the bottom row comes first
+    putLittleEndian(info + 12, 1, 2);                    // planes
+    putLittleEndian(info + 14, 24, 2);                   // bits a pixel
+    putLittleEndian(info + 20, quint32(pixelBytes), 4);
+    putLittleEndian(info + 24, quint32(rgb.dotsPerMeterX()), 4);
+    putLittleEndian(info + 28, quint32(rgb.dotsPerMeterY()), 4);
+    if (!sink(header, sizeof header))
+        return false;
+    // Rows go out some at a time, so the file never sits in memory whole.
+    const int rowsAtOnce = int(std::max<qint64>(1, (256 * 1024) / rowBytes));
+    QByteArray rows(rowBytes * rowsAtOnce, '\0');
+    int filled = 0;
+    for (int y = rgb.height() - 1; y >= 0; --y) {
+        const auto *pixel = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        char *out = rows.data() + filled * rowBytes; // padding bytes stay zero
+        for (int x = 0; x < rgb.width(); ++x, out += 3) {
+            out[0] = char(qBlue(pixel[x]));
+            out[1] = char(qGreen(pixel[x]));
+            out[2] = char(qRed(pixel[x]));
+        }
+        if (++filled == rowsAtOnce || y == 0) {
+            if (!sink(rows.constData(), filled * rowBytes))
+                return false;
+            filled = 0;
+        }
+    }
+    return true;
 }
 
 std::optional<RuntimeError> subSaveImage(const QString &path, const PageScene &scene,
@@ -74,12 +122,18 @@ std::optional<RuntimeError> subSaveImage(const QString &path, const PageScene &s
     const QImage canvas = subWrightImage(scene, canvasPx, markerFill);
     if (canvas.isNull())
         return RuntimeError::outOfMemory();
-    const QByteArray bytes = encodeBmp(canvas);
-    if (bytes.isEmpty())
-        return RuntimeError::outOfMemory();
     const QFileInfo target(path);
     StagedFiles staged(target.absolutePath(), StagedFiles::Durability::Unsynced);
-    if (auto error = staged.stage(target.fileName(), bytes))
-        return error;
+    std::optional<RuntimeError> refused;
+    const auto write = [&](const StagedFiles::Sink &sink) {
+        if (writeBmp(canvas, sink))
+            return true;
+        if (errno == 0)
+            refused = RuntimeError::overflow(); // too large for the format
+        return false;
+    };
+    errno = 0;
+    if (auto error = staged.stageWritten(target.fileName(), write))
+        return refused ? refused : error;
     return staged.commit();
 }

@@ -2,6 +2,7 @@
 
 #include "output/PageRenderer.h"
 #include "platform/RuntimeError.h"
+#include "recordbook/StagedFiles.h"
 
 #include <QImage>
 #include <QSize>
@@ -22,8 +23,9 @@ QImage subWrightImage(const PageScene &scene, QSize canvasPx, OleColor markerFil
 // columns up to its rounded top and left edge and from its rounded bottom and right edge on.
 void subWhiteOutside(QImage &canvas, const QRectF &printAreaMm, double pixelsPerMm);
 
-// A 24-bit BMP file of the image, with its resolution in the header.
-QByteArray encodeBmp(const QImage &image);
+// Writes the image as a 24-bit BMP file, rows bottom-up, with its resolution in the header.
+// False when the sink refuses the bytes or the image is too large for the format.
+bool writeBmp(const QImage &image, const StagedFiles::Sink &sink);
 
 // Burns, whitens and writes the canvas to `path` as a BMP file. The file is written whole under
 // a temporary name and then put in place, so a failure leaves what was at `path` untouched.

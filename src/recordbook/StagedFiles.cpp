@@ -27,10 +27,8 @@ QString siblingName(const QString &target, const char *kind)
                                + QLatin1String(kind) + suffix);
 }
 
-bool writeAll(int fd, const QByteArray &bytes)
+bool writeAll(int fd, const char *data, qsizetype left)
 {
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
     while (left > 0) {
         const ssize_t written = ::write(fd, data, size_t(left));
         if (written < 0 && errno == EINTR)
@@ -100,12 +98,32 @@ std::optional<RuntimeError> StagedFiles::stage(const QString &name, const QByteA
     if (fd < 0)
         return RuntimeError::fromErrno(errno);
     m_entries.append(entry);
-    const bool ok =
-        writeAll(fd, bytes) && (m_durability == Durability::Unsynced || ::fsync(fd) == 0);
+    const bool ok = writeAll(fd, bytes.constData(), bytes.size()) && flushed(fd);
     const int error = errno;
     if (::close(fd) != 0 || !ok)
         return RuntimeError::fromErrno(ok ? errno : error);
     return std::nullopt;
+}
+
+std::optional<RuntimeError> StagedFiles::stageWritten(
+    const QString &name, const std::function<bool(const Sink &)> &produce)
+{
+    Entry entry{QDir(m_folder).filePath(name), {}, {}};
+    const int fd = createTemporary(entry.target, entry.temporary);
+    if (fd < 0)
+        return RuntimeError::fromErrno(errno);
+    m_entries.append(entry);
+    const Sink sink = [fd](const char *data, qsizetype size) { return writeAll(fd, data, size); };
+    const bool ok = produce(sink) && flushed(fd);
+    const int error = errno;
+    if (::close(fd) != 0 || !ok)
+        return RuntimeError::fromErrno(ok ? errno : error);
+    return std::nullopt;
+}
+
+bool StagedFiles::flushed(int fd) const
+{
+    return m_durability == Durability::Unsynced || ::fsync(fd) == 0;
 }
 
 std::optional<RuntimeError> StagedFiles::stage(
@@ -165,7 +183,9 @@ void StagedFiles::restoreBackups(qsizetype moved)
 
 std::optional<RuntimeError> StagedFiles::commit()
 {
-    if (const auto error = makeBackups()) {
+    // One file replaces its old version in one rename: there is nothing to put back.
+    const bool single = m_entries.size() == 1;
+    if (const auto error = single ? std::nullopt : makeBackups()) {
         removeFiles(&Entry::backup);
         return error;
     }

@@ -33,6 +33,12 @@ public:
     std::optional<RuntimeError> stage(const QString &name,
                                       const std::function<bool(const QString &path)> &write);
 
+    // For a large file made piece by piece: `produce` appends its bytes through the sink, which
+    // returns false (with errno set) when the disk refuses them.
+    using Sink = std::function<bool(const char *data, qsizetype size)>;
+    std::optional<RuntimeError> stageWritten(const QString &name,
+                                             const std::function<bool(const Sink &)> &produce);
+
     std::optional<RuntimeError> commit();
 
 private:
@@ -46,6 +52,8 @@ private:
     // Creates a new empty file under a fresh temporary name for `target`; returns its
     // descriptor, or -1 with errno set.
     int createTemporary(const QString &target, QString &path) const;
+    // The file's bytes are on the disk, as far as the durability asks.
+    bool flushed(int fd) const;
     std::optional<RuntimeError> makeBackups();
     void restoreBackups(qsizetype moved);
     void removeFiles(QString Entry::*which);
