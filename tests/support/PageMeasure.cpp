@@ -16,7 +16,7 @@ QImage renderPdfPage(const QString &pdf, int dpi, const QRectF &cropMm)
 {
     QTemporaryDir folder;
     const QString base = folder.filePath(QStringLiteral("page"));
-    QStringList arguments = {QStringLiteral("-r"),  QString::number(dpi),
+    QStringList arguments = {QStringLiteral("-q"),  QStringLiteral("-r"),  QString::number(dpi),
                              QStringLiteral("-gray"), QStringLiteral("-aa"),
                              QStringLiteral("no"),  QStringLiteral("-aaVector"),
                              QStringLiteral("no"),  QStringLiteral("-singlefile"),
