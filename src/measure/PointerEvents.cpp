@@ -176,6 +176,8 @@ void leftPress(frmMain &form, float X, float Y)
 
 void rightPress(frmMain &form, float X, float Y)
 {
+    // The pop-up takes the release that would have finished a leader line being drawn.
+    dropUnfinishedStroke(form);
     if (checked(form, "mnuToolMes") && !form.canvas.DimMeasuring)
         form.platform.showPopupMenu(QStringLiteral("popMes"));
     if (checked(form, "mnuToolLine")) {
@@ -244,6 +246,8 @@ void stretchNewLeader(frmMain &form, float &X, float &Y)
 {
     auto &leaders = form.annotations.lineHikidashi;
     AnnotationLine &spare = leaders[leaders.UBound()];
+    if (!spare.Visible)
+        return; // dropped while the button was held
     subShiftConstrain(form, spare.X1, spare.Y1, X, Y);
     spare.X2 = X;
     spare.Y2 = Y;
@@ -293,6 +297,8 @@ void finishLeader(frmMain &form, float &X, float &Y)
     auto &leaders = form.annotations.lineHikidashi;
     const int n = leaders.UBound();
     AnnotationLine &spare = leaders[n];
+    if (!spare.Visible)
+        return; // dropped while the button was held: nothing to finish
     subShiftConstrain(form, spare.X1, spare.Y1, X, Y);
     spare.X2 = X;
     spare.Y2 = Y;
@@ -328,6 +334,12 @@ void finishReference(frmMain &form)
 }
 
 } // namespace
+
+void dropUnfinishedStroke(frmMain &form)
+{
+    auto &leaders = form.annotations.lineHikidashi;
+    leaders[leaders.UBound()].Visible = false;
+}
 
 void pictMap_MouseDown(frmMain &form, int Button, float X, float Y)
 {

@@ -9,3 +9,8 @@ class frmMain;
 void pictMap_MouseDown(frmMain &form, int Button, float X, float Y);
 void pictMap_MouseMove(frmMain &form, int Button, float X, float Y);
 void pictMap_MouseUp(frmMain &form, int Button, float X, float Y);
+
+// A leader line still being drawn (its button not yet released) is dropped: the spare it was
+// drawn on is hidden again. A save, New, Open and a right-click call it first, so that nothing
+// half drawn is ever written.
+void dropUnfinishedStroke(frmMain &form);

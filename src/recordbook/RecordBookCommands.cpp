@@ -8,6 +8,7 @@
 #include "app/Version.h"
 #include "app/frmMain.h"
 #include "measure/MeasurePopup.h"
+#include "measure/PointerEvents.h"
 #include "output/PaperLayout.h"
 #include "view/DisplayToggles.h"
 #include "view/PictureLoading.h"
@@ -106,6 +107,7 @@ float openingZoom(double ratio)
 std::optional<RuntimeError> writeAtFullSize(frmMain &form, const QString &folder,
                                             const QString &fileName)
 {
+    dropUnfinishedStroke(form);
     const float kept = form.ZoomFactor;
     const bool zoomed = kept != 1.0f;
     if (zoomed)

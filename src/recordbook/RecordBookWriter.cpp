@@ -76,14 +76,19 @@ QString objectName(Kind kind, int index, bool spare)
     return {};
 }
 
-// Appends elements 0 … last of a collection, one record each.
+// Appends elements 0 … last of a collection, one record each. The spare on top is always stored
+// hidden, whatever the canvas shows of it (a leader line half drawn): a reader takes the first
+// hidden record for the end of the collection.
 template <class T>
 std::optional<RuntimeError> appendRecords(QByteArray &out, const AnnotationCollection<T> &items,
                                           int last, Kind kind)
 {
     const bool spareOnTop = items.policy() == CollectionPolicy::SpareOnTop;
     for (int i = 0; i <= last; ++i) {
-        const QStringList lines = ObjectRecord<T>::lines(items[i]);
+        T record = items[i];
+        if (spareOnTop && i == items.UBound())
+            record.Visible = false;
+        const QStringList lines = ObjectRecord<T>::lines(record);
         for (qsizetype n = 0; n < lines.size(); ++n) {
             if (const auto problem = appendText(out, lines.at(n))) {
                 const bool spare = spareOnTop && i == items.UBound();
