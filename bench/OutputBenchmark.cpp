@@ -155,8 +155,10 @@ int timeExports(frmMain &form, const QDir &out)
 
     // Qt writing the same canvas: straight to the file, and through QSaveFile, which like the
     // export flushes the file to the disk before renaming it into place.
+    // In the 32-bit format of the screen's canvas, which Qt's BMP writer takes fastest.
     const QImage canvas =
-        subWrightImage(scene, canvasPixels(form), form.annotations.shpSnpo[0].FillColor);
+        subWrightImage(scene, canvasPixels(form), form.annotations.shpSnpo[0].FillColor)
+            .convertToFormat(QImage::Format_RGB32);
     const QString plain = out.filePath(QStringLiteral("plain.bmp"));
     const bool timed = reportBestOfRounds(
         {{"bmp_export", saveBitmap},

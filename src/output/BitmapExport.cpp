@@ -8,11 +8,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 QImage subWrightImage(const PageScene &scene, QSize canvasPx, OleColor markerFill)
 {
-    QImage canvas(canvasPx, QImage::Format_RGB32);
+    // Drawn straight in the file's own byte order, so writing it is a copy of its rows.
+    QImage canvas(canvasPx, QImage::Format_BGR888);
     if (canvas.isNull())
         return canvas;
     canvas.setDotsPerMeterX(BitmapDotsPerMetre);
@@ -72,9 +74,9 @@ void putLittleEndian(char *at, quint32 value, int bytes)
 
 bool writeBmp(const QImage &image, const StagedFiles::Sink &sink)
 {
-    const QImage rgb = image.format() == QImage::Format_RGB32
+    const QImage rgb = image.format() == QImage::Format_BGR888
                            ? image
-                           : image.convertToFormat(QImage::Format_RGB32);
+                           : image.convertToFormat(QImage::Format_BGR888);
     constexpr int FileHeader = 14, InfoHeader = 40;
     const qint64 rowBytes = (qint64(rgb.width()) * 3 + 3) & ~qint64(3);
     const qint64 pixelBytes = rowBytes * rgb.height();
@@ -100,13 +102,8 @@ bool writeBmp(const QImage &image, const StagedFiles::Sink &sink)
     QByteArray rows(rowBytes * rowsAtOnce, '\0');
     int filled = 0;
     for (int y = rgb.height() - 1; y >= 0; --y) {
-        const auto *pixel = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        char *out = rows.data() + filled * rowBytes; // padding bytes stay zero
-        for (int x = 0; x < rgb.width(); ++x, out += 3) {
-            out[0] = char(qBlue(pixel[x]));
-            out[1] = char(qGreen(pixel[x]));
-            out[2] = char(qRed(pixel[x]));
-        }
+        // Padding bytes at the end of each row stay zero.
+        std::memcpy(rows.data() + filled * rowBytes, rgb.constScanLine(y), size_t(rgb.width()) * 3);
         if (++filled == rowsAtOnce || y == 0) {
             if (!sink(rows.constData(), filled * rowBytes))
                 return false;

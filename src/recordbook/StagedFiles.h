@@ -55,6 +55,8 @@ private:
     // The file's bytes are on the disk, as far as the durability asks.
     bool flushed(int fd) const;
     std::optional<RuntimeError> makeBackups();
+    // Puts the staged file where its target is; false with errno set when it cannot.
+    bool moveIntoPlace(const Entry &entry) const;
     void restoreBackups(qsizetype moved);
     void removeFiles(QString Entry::*which);
 
