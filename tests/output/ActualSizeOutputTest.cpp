@@ -312,5 +312,10 @@ TEST(ActualSizeExport, AFailureSaysWhyOnOneLineAndLeavesTheOutputAsItWas)
         const QString lost = outPath(book, "no-such-folder/page.out");
         EXPECT_EQ(exportBook(book, option, lost).exitStatus, ExportFailedStatus);
         EXPECT_FALSE(QFile::exists(lost));
+
+        // Once it can, the export takes the old file's place, and only that.
+        ASSERT_EQ(exportBook(book, option, out).exitStatus, 0) << option;
+        EXPECT_TRUE(bytesOf(out).startsWith(option == QLatin1String("--export-pdf") ? "%PDF" : "BM"));
+        EXPECT_EQ(folder.entryList(QDir::Files), filesBefore) << "the old version is gone";
     }
 }
