@@ -57,6 +57,12 @@ void frmOption::Form_Load()
                                     scale.GE_sngPiccelD_X,      scale.GE_sngDistanceD_X};
     for (int i = 0; i < BoxCount; ++i)
         txtXY[i] = numbertext::formatSingle(values[i]);
+    // The stored points and their length in base millimetres tell the zoom they were drawn at.
+    const float drawn = PointDistance(values[0], values[1], values[2], values[3]);
+    const float base = values[4];
+    m_pointsZoom = drawn > 0 && base > 0 && std::isfinite(drawn / base) ? drawn / base
+                                                                         : m_form.ZoomFactor;
+    m_pointsEdited = false;
     lblUnit = QStringLiteral("mm ");
     ActiveBox = -1;
     showRatio();
@@ -107,7 +113,7 @@ void frmOption::txtXY_LostFocus(int index)
         emit changed();
         return;
     }
-    if (index < 4)
+    if (index < 4 && m_pointsEdited)
         recomputeScreenLength();
 }
 
@@ -116,6 +122,8 @@ void frmOption::setBoxText(int index, const QString &text)
     if (txtXY[index] == text)
         return;
     txtXY[index] = text;
+    if (index < 4)
+        m_pointsEdited = true;
     emit changed();
 }
 
@@ -150,6 +158,8 @@ void frmOption::FillFromReferenceLine(float length)
         txtXY[i] = numbertext::formatSingle(values[i]);
     m_form.process.GE_tpPiccelD[0] = {line.X1, line.Y1};
     m_form.process.GE_tpPiccelD[1] = {line.X2, line.Y2};
+    m_pointsZoom = m_form.ZoomFactor;
+    m_pointsEdited = false;
     emit changed();
 }
 
@@ -162,11 +172,12 @@ void frmOption::moveFocus(int index)
 }
 
 // Box 4 holds base millimetres, like the length the canvas hands over, while the points are
-// canvas millimetres at the current zoom; dividing by the zoom keeps the two in agreement, so
-// merely passing through the boxes after drawing the line does not change the ratio.
+// canvas millimetres at the zoom they were drawn at: dividing by that zoom keeps the two in
+// agreement whatever the zoom is now.
 void frmOption::recomputeScreenLength()
 {
-    const float zoom = m_form.ZoomFactor;
+    m_pointsEdited = false;
+    const float zoom = m_pointsZoom;
     float point[4];
     for (int i = 0; i < 4; ++i)
         point[i] = boxValue(txtXY[i]);

@@ -8,8 +8,9 @@ class frmMain;
 // The scale option dialog "オプション" as a model: its six boxes, the ratio caption, focus and
 // button rules. The desktop shows it through the platform and mirrors its state.
 //
-// Boxes 0..3 hold the ends of the horizontal reference (canvas millimetres as drawn), box 4 its
-// on-screen length (base millimetres) and box 5 its real length (millimetres).
+// Boxes 0..3 hold the ends of the horizontal reference (canvas millimetres at the zoom it was
+// drawn at), box 4 its on-screen length (base millimetres) and box 5 its real length
+// (millimetres).
 class frmOption : public QObject
 {
     Q_OBJECT
@@ -67,6 +68,10 @@ private:
     void showRatio();
 
     frmMain &m_form;
+    // The zoom at which the points in boxes 0..3 were taken on the canvas, and whether the user
+    // has changed one of them since: only then does box 4 follow the points.
+    float m_pointsZoom = 1.0f;
+    bool m_pointsEdited = false;
 };
 
 // Whether a box's text counts as a number: spaces or tabs around it, an optional sign, digits

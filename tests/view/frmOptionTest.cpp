@@ -137,17 +137,51 @@ TEST(ScaleOptionDialog, LeavingAPointBoxRecomputesTheScreenLengthAndThePoints)
     EXPECT_EQ(open.dialog().txtXY[5], QStringLiteral(" 250 "));
 }
 
-TEST(ScaleOptionDialog, ScreenLengthFromThePointsIsInBaseMillimetres)
+TEST(ScaleOptionDialog, ScreenLengthFromThePointsIsInBaseMillimetresOfTheZoomTheyWereDrawnAt)
 {
     DialogOpen open;
+    // The reference line is drawn at 200 %, then the view goes to 50 % before a point is typed.
     open.form.ZoomFactor = 2.0f;
-    open.dialog().txtXY[0] = QStringLiteral("100");
-    open.dialog().txtXY[1] = QStringLiteral("10");
-    open.dialog().txtXY[2] = QStringLiteral("300");
+    AnnotationLine &line = open.form.live.lineDistance;
+    line.X1 = 100, line.Y1 = 10, line.X2 = 300, line.Y2 = 50;
+    open.dialog().FillFromReferenceLine(101.98f);
+    open.form.ZoomFactor = 0.5f;
     open.typeAndLeave(3, QStringLiteral("10"));
     EXPECT_EQ(open.dialog().txtXY[4], QStringLiteral("100"));
     // The points themselves stay as drawn on the canvas.
     EXPECT_EQ(open.process.GE_tpPiccelD[1].sngX, 300.0f);
+}
+
+TEST(ScaleOptionDialog, SetteiWithoutAnEditKeepsTheCalibrationAtAnyZoom)
+{
+    // Points drawn at 100 % and at 63 %, the dialog then opened at other zooms: passing through
+    // a point box and pressing "設定" leaves box 4 and the ratio as they were.
+    struct Road
+    {
+        float drawnAt, openedAt;
+    };
+    for (const Road road : {Road{1.0f, 1.25f}, Road{0.63f, 0.63f}, Road{0.63f, 1.0f}}) {
+        DialogOpen open;
+        open.form.ZoomFactor = road.drawnAt;
+        AnnotationLine &line = open.form.live.lineDistance;
+        line.X1 = 100 * road.drawnAt, line.Y1 = 40 * road.drawnAt;
+        line.X2 = 400 * road.drawnAt, line.Y2 = 40 * road.drawnAt;
+        open.dialog().FillFromReferenceLine(300);
+        open.typeAndLeave(5, QStringLiteral("150"));
+        open.dialog().cmdSettei_Click();
+        const double ratio = open.process.GE_tpPtoD_r_X;
+        EXPECT_DOUBLE_EQ(ratio, 0.5);
+        open.dialog().cmdOK_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        open.form.ZoomFactor = road.openedAt;
+        ASSERT_TRUE(open.form.runCommand(QStringLiteral("mnuToolOpt")));
+        open.dialog().txtXY_GotFocus(0);
+        open.dialog().txtXY_LostFocus(0); // the click on "設定" takes the focus away
+        open.dialog().cmdSettei_Click();
+        EXPECT_EQ(open.dialog().txtXY[4], QStringLiteral("300")) << road.drawnAt << road.openedAt;
+        EXPECT_DOUBLE_EQ(open.process.GE_tpPtoD_r_X, ratio) << road.drawnAt << road.openedAt;
+    }
 }
 
 TEST(ScaleOptionDialog, EnterMovesOnFromANumberAndWrapsFromTheLengthRow)
