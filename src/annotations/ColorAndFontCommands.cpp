@@ -3,6 +3,7 @@
 #include "annotations/EditTarget.h"
 #include "annotations/LabelMetrics.h"
 #include "app/frmMain.h"
+#include "platform/FontSubstitutions.h"
 #include "platform/RuntimeError.h"
 
 #include <cmath>
@@ -62,6 +63,18 @@ platform::FontChoice fontOf(const AnnotationLabel &label)
             label.FontItalic, label.FontStrikethru, label.FontUnderline};
 }
 
+// The chooser shows a stored name as the installed family it is drawn with, and its size in
+// whole points. A name or size the user left as shown keeps its stored spelling and value, so
+// OK alone changes nothing.
+platform::FontChoice asStored(platform::FontChoice chosen, const platform::FontChoice &start)
+{
+    if (chosen.name == installedFamily(start.name))
+        chosen.name = start.name;
+    if (chosen.size == float(qRound(start.size)))
+        chosen.size = start.size;
+    return chosen;
+}
+
 void setFont(AnnotationLabel &label, const platform::FontChoice &font)
 {
     label.FontBold = font.bold;
@@ -98,13 +111,15 @@ void popEditFont_Click(frmMain &form)
         return;
     AnnotationLabel *target = targetLabel(form);
     AnnotationLabel &label = target ? *target : form.defaults.lblDefault;
-    const std::optional<platform::FontChoice> font = form.platform.chooseFont(fontOf(label));
-    if (!font)
+    const platform::FontChoice start = fontOf(label);
+    const std::optional<platform::FontChoice> chosen = form.platform.chooseFont(start);
+    if (!chosen)
         return;
-    if (!isUsableFont(*font)) {
+    if (!isUsableFont(*chosen)) {
         reportFailure(form, handler, invalidPropertyValue());
         return;
     }
-    setFont(label, *font);
-    setFont(form.defaults.lblDefault, *font);
+    const platform::FontChoice font = asStored(*chosen, start);
+    setFont(label, font);
+    setFont(form.defaults.lblDefault, font);
 }

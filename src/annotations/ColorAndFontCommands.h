@@ -12,6 +12,7 @@ void popEditColor_Click(frmMain &form, ColourUse use);
 
 // "フォント....": the font chooser pre-filled with the target label's face, size, bold, italic,
 // strikethrough and underline; on OK the label takes the six, then the default label does, and
-// both boxes follow their new font. The style sample edits the default alone; a leader line has
-// no font and nothing happens. Failures are told as for the colours, as "popEditFont_Click()".
+// both boxes follow their new font. A face or size left as the chooser showed it is stored as it
+// was. The style sample edits the default alone; a leader line has no font and nothing happens.
+// Failures are told as for the colours, as "popEditFont_Click()".
 void popEditFont_Click(frmMain &form);

@@ -88,10 +88,14 @@ void redisplay(frmMain &form)
         centreOn(objects.shpSnpo[2 * i + 1], line.X2, line.Y2);
     }
     scaleEach(objects.lblKyori, 0, [&](AnnotationLabel &l) { scaler.scaleLabel(l); });
-    for (int k = 0; k < 2; ++k) {
-        scaler.scale(live.shpPrintWaku[k].Width);
-        scaler.scale(live.shpPrintWaku[k].Height);
+    for (MarkerShape &frame : live.shpPrintWaku) {
+        scaler.scale(frame.Width);
+        scaler.scale(frame.Height);
     }
+    // A measurement or reference line still open goes on at the new zoom from where it started.
+    scaler.scaleEnds(live.lineDistance);
+    for (AnnotationLine &line : live.lineHojo)
+        scaler.scaleEnds(line);
     for (MarkerShape &mask : live.shpSps)
         scaler.scaleBox(mask);
     form.LayoutZoom = form.ZoomFactor;

@@ -3,6 +3,7 @@
 #include "app/Toolbar.h"
 #include "app/ToolbarIcons.h"
 #include "app/frmMain.h"
+#include "measure/PointerEvents.h"
 #include "platform/QtPlatform.h"
 #include "view/CanvasView.h"
 #include "view/OptionDialogWidget.h"
@@ -75,10 +76,19 @@ MainWindow::MainWindow(frmMain &model, QtPlatform &platform)
 
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { m_model.openHelp(); });
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] {
+        cancelDrawing(m_model);
+        syncFromModel();
+    });
 
     m_platform.setPopupMenuOpener([this](const QString &name) {
-        if (QMenu *menu = popupMenu(name))
-            menu->exec(QCursor::pos());
+        QMenu *menu = popupMenu(name);
+        if (!menu)
+            return;
+        // The press that opens it has just set the items for the object under the pointer.
+        syncActions();
+        menu->exec(QCursor::pos());
     });
 
     m_platform.setOptionDialogHost([this](frmOption *dialog) {
@@ -171,6 +181,15 @@ void MainWindow::runCommand(const QString &name)
 void MainWindow::syncFromModel()
 {
     m_syncing = true;
+    syncActions();
+    syncPanel();
+    layOut();
+    m_syncing = false;
+    m_pictWindow->sceneChanged();
+}
+
+void MainWindow::syncActions()
+{
     for (const auto &[name, action] : m_actions) {
         const MenuItem &item = m_model.menus[name];
         action->setVisible(item.visible);
@@ -182,10 +201,6 @@ void MainWindow::syncFromModel()
         action->setCheckable(item.checked);
         action->setChecked(item.checked);
     }
-    syncPanel();
-    layOut();
-    m_syncing = false;
-    m_pictWindow->sceneChanged();
 }
 
 void MainWindow::syncPanel()

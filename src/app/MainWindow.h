@@ -38,6 +38,8 @@ private:
     void buildMenus();
     void buildToolbar();
     void addMenuItems(QMenu *menu, const MenuItem &parent);
+    // Copies the menu items' captions and checked, enabled and visible states into the actions.
+    void syncActions();
     void runCommand(const QString &name);
     void layOut();
     void scrollBy(Qt::Orientation orientation, int steps);

@@ -132,7 +132,7 @@ void MenuTree::build()
     MenuItem *border = &add(colour, "popBorderStyle", "境界");
     add(border, "popBorderStyle0", "無し");
     add(border, "popBorderStyle1", "実線");
-    add(edit, "popEditFont", "フォント....");
+    add(colour, "popEditFont", "フォント....");
     MenuItem *width = &add(edit, "popEditWidthP", "線の幅");
     for (int w : {1, 2, 3, 4, 5, 7, 9})
         add(width, QStringLiteral("popEditWidth(%1)").arg(w), QStringLiteral("%1P").arg(w));

@@ -1,6 +1,7 @@
 #include "ToolModes.h"
 
 #include "frmMain.h"
+#include "measure/PointerEvents.h"
 
 #include <array>
 
@@ -35,6 +36,7 @@ enum class DrawingMode { Measure, LeaderLine, Text };
 
 void selectTool(frmMain &form, const char *toolItem)
 {
+    abandonMeasurement(form);
     ClearToolChecks(form);
     form.menus[QLatin1String(toolItem)].checked = true;
 }

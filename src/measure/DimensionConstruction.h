@@ -27,10 +27,10 @@ void subDistanceLabels(frmMain &form);
 
 // Keeps the live construction as a new dimension: the extension lines of the side facing up
 // (or right, for a vertical line), the dimension line between their outer ends, a dot on each
-// end and the centimetre text as its label with the direction as its comment. At the limit of
-// 16383 dimensions nothing is kept and the user is told.
+// end and the centimetre text as its label with the direction as its comment; the live extension
+// lines are hidden then. At the limit of 16383 dimensions nothing is kept and the user is told.
 void subKeepDimension(frmMain &form);
 
 // The length texts of the live labels for a length of realMm real millimetres.
 QString centimetreText(double realMm); // "38.0cm ", ".5cm "
-QString footText(double realMm);       // "1.26ft. "
+QString footText(double realMm);       // "1.25ft. "

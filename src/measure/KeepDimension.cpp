@@ -78,7 +78,11 @@ void subKeepDimension(frmMain &form)
                                            extensionLine(form, atB), endMarker(form, xp, yp),
                                            endMarker(form, xq, yq))
                           .has_value();
-    if (!kept) {
+    if (kept) {
+        // The live extension lines are drawn by inverting: left over the kept ones they would
+        // turn them white until the next measurement.
+        subHojoVisible(form, false);
+    } else {
         form.platform.showOk(QStringLiteral("寸法情報を残す"),
                              QStringLiteral("残せる寸法は16383個までです。") + QLatin1Char('\r')
                                  + QStringLiteral("この測定は寸法として残されませんでした。"),

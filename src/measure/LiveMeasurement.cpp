@@ -9,9 +9,8 @@
 
 namespace {
 
-// Real millimetres per foot as the labels have always converted them (not 304.8): record books
-// and printouts made so far show feet on this basis.
-constexpr double MmPerFoot = 300.4794;
+// The international foot. The feet label is only shown while measuring, never stored.
+constexpr double MmPerFoot = 304.8;
 
 } // namespace
 

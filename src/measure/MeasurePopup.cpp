@@ -35,15 +35,19 @@ void selectMeasureMode(frmMain &form, const QString &item)
 }
 
 // The live extension lines take the new length at their next placement.
-void selectHojoLength(frmMain &form, const QString &item, float lengthMm)
+void selectHojoLength(frmMain &form, float lengthMm)
 {
-    for (const auto &[name, length] : HojoLengths)
-        form.menus[QLatin1String(name)].checked = false;
     form.process.GE_sngHojoLen = lengthMm;
-    form.menus[item].checked = true;
+    checkHojoLength(form);
 }
 
 } // namespace
+
+void checkHojoLength(frmMain &form)
+{
+    for (const auto &[name, length] : HojoLengths)
+        form.menus[QLatin1String(name)].checked = length == form.process.GE_sngHojoLen;
+}
 
 void popMesCancel_Click(frmMain &form)
 {
@@ -74,8 +78,7 @@ void registerMeasurePopupCommands(frmMain &form)
     form.setCommand(QStringLiteral("popMesPutSen"), [&form] { popMesPutSen_Click(form); });
     form.setCommand(QStringLiteral("popMesObjDel"), [&form] { popMesObjDel_Click(form); });
     for (const auto &[name, length] : HojoLengths) {
-        const QString item = QLatin1String(name);
         const float mm = length;
-        form.setCommand(item, [&form, item, mm] { selectHojoLength(form, item, mm); });
+        form.setCommand(QLatin1String(name), [&form, mm] { selectHojoLength(form, mm); });
     }
 }

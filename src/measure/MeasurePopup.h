@@ -13,5 +13,9 @@ void popMesPutSen_Click(frmMain &form);
 // "測定データ全消去": every kept dimension goes and the live measurement is hidden.
 void popMesObjDel_Click(frmMain &form);
 
+// Checks the length item that matches GE_sngHojoLen, and only that one; a length none of them
+// offers leaves all six unchecked.
+void checkHojoLength(frmMain &form);
+
 // Registers the commands above and the six lengths popMesHj05 … popMesHj30.
 void registerMeasurePopupCommands(frmMain &form);

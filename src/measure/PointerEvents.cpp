@@ -189,9 +189,10 @@ void rightPress(frmMain &form, float X, float Y)
                 form.EditTarget = {QStringLiteral("lineHikidashi"), index};
                 showEditPopup(form);
             }
-        }
-        if (checked(form, "popHkdSenNew"))
+        } else if (checked(form, "popHkdSenNew")) {
+            // One pop-up a click: a choice of "新規作成" in the one above must not open another.
             form.platform.showPopupMenu(QStringLiteral("popHikidashi"));
+        }
         return;
     }
     if (checked(form, "mnuToolCmnt"))
@@ -335,6 +336,25 @@ void finishReference(frmMain &form)
 
 } // namespace
 
+void abandonMeasurement(frmMain &form)
+{
+    CanvasState &canvas = form.canvas;
+    canvas.DimMeasuring = canvas.DimMoved = false;
+    canvas.RefMeasuring = canvas.RefMoved = false;
+    LiveObjects &live = form.live;
+    live.lineDistance.Visible = false;
+    live.lblDistance.Visible = false;
+    live.lblFt.Visible = false;
+    for (AnnotationLine &line : live.lineHojo)
+        line.Visible = false;
+}
+
+void cancelDrawing(frmMain &form)
+{
+    abandonMeasurement(form);
+    dropUnfinishedStroke(form);
+}
+
 void dropUnfinishedStroke(frmMain &form)
 {
     auto &leaders = form.annotations.lineHikidashi;
@@ -343,6 +363,10 @@ void dropUnfinishedStroke(frmMain &form)
 
 void pictMap_MouseDown(frmMain &form, int Button, float X, float Y)
 {
+    // The grey beside the canvas is no place to start anything.
+    const QSizeF canvasMm = form.pictMapPx / ScreenPixelsPerMm;
+    if (X < 0 || Y < 0 || X > canvasMm.width() || Y > canvasMm.height())
+        return;
     prologue(form, X, Y);
     if (Button == LeftButton)
         leftPress(form, X, Y);

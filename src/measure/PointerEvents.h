@@ -14,3 +14,10 @@ void pictMap_MouseUp(frmMain &form, int Button, float X, float Y);
 // drawn on is hidden again. A save, New, Open and a right-click call it first, so that nothing
 // half drawn is ever written.
 void dropUnfinishedStroke(frmMain &form);
+
+// A measurement or reference line still open ends without being kept, its live lines hidden:
+// another tool, the option dialog and Esc end it so.
+void abandonMeasurement(frmMain &form);
+
+// Esc: whatever is being drawn on the canvas is dropped.
+void cancelDrawing(frmMain &form);

@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "output/BitmapExport.h"
 #include "output/PaperLayout.h"
+#include "output/PaperSize.h"
 #include "output/dlgPrinter.h"
 #include "view/Zoom.h"
 
@@ -26,13 +27,14 @@ QSizeF paperSizeMm(const frmMain &form)
 
 QSize canvasPixels(const frmMain &form)
 {
-    return {int(std::lround(form.pictMapPx.width())), int(std::lround(form.pictMapPx.height()))};
+    const QSizeF paper = paperSizeMm(form) * CanvasPixelsPerMm;
+    return {int(std::lround(paper.width())), int(std::lround(paper.height()))};
 }
 
 void atActualSize(frmMain &form, const std::function<void()> &work)
 {
     const float kept = form.ZoomFactor;
-    form.ZoomFactor = float(form.process.GE_tpPtoD_r_X);
+    form.ZoomFactor = actualSizeZoom(form.process.GE_tpPtoD_r_X);
     ApplyZoom(form, form.ZoomFactor);
     subSetPaper(form, form.process.GE_strPpSize);
     subPlaceMasks(form);

@@ -14,7 +14,7 @@ class frmMain;
 PageScene pageScene(const frmMain &form);
 // The paper of the record book in millimetres (its frame on the canvas).
 QSizeF paperSizeMm(const frmMain &form);
-// The canvas in whole pixels, as the bitmap takes it.
+// The paper in whole canvas pixels: the size of the bitmap.
 QSize canvasPixels(const frmMain &form);
 
 // Runs `work` with the view at the actual-size zoom and the paper laid out (and the masks

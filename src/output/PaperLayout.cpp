@@ -39,8 +39,10 @@ void subSetPaper(frmMain &form, const QString &code)
     QSizeF paper;
     QString shownCode = code;
     if (code == PictureSizePaperCode) {
-        const QSizeF picture = form.pictOrgSizeMm();
-        paper = QSizeF(std::nearbyint(picture.width()), std::nearbyint(picture.height()));
+        const QSizeF picture =
+            form.pictOrgSizeMm() * double(actualSizeZoom(form.process.GE_tpPtoD_r_X));
+        paper = QSizeF(std::max(1.0, std::nearbyint(picture.width())),
+                       std::max(1.0, std::nearbyint(picture.height())));
     } else if (const auto size = paperSizeMm(code)) {
         paper = *size;
     } else {
@@ -48,12 +50,23 @@ void subSetPaper(frmMain &form, const QString &code)
         shownCode = DefaultPaperCode;
         paper = *paperSizeMm(DefaultPaperCode);
     }
-    form.pictMapPx = paper * CanvasPixelsPerMm;
     for (MarkerShape &frame : form.live.shpPrintWaku)
         place(frame, 0, 0, float(paper.width()), float(paper.height()));
+    sizeCanvasToPaper(form);
     const QString paperText =
         code == PictureSizePaperCode ? QStringLiteral("画像サイズ") : shownCode;
     setCaption(form.defaults.lblDefault, PaperCaptionPrefix + paperText);
+}
+
+void sizeCanvasToPaper(frmMain &form)
+{
+    const MarkerShape &frame = form.live.shpPrintWaku[0];
+    const QSizeF paperPx(frame.Width * CanvasPixelsPerMm, frame.Height * CanvasPixelsPerMm);
+    const QSizeF picturePx = form.pictMapHasPicture
+                                 ? form.pictureOnCanvasMm * ScreenPixelsPerMm
+                                 : QSizeF(0, 0);
+    form.pictMapPx = paperPx.expandedTo(picturePx);
+    UpdateScrollBars(form);
 }
 
 void subResetPrintArea(frmMain &form)
@@ -90,7 +103,7 @@ void mnuSize_Click(frmMain &form)
          QStringLiteral("ｷｬﾝｾﾙ")});
     if (picked && *picked >= 0 && *picked < paperSizeEntries().size())
         form.process.GE_strPpSize = paperSizeEntries()[*picked].left(2);
-    form.ZoomFactor = float(form.process.GE_tpPtoD_r_X);
+    form.ZoomFactor = actualSizeZoom(form.process.GE_tpPtoD_r_X);
     ApplyZoom(form, form.ZoomFactor);
     subSetPaper(form, form.process.GE_strPpSize);
     subResetPrintArea(form);

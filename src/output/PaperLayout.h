@@ -8,8 +8,12 @@ class frmMain;
 // The paper frame on the canvas, the print area inside it and the four masks around that.
 
 // Sizes the canvas and the paper frame for a paper code and shows it in the status caption. A code
-// not in the table becomes "A4".
+// not in the table becomes "A4"; "00" is the picture's size at actual size.
 void subSetPaper(frmMain &form, const QString &code);
+
+// The canvas covers the paper and the picture as displayed, whichever reaches further, so every
+// part of the picture can be seen and measured; the scroll bars follow.
+void sizeCanvasToPaper(frmMain &form);
 
 // The print area 5 mm inside the paper frame, shown with its masks.
 void subResetPrintArea(frmMain &form);

@@ -1,7 +1,7 @@
 #include "FontSubstitutions.h"
 
 #include <QFont>
-#include <QString>
+#include <QFontDatabase>
 #include <QStringList>
 
 void installFontSubstitutions()
@@ -11,4 +11,18 @@ void installFontSubstitutions()
                                QStringList() << QStringLiteral("IPAGothic") << fallback);
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
                                QStringList() << QStringLiteral("IPAPGothic") << fallback);
+}
+
+QString installedFamily(const QString &fontName)
+{
+    // Qt hands the substitutes back in lower case.
+    const QStringList candidates = QStringList(fontName) + QFont::substitutes(fontName);
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &candidate : candidates) {
+        for (const QString &family : installed) {
+            if (family.compare(candidate, Qt::CaseInsensitive) == 0)
+                return family;
+        }
+    }
+    return fontName;
 }

@@ -201,6 +201,19 @@ double parseLenient(const QString &text)
     return number.isEmpty() ? 0.0 : number.toDouble();
 }
 
+QString halfWidthNumber(const QString &typed)
+{
+    // The full-width forms U+FF01..U+FF5E stand in the order of ASCII's U+0021..U+007E.
+    const auto ascii = [](char16_t fullWidth) { return char16_t(fullWidth - (u'０' - u'0')); };
+    QString text = typed;
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= u'０' && u <= u'９') || u == u'＋' || u == u'－' || u == u'．')
+            c = QChar(ascii(u));
+    }
+    return text;
+}
+
 std::optional<int> roundHalfEven(double value)
 {
     return roundToRange<int>(value);

@@ -24,6 +24,10 @@ std::optional<bool> parseBool(const QString &text);
 // 0 when the text does not start with one. A number beyond the double range gives infinity.
 double parseLenient(const QString &text);
 
+// A number as typed: the full-width digits, signs and decimal point an input method gives
+// ("－１２３．５") become their ASCII forms ("-123.5"); every other character stays as it is.
+QString halfWidthNumber(const QString &typed);
+
 // Nearest integer, halves to even; nothing when the value is not a number or out of range.
 std::optional<int> roundHalfEven(double value);
 std::optional<std::int16_t> roundToInt16(double value);

@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include "output/PrinterDialogWidget.h"
+#include "platform/FontSubstitutions.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -116,7 +117,9 @@ std::optional<std::uint32_t> QtPlatform::chooseColor(std::uint32_t initial)
 
 std::optional<platform::FontChoice> QtPlatform::chooseFont(const platform::FontChoice &initial)
 {
-    QFont font(initial.name);
+    // The dialog lists installed families only: it opens on the one the stored name is drawn
+    // with, and the command stores an answer left as it was under the stored name.
+    QFont font(installedFamily(initial.name));
     font.setPointSizeF(initial.size);
     font.setBold(initial.bold);
     font.setItalic(initial.italic);

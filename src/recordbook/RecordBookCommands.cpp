@@ -23,12 +23,6 @@
 
 namespace {
 
-// A record book's ratio is shown as the actual-size zoom only within these bounds: a damaged
-// book's zero, negative or absurd ratio would shrink every annotation to nothing or blow the
-// canvas up past any memory, and the geometry could not be brought back for saving.
-constexpr double SmallestOpeningZoom = 0.01;
-constexpr double LargestOpeningZoom = 100;
-
 QString inFolder(const QString &folder, const QString &name)
 {
     if (folder.isEmpty())
@@ -93,13 +87,6 @@ std::optional<QString> findPicture(const QString &name, const QString &pictureFo
             return path;
     }
     return std::nullopt;
-}
-
-float openingZoom(double ratio)
-{
-    const bool usable =
-        std::isfinite(ratio) && ratio >= SmallestOpeningZoom && ratio <= LargestOpeningZoom;
-    return usable ? float(ratio) : 1.0f;
 }
 
 // Writes the record book at 100 %, so that the stored geometry never depends on the zoom it was
@@ -191,6 +178,7 @@ void openRecordBook(frmMain &form, const QString &iniPath)
                                    book.pictureFileName, form.process,
                                    form.annotations);
     }
+    checkHojoLength(form);
     if (loaded.error) {
         fail(*loaded.error);
         return;
@@ -210,7 +198,7 @@ void openRecordBook(frmMain &form, const QString &iniPath)
     }
     // Shown at actual size. The first zoom still carries the paper frame of the book before, so
     // the paper is laid out twice to settle the canvas on this book's paper.
-    form.ZoomFactor = openingZoom(form.process.GE_tpPtoD_r_X);
+    form.ZoomFactor = actualSizeZoom(form.process.GE_tpPtoD_r_X);
     for (int pass = 0; pass < 2; ++pass) {
         ApplyZoom(form, form.ZoomFactor);
         subSetPaper(form, form.process.GE_strPpSize);

@@ -40,8 +40,8 @@ void CanvasView::sceneChanged()
 
 namespace {
 
-// The pointer handlers number the buttons 1 (left) and 2 (right); a move reports the held
-// buttons as a mask of these.
+// The pointer handlers number the buttons 1 (left), 2 (right) and 4 (any other); a move reports
+// the held buttons as a mask of these.
 int buttonCode(Qt::MouseButton button)
 {
     switch (button) {
@@ -54,7 +54,8 @@ int buttonCode(Qt::MouseButton button)
 int heldButtons(Qt::MouseButtons buttons)
 {
     return (buttons.testFlag(Qt::LeftButton) ? 1 : 0)
-           | (buttons.testFlag(Qt::RightButton) ? 2 : 0);
+           | (buttons.testFlag(Qt::RightButton) ? 2 : 0)
+           | (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
 }
 
 } // namespace

@@ -104,6 +104,25 @@ private:
     std::thread m_thread;
 };
 
+// Turns a row of C, M, Y, K samples into B, G, R, 0xFF in place. `inverted` samples count the
+// paper left white (255 is no ink), as Photoshop writes them; the others count the ink.
+void inkRowToRgb32(uchar *row, int width, bool inverted)
+{
+    for (uchar *pixel = row; pixel != row + std::size_t(width) * 4; pixel += 4) {
+        int white[4];
+        for (int i = 0; i < 4; ++i)
+            white[i] = inverted ? pixel[i] : 255 - pixel[i];
+        const auto under = [&white](int i) { return uchar((white[i] * white[3] + 127) / 255); };
+        const uchar red = under(0);
+        const uchar green = under(1);
+        const uchar blue = under(2);
+        pixel[0] = blue;
+        pixel[1] = green;
+        pixel[2] = red;
+        pixel[3] = 0xFF;
+    }
+}
+
 struct FileCloser
 {
     void operator()(std::FILE *file) const { std::fclose(file); }
@@ -152,7 +171,12 @@ JpegDecodeResult decodeJpeg(const QString &path, qint64 maxPixels)
     if (qint64(info.image_width) * info.image_height > maxPixels) {
         return fail(pictureTooLargeText(info.image_width, info.image_height));
     }
-    info.out_color_space = JCS_EXT_BGRX; // the byte order of QImage::Format_RGB32
+    // libjpeg writes grey and colour pictures straight in the byte order of Format_RGB32, but
+    // CMYK (and YCCK, which it turns into CMYK) only as ink samples. Photoshop stores those
+    // inverted and marks its files with an Adobe segment; a file without one holds the ink.
+    const bool ink = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    const bool inverted = info.saw_Adobe_marker;
+    info.out_color_space = ink ? JCS_CMYK : JCS_EXT_BGRX;
     if (!guarded(errors, [&info] { jpeg_start_decompress(&info); }))
         return fail(damaged);
     const int width = int(info.output_width);
@@ -165,10 +189,12 @@ JpegDecodeResult decodeJpeg(const QString &path, qint64 maxPixels)
     bool decoded = false;
     {
         PagePrefetch prefetch(memory);
-        decoded = guarded(errors, [&info, &memory, stride] {
+        decoded = guarded(errors, [&info, &memory, stride, width, ink, inverted] {
             while (info.output_scanline < info.output_height) {
                 JSAMPROW row = memory.bits + stride * info.output_scanline;
                 jpeg_read_scanlines(&info, &row, 1);
+                if (ink)
+                    inkRowToRgb32(row, width, inverted);
             }
             jpeg_finish_decompress(&info);
         });

@@ -158,11 +158,22 @@ bool OptionDialogWidget::eventFilter(QObject *watched, QEvent *event)
             m_model->txtXY_GotFocus(index);
         }
         applySelection(index);
+        // A click hands the focus over before the box sees the press, which would put the caret
+        // under the pointer and drop the selection: that press only selects.
+        m_focusedByPress =
+            static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason ? index : -1;
         break;
     case QEvent::FocusOut:
+        m_focusedByPress = -1;
         if (!isWindowSwitch(static_cast<QFocusEvent *>(event)->reason())
             && m_model->ActiveBox == index) {
             m_model->txtXY_LostFocus(index);
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        if (m_focusedByPress == index) {
+            m_focusedByPress = -1;
+            return true;
         }
         break;
     case QEvent::KeyPress: {

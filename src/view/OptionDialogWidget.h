@@ -38,6 +38,7 @@ private:
     std::array<QLineEdit *, 6> m_boxes{};
     QLabel *m_unit = nullptr;
     QLabel *m_ratio = nullptr;
+    int m_focusedByPress = -1; // the box a mouse press is focusing, until the press arrives
 };
 
 // How the desktop shows and closes the one scale option dialog of a main window: a dialog

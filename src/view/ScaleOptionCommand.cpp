@@ -2,10 +2,12 @@
 
 #include "app/ToolModes.h"
 #include "app/frmMain.h"
+#include "measure/PointerEvents.h"
 #include "view/frmOption.h"
 
 void mnuToolOpt_Click(frmMain &form)
 {
+    abandonMeasurement(form); // the reference line's first click must not end it
     ClearToolChecks(form);
     if (!form.optionDialog) {
         form.optionDialog = std::make_unique<frmOption>(form);

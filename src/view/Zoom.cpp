@@ -15,6 +15,10 @@ namespace {
 constexpr float ToolbarZoomStep = 0.1f;
 constexpr float ToolbarZoomMinimum = 0.1f;
 constexpr float ToolbarZoomMaximum = 2.0f;
+// A ratio is shown as the actual-size zoom only within these bounds: beyond them every
+// annotation shrinks to nothing or the canvas grows past any memory and scroll range.
+constexpr double SmallestActualSizeZoom = 0.01;
+constexpr double LargestActualSizeZoom = 100;
 
 void showZoomError(frmMain &form, const RuntimeError &error)
 {
@@ -59,9 +63,7 @@ void ApplyZoom(frmMain &form, float z)
     }
     form.relayout();
     subDisp_Object(form);
-    const MarkerShape &frame = form.live.shpPrintWaku[0];
-    form.pictMapPx = QSizeF(frame.Width * CanvasPixelsPerMm, frame.Height * CanvasPixelsPerMm);
-    UpdateScrollBars(form);
+    sizeCanvasToPaper(form);
 }
 
 void UpdateScrollBars(frmMain &form)
@@ -74,12 +76,21 @@ void UpdateScrollBars(frmMain &form)
     form.keepScrollValuesInRange();
 }
 
+float actualSizeZoom(double ratio)
+{
+    const bool usable =
+        std::isfinite(ratio) && ratio >= SmallestActualSizeZoom && ratio <= LargestActualSizeZoom;
+    return usable ? float(ratio) : 1.0f;
+}
+
 void ResetViewChecks(frmMain &form)
 {
     for (const QString &item : MenuTree::zoomGroup()) {
         if (item != QLatin1String("mnuDispOrg"))
             form.menus[item].checked = false;
     }
+    if (form.canvas.DimMeasuring || form.canvas.RefMeasuring)
+        return;
     LiveObjects &live = form.live;
     live.lblDistance.Visible = false;
     live.lblFt.Visible = false;
@@ -114,7 +125,7 @@ void zoomIn(frmMain &form)
 
 void zoomToActualSize(frmMain &form)
 {
-    form.ZoomFactor = float(form.process.GE_tpPtoD_r_X);
+    form.ZoomFactor = actualSizeZoom(form.process.GE_tpPtoD_r_X);
     ApplyZoom(form, form.ZoomFactor);
     subSetPaper(form, form.process.GE_strPpSize);
 }
@@ -122,7 +133,8 @@ void zoomToActualSize(frmMain &form)
 void registerViewCommands(frmMain &form)
 {
     form.setCommand(QStringLiteral("mnuOrgEnlarge"), [&form] {
-        zoomFromMenu(form, QStringLiteral("mnuOrgEnlarge"), float(form.process.GE_tpPtoD_r_X));
+        zoomFromMenu(form, QStringLiteral("mnuOrgEnlarge"),
+                     actualSizeZoom(form.process.GE_tpPtoD_r_X));
         subSetPaper(form, form.process.GE_strPpSize);
     });
     const std::pair<const char *, float> presets[] = {

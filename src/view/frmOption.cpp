@@ -1,6 +1,7 @@
 #include "frmOption.h"
 
 #include "app/frmMain.h"
+#include "measure/PointerEvents.h"
 #include "platform/NumberText.h"
 #include "view/ScaleModel.h"
 #include "view/ScaleOptionCommand.h"
@@ -19,23 +20,10 @@ QString ratioText(double ratio)
     return numbertext::formatNumber(ratio, QStringLiteral("#######.0#"));
 }
 
+// A box takes digits typed full-width through an input method as well.
 float boxValue(const QString &text)
 {
-    return float(numbertext::parseLenient(text));
-}
-
-// A reference line still being drawn when the dialog goes away would otherwise keep following
-// the pointer in measure mode and, at the next click, overwrite the tilt reference.
-void abandonReferenceLine(frmMain &form)
-{
-    if (!form.canvas.RefMeasuring)
-        return;
-    form.canvas.RefMeasuring = false;
-    form.canvas.RefMoved = false;
-    form.live.lineDistance.Visible = false;
-    form.live.lblDistance.Visible = false;
-    for (AnnotationLine &line : form.live.lineHojo)
-        line.Visible = false;
+    return float(numbertext::parseLenient(numbertext::halfWidthNumber(text)));
 }
 
 } // namespace
@@ -44,7 +32,8 @@ bool isNumericText(const QString &text)
 {
     static const QRegularExpression number(
         QStringLiteral(R"(^[ \t]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eEdD][+-]?[0-9]+)?[ \t]*$)"));
-    return number.match(text).hasMatch() && std::isfinite(boxValue(text));
+    return number.match(numbertext::halfWidthNumber(text)).hasMatch()
+           && std::isfinite(boxValue(text));
 }
 
 frmOption::frmOption(frmMain &form, QObject *parent) : QObject(parent), m_form(form) {}
@@ -84,7 +73,10 @@ void frmOption::Form_Unload()
     live.shpCheck[0].Visible = false;
     live.shpCheck[1].Visible = false;
     live.lineCheck.Visible = false;
-    abandonReferenceLine(m_form);
+    // A reference line still being drawn would otherwise keep following the pointer in measure
+    // mode and, at the next click, overwrite the tilt reference.
+    if (m_form.canvas.RefMeasuring)
+        abandonMeasurement(m_form);
     emit unloaded();
 }
 

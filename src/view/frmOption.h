@@ -76,5 +76,6 @@ private:
 
 // Whether a box's text counts as a number: spaces or tabs around it, an optional sign, digits
 // with at most one decimal point (".5", "1." and "1.0" alike) and an optional exponent ("1e3",
-// "1D3"), whose value fits a single. "abc", "", "-" and "1.2.3" do not.
+// "1D3"), whose value fits a single; digits, signs and point may be full-width ("１２．５").
+// "abc", "", "-" and "1.2.3" do not.
 bool isNumericText(const QString &text);

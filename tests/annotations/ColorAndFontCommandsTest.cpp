@@ -91,3 +91,45 @@ TEST(ColourAndFont, AnswerNoLabelCanTakeIsReportedAndChangesNothing)
 }
 
 } // namespace
+
+// OK on an untouched font dialog stored the installed face it showed ("IPAPGothic") and the whole
+// point it rounded 9.75 to, on the label and on the style default. The dialog shows a stored
+// name as its installed face and a size in whole points: what comes back as shown is stored as
+// it was, what the user changed is stored as chosen.
+TEST(ColourAndFont, FontLeftAsTheDialogShowedItIsStoredAsItWas)
+{
+    const struct
+    {
+        const char *row;
+        const char16_t *answerName;
+        float answerSize;
+        const char16_t *storedName;
+        float storedSize;
+    } rows[] = {
+        {"OK alone", u"IPAPGothic", 10.0f, u"ＭＳ Ｐゴシック", 9.75f},
+        {"as given", u"ＭＳ Ｐゴシック", 9.75f, u"ＭＳ Ｐゴシック", 9.75f},
+        {"size changed", u"IPAPGothic", 9.0f, u"ＭＳ Ｐゴシック", 9.0f},
+        {"the other gothic", u"IPAGothic", 10.0f, u"IPAGothic", 9.75f},
+        // Also a substitute of the stored name, but not the face the dialog showed.
+        {"fallback face", u"Noto Sans CJK JP", 10.0f, u"Noto Sans CJK JP", 9.75f},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.row);
+        Chooser f;
+        AnnotationLabel &label = f.form.annotations.lblMoji[1];
+        label.FontName = QStringLiteral("ＭＳ Ｐゴシック");
+        label.FontSize = 9.75f;
+        f.form.defaults.lblDefault.FontName = QStringLiteral("ＭＳ ゴシック");
+        f.form.defaults.lblDefault.FontSize = 12.0f;
+        f.platform.fontAnswers = {
+            platform::FontChoice{QString::fromUtf16(row.answerName), row.answerSize, true}};
+
+        f.choose(editkind::TextLabel, 1, QStringLiteral("popEditFont"));
+
+        for (const AnnotationLabel *stored : {&label, &f.form.defaults.lblDefault}) {
+            EXPECT_EQ(stored->FontName, QString::fromUtf16(row.storedName));
+            EXPECT_FLOAT_EQ(stored->FontSize, row.storedSize);
+            EXPECT_TRUE(stored->FontBold) << "the rest is the answer's";
+        }
+    }
+}

@@ -1,11 +1,15 @@
+#include "annotations/EditTarget.h"
 #include "app/MainWindow.h"
 #include "app/frmMain.h"
 #include "platform/QtPlatform.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFontDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -80,4 +84,47 @@ TEST(MainWindow, ExitActionEndsTheProgram)
     EXPECT_EQ(exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
     exit->trigger();
     EXPECT_EQ(unloads, 1);
+}
+
+TEST(MainWindow, PopupSubmenusFollowTheMenuTree)
+{
+    ShownWindow shown;
+    QMenu *edit = shown.window->popupMenu(QStringLiteral("popEdit"));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(visibleCaptions(edit->actions()),
+              QStringList({"測定線の反対側へ移動", "文字", "線の幅", "線の種類", "線の色....", "複製",
+                           "消去"}));
+    auto *text = edit->findChild<QMenu *>(QStringLiteral("popEditColor"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(visibleCaptions(text->actions()),
+              QStringList({"前景色....", "背景色....", "背景スタイル", "境界", "フォント...."}));
+}
+
+// OK in the untouched font dialog turned the style sample's "ＭＳ Ｐゴシック" 9.75 into the
+// dialog's fallback face "Sans Serif": the dialog lists installed families only. It opens on
+// the installed face of the stored name, and OK alone leaves the stored font as it was.
+TEST(MainWindow, FontDialogOpensOnTheInstalledFaceAndOkAloneKeepsTheFont)
+{
+    ShownWindow shown;
+    const AnnotationLabel &sample = shown.form.defaults.lblDefault;
+    ASSERT_EQ(sample.FontName, QStringLiteral("ＭＳ Ｐゴシック"));
+    ASSERT_FLOAT_EQ(sample.FontSize, 9.75f);
+    shown.form.EditTarget = {QLatin1String(editkind::Defaults), 0};
+    QFont opened;
+    QTimer user;
+    user.setInterval(10);
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget())) {
+            opened = dialog->currentFont();
+            dialog->accept();
+        }
+    });
+    user.start();
+
+    shown.window->findChild<QAction *>(QStringLiteral("popEditFont"))->trigger();
+
+    EXPECT_EQ(opened.family(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(opened.pointSize(), 10) << "the dialog's whole points";
+    EXPECT_EQ(sample.FontName, QStringLiteral("ＭＳ Ｐゴシック"));
+    EXPECT_FLOAT_EQ(sample.FontSize, 9.75f);
 }

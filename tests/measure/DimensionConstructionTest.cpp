@@ -60,13 +60,24 @@ void fillDimensions(AnnotationStore &store, int count)
     }
 }
 
-TEST(LengthTexts, CentimetresDropTheLeadingZeroAndFeetUseTheProgramsFactor)
+TEST(LengthTexts, CentimetresDropTheLeadingZeroAndFeetAre304Point8Millimetres)
 {
-    EXPECT_EQ(centimetreText(5), QStringLiteral(".5cm "));
-    EXPECT_EQ(footText(5), QStringLiteral("0.02ft. ")); // 5 / 300.4794 = 0.0166
-    EXPECT_EQ(centimetreText(380), QStringLiteral("38.0cm "));
-    // 304.8 mm would be 1.00 ft; with 300.4794 it is 1.0144
-    EXPECT_EQ(footText(304.8), QStringLiteral("1.01ft. "));
+    struct Case
+    {
+        double realMm;
+        const char *centimetres, *feet;
+    };
+    const Case cases[] = {
+        {5, ".5cm ", "0.02ft. "},        // 0.0164 ft
+        {152.4, "15.2cm ", "0.50ft. "},  // exactly half a foot
+        {304.8, "30.5cm ", "1.00ft. "},  // exactly one foot
+        {380, "38.0cm ", "1.25ft. "},    // 1.2467 ft
+        {3048, "304.8cm ", "10.00ft. "}, // exactly ten feet
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(centimetreText(c.realMm), QLatin1String(c.centimetres)) << c.realMm;
+        EXPECT_EQ(footText(c.realMm), QLatin1String(c.feet)) << c.realMm;
+    }
 }
 
 TEST(LiveConstruction, AClickWithoutMoveLaysTheExtensionLinesHorizontallyThroughThePoint)
@@ -106,10 +117,10 @@ TEST(LiveConstruction, CalibratedTextsAtAnyZoomAndTheReadout)
     for (float zoom : {1.0f, 2.0f}) {
         SCOPED_TRACE(zoom);
         form.ZoomFactor = zoom;
-        // 100 base mm to the right: 380 real mm; 380 / 300.4794 = 1.2647 ft
+        // 100 base mm to the right: 380 real mm; 380 / 304.8 = 1.2467 ft
         measure(form, 10 * zoom, 10 * zoom, 110 * zoom, 10 * zoom);
         EXPECT_EQ(form.live.lblDistance.Caption, QStringLiteral("38.0cm "));
-        EXPECT_EQ(form.live.lblFt.Caption, QStringLiteral("1.26ft. "));
+        EXPECT_EQ(form.live.lblFt.Caption, QStringLiteral("1.25ft. "));
         EXPECT_EQ(form.txtPict[4].Text, QStringLiteral("38.0cm "));
         EXPECT_EQ(form.txtPict[3].Text, QStringLiteral("0.0゜"));
     }
@@ -230,7 +241,9 @@ TEST_P(KeepDimension, CopiesTheSideItsDirectionGivesWithTextsAndLook)
     EXPECT_EQ(label.FontSize, 12.0f);
     EXPECT_TRUE(label.FontBold);
     EXPECT_FLOAT_EQ(label.Width, labelExtentMm(label).width()) << "sized in its new font";
-    EXPECT_TRUE(form.live.lineDistance.Visible) << "the live construction stays as it is";
+    EXPECT_TRUE(form.live.lineDistance.Visible) << "the measured line stays";
+    for (const AnnotationLine &live : form.live.lineHojo)
+        EXPECT_FALSE(live.Visible) << "an inverted live line over a kept one whitens it";
 }
 
 INSTANTIATE_TEST_SUITE_P(Sides, KeepDimension, testing::ValuesIn(KeepCases),
@@ -250,6 +263,7 @@ TEST(KeepDimensionLimit, TheLastDimensionFitsAndTheNextIsRefusedWithoutAnyChange
     EXPECT_TRUE(store.lineDsSave[16382].Visible);
     EXPECT_TRUE(started.platform.messages.empty());
 
+    measure(form, 20, 80, 120, 80);
     const AnnotationLabel labelSpare = store.lblKyori.spare();
     const AnnotationLine lineSpare = store.lineDsSave.spare();
     const AnnotationLine extensionSpare = store.lineHojoSave.spare();
@@ -263,6 +277,8 @@ TEST(KeepDimensionLimit, TheLastDimensionFitsAndTheNextIsRefusedWithoutAnyChange
     EXPECT_EQ(store.lineDsSave.spare(), lineSpare);
     EXPECT_EQ(store.lineHojoSave.spare(), extensionSpare);
     EXPECT_EQ(store.shpSnpo.spare(), markerSpare);
+    for (const AnnotationLine &live : form.live.lineHojo)
+        EXPECT_TRUE(live.Visible) << "nothing was kept under them";
     ASSERT_EQ(started.platform.messages.size(), 1u);
     EXPECT_TRUE(started.platform.messages[0].text.contains(QStringLiteral("16383")));
 }

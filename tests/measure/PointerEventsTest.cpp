@@ -220,3 +220,18 @@ TEST(PointerEvents, CreatingPastTheLastIndexIsRefusedWithAMessage)
     EXPECT_EQ(labels.UBound(), 32767);
     EXPECT_EQ(canvas.platform.messages.size(), 1u);
 }
+
+TEST(PointerEvents, ALeaderModeChosenFromThePopUpOpensNoSecondOne)
+{
+    for (const auto &[from, to] : {std::pair{"popHkdSenSelect", "popHkdSenNew"},
+                                   std::pair{"popHkdSenNew", "popHkdSenSelect"}}) {
+        Canvas canvas;
+        canvas.useTool("mnuToolLine");
+        canvas.useTool(from);
+        canvas.platform.popupChoices = {QLatin1String(to)};
+        canvas.press(Right, 100, 100);
+        EXPECT_EQ(canvas.platform.popupMenus, std::vector<QString>{QStringLiteral("popHikidashi")})
+            << from << " -> " << to;
+        EXPECT_TRUE(canvas.form.menus[QLatin1String(to)].checked) << to;
+    }
+}

@@ -1,7 +1,10 @@
 #include "output/PaperLayout.h"
+#include "recordbook/RecordBookCommands.h"
 #include "StartedForm.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -103,4 +106,71 @@ TEST(PaperLayout, DefaultPrintAreaMasksCoverTheFrameOutsideIt)
         EXPECT_TRUE(mask.Visible);
     EXPECT_EQ(started.platform.busyDepth, 0) << "the busy pointer is released";
     EXPECT_GE(started.platform.busyCount, 1);
+}
+
+TEST(PaperLayout, TheCanvasAlwaysReachesThePictureAndPictureSizePaperIsItsRealSize)
+{
+    // A 1200 x 800 picture is 317.5 x 211.7 base mm; at a ratio of 2 it shows 635 x 423.3 mm.
+    struct Road
+    {
+        const char *code;
+        QSizeF frameMm;
+    };
+    for (const Road road : {Road{"00", {635, 423}}, Road{"A4", {297, 210}}}) {
+        StartedForm started;
+        started.layOutWindow();
+        frmMain &form = started.form;
+        form.pictOrg = QImage(1200, 800, QImage::Format_RGB32);
+        started.process.GE_tpPtoD_r_X = 2.0;
+        started.process.GE_strPpSize = QLatin1String(road.code);
+        form.runCommand(QStringLiteral("mnuOrgEnlarge")); // 原寸大
+        EXPECT_EQ(box(form.live.shpPrintWaku[3]), QRectF(QPointF(0, 0), road.frameMm)) << road.code;
+        EXPECT_GE(form.pictMapPx.width(), 635 * 96 / 25.4 - 0.01) << road.code;
+        EXPECT_GE(form.pictMapPx.height(), 423.3 * 96 / 25.4) << road.code;
+        // The view is smaller than the canvas: both scroll bars are there to reach its far side.
+        EXPECT_TRUE(form.hscX.Visible && form.vscY.Visible) << road.code;
+        EXPECT_GT(form.hscX.Max, 0) << road.code;
+        EXPECT_EQ(started.process.GE_strPpSize, QLatin1String(road.code)) << "the code is kept";
+    }
+}
+
+TEST(PaperLayout, TinyPicturesAndAbsurdRatiosStillGiveAUsableCanvas)
+{
+    struct Road
+    {
+        QSize picture;
+        double ratio;
+    };
+    for (const Road road : {Road{{1, 1}, 1.0}, Road{{400, 300}, 1e9}, Road{{400, 300}, -3},
+                            Road{{400, 300}, 1e-9}}) {
+        StartedForm started;
+        started.layOutWindow();
+        frmMain &form = started.form;
+        form.pictOrg = QImage(road.picture, QImage::Format_RGB32);
+        started.process.GE_tpPtoD_r_X = road.ratio;
+        started.process.GE_strPpSize = QStringLiteral("00");
+        started.platform.listAnswers.push_back(std::nullopt);
+        mnuSize_Click(form);
+        form.runCommand(QStringLiteral("mnuOrgEnlarge"));
+        EXPECT_GE(form.live.shpPrintWaku[0].Width, 1.0f) << road.ratio;
+        EXPECT_GE(form.pictMapPx.width(), 1.0) << road.ratio;
+        EXPECT_LT(form.pictMapPx.width(), 1e6) << road.ratio;
+        EXPECT_TRUE(std::isfinite(form.ZoomFactor) && form.ZoomFactor <= 100) << road.ratio;
+        EXPECT_LT(std::abs(form.hscX.Max), 1 << 20) << "no scroll range overflows, " << road.ratio;
+    }
+}
+
+TEST(PaperLayout, ActualSizeOnANewBookShowsTheScrollBarsItNeeds)
+{
+    StartedForm started;
+    started.layOutWindow();
+    const QString picture = started.folder.filePath(QStringLiteral("small.bmp"));
+    ASSERT_TRUE(QImage(400, 300, QImage::Format_RGB32).save(picture));
+    started.platform.messageAnswers.push_back(platform::MessageAnswer::No);
+    newRecordBook(started.form, picture);
+    ASSERT_FALSE(started.form.hscX.Visible) << "a 106 mm picture fits the view";
+    started.process.GE_tpPtoD_r_X = 5.0; // 529 mm at actual size
+    started.form.runCommand(QStringLiteral("mnuOrgEnlarge"));
+    EXPECT_TRUE(started.form.hscX.Visible);
+    EXPECT_GT(started.form.hscX.Max, 0);
 }

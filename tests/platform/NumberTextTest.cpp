@@ -69,6 +69,21 @@ TEST(NumberText, LenientParseTakesTheLeadingNumber)
     EXPECT_EQ(parseLenient("-1e400"), -std::numeric_limits<double>::infinity());
 }
 
+TEST(NumberText, TypedFullWidthNumbersBecomeAscii)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"１２３．５", "123.5"}, {"－０．２５", "-0.25"}, {"＋７", "+7"},
+        {"1２．5", "12.5"},      // mixed widths
+        {"３０ｃｍ", "30ｃｍ"},  // letters stay full-width
+        {"１，５", "1，5"},      // so does the comma: it is no decimal point here
+        {"ー１", "ー1"},         // the long-vowel mark is no minus
+        {"12.5", "12.5"},
+    };
+    for (const auto &[typed, ascii] : cases)
+        EXPECT_EQ(halfWidthNumber(QString::fromUtf8(typed)), QString::fromUtf8(ascii)) << typed;
+    EXPECT_EQ(parseLenient(halfWidthNumber(QStringLiteral("－１２３．５ｍｍ"))), -123.5);
+}
+
 TEST(NumberText, Booleans)
 {
     EXPECT_EQ(formatBool(true), "True");

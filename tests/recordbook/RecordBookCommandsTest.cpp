@@ -244,7 +244,7 @@ TEST(RecordBookCommands, SaveAsWritesAt100PercentAndReturnsToTheZoom)
 {
     Desk desk;
     desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::Yes);
-    desk.drawDimensionAndLeader(10, 60, 80);
+    desk.drawDimensionAndLeader(10, 60, 40); // on the 106 x 79 mm picture
     desk.saveAs(desk.book(QStringLiteral("plain.ini")));
     desk.form.runCommand(QStringLiteral("mnuDisp200"));
     ASSERT_FLOAT_EQ(desk.form.annotations.lblMoji[2].Left, 12.5f);
@@ -292,7 +292,7 @@ TEST(RecordBookCommands, OpenRestoresTheBookAtActualSize)
 {
     Desk desk;
     desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::Yes);
-    desk.drawDimensionAndLeader(10, 60, 80);
+    desk.drawDimensionAndLeader(10, 60, 40); // on the 106 x 79 mm picture
     desk.process.GE_tpPtoD_r_X = 0.5; // one base millimetre is half a real one
     desk.process.GE_tpPtoD_r_Y = 0.5;
     desk.process.GE_sngHojoLen = 20;
@@ -338,6 +338,32 @@ TEST(RecordBookCommands, OpenRestoresTheBookAtActualSize)
     EXPECT_EQ(desk.platform.busyDepth, 0);
 }
 
+// After opening a book that stores a 30 mm extension length, the measure pop-up still checked
+// the length chosen before. The length items follow the book; a length none offers checks none.
+TEST(RecordBookCommands, OpenChecksTheExtensionLengthTheBookStores)
+{
+    const struct
+    {
+        float stored;
+        const char *item;
+    } rows[] = {{30, "popMesHj30"}, {5, "popMesHj05"}, {12, nullptr}, {15, "popMesHj15"}};
+    Desk desk;
+    desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::No);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.stored);
+        desk.process.GE_sngHojoLen = row.stored;
+        const QString path = desk.book(QStringLiteral("hojo%1.ini").arg(row.stored));
+        desk.saveAs(path);
+        desk.form.runCommand(QStringLiteral("popMesHj20")); // the user's choice before opening
+        desk.open(path);
+        EXPECT_EQ(desk.process.GE_sngHojoLen, row.stored);
+        for (const char *item : {"popMesHj05", "popMesHj10", "popMesHj15", "popMesHj20",
+                                 "popMesHj25", "popMesHj30"}) {
+            EXPECT_EQ(desk.checked(item), row.item && QLatin1String(item) == row.item) << item;
+        }
+    }
+}
+
 TEST(RecordBookCommands, OpenFindsThePictureBesideTheBookWhenThePictureFolderLacksIt)
 {
     Desk desk;
@@ -356,7 +382,7 @@ TEST(RecordBookCommands, OpenWithoutItsPictureKeepsWhatWasReadAndReports)
 {
     Desk desk;
     desk.newBook(desk.picture(QStringLiteral("gone.jpg")), MessageAnswer::Yes);
-    desk.drawDimensionAndLeader(10, 60, 80);
+    desk.drawDimensionAndLeader(10, 60, 40); // on the 106 x 79 mm picture
     desk.saveAs(desk.book(QStringLiteral("lost.ini")));
     const RecordBookContent saved = readBack(desk.book(QStringLiteral("lost.ini")));
     QFile::remove(QDir(desk.pictures.path()).filePath(QStringLiteral("gone.jpg")));

@@ -1,10 +1,13 @@
+#include "annotations/EditTarget.h"
 #include "app/MainWindow.h"
 #include "app/frmMain.h"
 #include "platform/QtPlatform.h"
 #include "view/CanvasView.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -54,6 +57,11 @@ struct ShownCanvas
     void press(QPointF mm) { send(QEvent::MouseButtonPress, mm, Qt::LeftButton, Qt::LeftButton); }
     void moveHeld(QPointF mm) { send(QEvent::MouseMove, mm, Qt::NoButton, Qt::LeftButton); }
     void release(QPointF mm) { send(QEvent::MouseButtonRelease, mm, Qt::LeftButton, {}); }
+    void rightClick(QPointF mm)
+    {
+        send(QEvent::MouseButtonPress, mm, Qt::RightButton, Qt::RightButton);
+        send(QEvent::MouseButtonRelease, mm, Qt::RightButton, {});
+    }
     // As Qt delivers a double-click: press, release, double-click, release.
     void doubleClick(QPointF mm)
     {
@@ -89,7 +97,61 @@ struct PromptAnswerer
     }
 };
 
+// Notes, each time a pop-up menu is open, which of the given items it offers enabled, then
+// dismisses it as a user would.
+struct PopupWatcher
+{
+    std::vector<std::vector<bool>> seen;
+    QTimer timer;
+
+    PopupWatcher(const QWidget &window, std::vector<QString> items)
+    {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [this, &window, items] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            std::vector<bool> &enabled = seen.emplace_back();
+            for (const QString &item : items)
+                enabled.push_back(window.findChild<QAction *>(item)->isEnabled());
+            menu->close();
+        });
+        timer.start();
+    }
+};
+
 } // namespace
+
+// The edit pop-up showed the enable states of the right-click before: after the style sample, a
+// text label offered "複製" and "消去" grey, and the sample then offered them.
+TEST(CanvasView, EditPopupOffersWhatTheObjectUnderThePointerAllows)
+{
+    ShownCanvas shown;
+    shown.useTool("mnuToolCmnt");
+    shown.press({30, 40});
+    shown.release({30, 40});
+    const AnnotationLabel &sample = shown.form.defaults.lblDefault;
+    const QPointF onSample(sample.Left + 1, sample.Top + 1);
+    const struct
+    {
+        QPointF at;
+        const char *target;
+        std::vector<bool> enabled; // mirror, duplicate, erase
+    } rows[] = {
+        {onSample, editkind::Defaults, {false, false, false}},
+        {{31, 41}, editkind::TextLabel, {false, true, true}},
+        {onSample, editkind::Defaults, {false, false, false}},
+    };
+    PopupWatcher popups(*shown.window, {QStringLiteral("popEditRev"), QStringLiteral("popEditDpp"),
+                                        QStringLiteral("popEditDel")});
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(i);
+        shown.rightClick(rows[i].at);
+        ASSERT_EQ(popups.seen.size(), i + 1) << "one pop-up a right-click";
+        EXPECT_EQ(shown.form.EditTarget.kind, QLatin1String(rows[i].target));
+        EXPECT_EQ(popups.seen.back(), rows[i].enabled);
+    }
+}
 
 TEST(CanvasView, DoubleClickOnATextLabelReachesItsPrompts)
 {

@@ -109,6 +109,24 @@ TEST_F(DialogWindow, TypingAndMovingOnGoesThroughTheModel)
     EXPECT_EQ(box(4)->text(), QStringLiteral("141.4214"));
 }
 
+// A click into a box put the caret under the pointer: typing 200 into "100" gave "100200", a
+// ratio a thousand times off. The click that brings the focus selects the text, as the keyboard
+// does; a click into the box that has the focus places the caret.
+TEST_F(DialogWindow, AClickIntoABoxSelectsItsTextForTyping)
+{
+    QTest::mouseClick(box(5), Qt::LeftButton);
+    EXPECT_EQ(box(5)->selectedText(), QStringLiteral("100"));
+    QTest::keyClicks(box(5), QStringLiteral("200"));
+    EXPECT_EQ(form.optionDialog->txtXY[5], QStringLiteral("200"));
+
+    QTest::mouseClick(box(5), Qt::LeftButton, {}, QPoint(2, box(5)->height() / 2));
+    EXPECT_FALSE(box(5)->hasSelectedText());
+    EXPECT_EQ(box(5)->cursorPosition(), 0);
+
+    click("cmdSettei");
+    EXPECT_EQ(ratioShown(), QStringLiteral("2.0"));
+}
+
 TEST_F(DialogWindow, GoingToAnotherWindowChecksNothing)
 {
     typeInto(2, QStringLiteral("abc"));

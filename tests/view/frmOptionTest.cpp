@@ -225,7 +225,41 @@ TEST(ScaleOptionDialog, NumericTexts)
     for (const char *text : {"abc", "", " ", "-", ".", "1.2.3", "1,5", "12a", "e3", "1e", "1e39",
                              "0x10"})
         EXPECT_FALSE(isNumericText(QString::fromLatin1(text))) << text;
-    EXPECT_FALSE(isNumericText(QStringLiteral("１２"))) << "full-width digits";
+    // As an input method types them: full-width digits, signs and point, alone or mixed.
+    for (const char *text : {"１２", "－０．５", "＋３", "1２．5", "１e３"})
+        EXPECT_TRUE(isNumericText(QString::fromUtf8(text))) << text;
+    // Full-width letters, commas and the long-vowel mark "ー" are not part of a number.
+    for (const char *text : {"１２ａ", "１．２．３", "１，５", "ー１", "－"})
+        EXPECT_FALSE(isNumericText(QString::fromUtf8(text))) << text;
+}
+
+TEST(ScaleOptionDialog, FullWidthDigitsAreReadAsTheirValues)
+{
+    struct Case
+    {
+        const char *onScreen, *real, *shown;
+        double ratio;
+    };
+    const Case cases[] = {
+        {"４００", "１２３．５", ".31", 123.5 / 400},
+        {"２５．５", "５１", "2.0", 2.0},
+        {"1２0", "３6", ".3", 0.3}, // mixed widths
+    };
+    for (const Case &c : cases) {
+        DialogOpen open;
+        open.typeAndLeave(4, QString::fromUtf8(c.onScreen));
+        open.typeAndLeave(5, QString::fromUtf8(c.real));
+        open.dialog().cmdSettei_Click();
+        EXPECT_EQ(open.dialog().lblRecio, QLatin1String(c.shown)) << c.onScreen;
+        EXPECT_DOUBLE_EQ(open.process.GE_tpPtoD_r_X, c.ratio) << c.onScreen;
+    }
+
+    // A point typed full-width with its sign moves the point and the screen length follows:
+    // (50, 5)-(150, -95) is 100 * sqrt(2) long.
+    DialogOpen open;
+    open.typeAndLeave(3, QStringLiteral("－９５"));
+    EXPECT_EQ(open.process.GE_tpPiccelD[1].sngY, -95.0f);
+    EXPECT_EQ(open.dialog().txtXY[4], QStringLiteral("141.4214"));
 }
 
 TEST(ScaleOptionDialog, FocusSelectsTheWholeText)
