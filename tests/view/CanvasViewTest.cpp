@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -204,4 +205,23 @@ TEST(CanvasView, ACanvasDragEndsOnTheCanvasEvenOverALabel)
     const auto &leaders = shown.form.annotations.lineHikidashi;
     ASSERT_EQ(leaders.UBound(), 1) << "the leader line was kept";
     EXPECT_NEAR(leaders[0].X2, 31.0, 0.01);
+}
+
+TEST(CanvasView, AMiddleButtonMoveLeavesAnOpenMeasurementAndEscEndsIt)
+{
+    ShownCanvas shown;
+    shown.useTool("mnuToolMes");
+    shown.press({20, 20});
+    shown.release({20, 20});
+    shown.send(QEvent::MouseMove, {60, 20}, Qt::NoButton, {});
+    ASSERT_FLOAT_EQ(shown.form.live.lineDistance.X2, 60.0f);
+    // Only the middle button held: that is a held button, and the line stays where it was.
+    shown.send(QEvent::MouseMove, {90, 20}, Qt::NoButton, Qt::MiddleButton);
+    EXPECT_FLOAT_EQ(shown.form.live.lineDistance.X2, 60.0f);
+
+    QApplication::setActiveWindow(shown.window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(shown.window.get()));
+    QTest::keyClick(shown.canvas, Qt::Key_Escape);
+    EXPECT_FALSE(shown.form.canvas.DimMeasuring);
+    EXPECT_FALSE(shown.form.live.lineDistance.Visible);
 }
