@@ -199,16 +199,22 @@ void ProfileDocument::insertLine(qsizetype index, const QByteArray &text)
     m_lines.insert(index, {text, lineEnd});
 }
 
+QByteArray ProfileDocument::bytes() const
+{
+    QByteArray all;
+    for (const Line &line : m_lines)
+        all += line.text + line.end;
+    return all;
+}
+
 bool ProfileDocument::save(const QString &file) const
 {
+    // QSaveFile's commit does not always notice that a buffered write failed (a full disk): the
+    // write and the flush are checked before the file may replace the old one.
     QSaveFile output(file);
-    if (!output.open(QIODevice::WriteOnly))
-        return false;
-    for (const Line &line : m_lines) {
-        output.write(line.text);
-        output.write(line.end);
-    }
-    return output.commit();
+    const QByteArray content = bytes();
+    return output.open(QIODevice::WriteOnly) && output.write(content) == content.size()
+           && output.flush() && output.commit();
 }
 
 QString ReadSetting(const QString &section, const QString &key, const QString &file)

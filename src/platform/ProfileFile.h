@@ -30,7 +30,11 @@ public:
     // value would break the line syntax (a line break, a NUL, '=' in a key, ']' in a section).
     bool setValue(const QString &section, const QString &key, const QString &value);
 
-    // Writes the whole document to a temporary file beside `file` and renames it over `file`.
+    // The document as its file holds it.
+    QByteArray bytes() const;
+
+    // Writes the whole document to a temporary file beside `file` and renames it over `file`;
+    // false, with `file` as it was, when any byte could not be written.
     bool save(const QString &file) const;
 
 private:

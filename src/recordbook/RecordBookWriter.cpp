@@ -222,8 +222,7 @@ std::optional<RuntimeError> subSaveRecordBook(const QString &folder, const QStri
 
     StagedFiles files(folder);
     const QString base = baseName(fileName);
-    std::optional<RuntimeError> error =
-        files.stage(fileName, [&](const QString &path) { return document->save(path); });
+    std::optional<RuntimeError> error = files.stage(fileName, document->bytes());
     if (!error)
         error = files.stage(base + TextFileSuffix, objects.text);
     if (!error)

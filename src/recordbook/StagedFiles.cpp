@@ -5,11 +5,11 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio> // renameat2
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -28,10 +28,28 @@ QString siblingName(const QString &target, const char *kind)
                                + QLatin1String(kind) + suffix);
 }
 
+qint64 writeBudget = -1; // bytes staged writes may still write; negative: no limit
+
+// write(2), unless the test budget says the disk is full.
+ssize_t writeSome(int fd, const char *data, qsizetype size)
+{
+    if (writeBudget >= 0) {
+        size = std::min<qint64>(size, writeBudget);
+        if (size == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+    }
+    const ssize_t written = ::write(fd, data, size_t(size));
+    if (written > 0 && writeBudget >= 0)
+        writeBudget -= written;
+    return written;
+}
+
 bool writeAll(int fd, const char *data, qsizetype left)
 {
     while (left > 0) {
-        const ssize_t written = ::write(fd, data, size_t(left));
+        const ssize_t written = writeSome(fd, data, left);
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
@@ -40,16 +58,6 @@ bool writeAll(int fd, const char *data, qsizetype left)
         left -= written;
     }
     return true;
-}
-
-// Another writer reports only success or failure; a full disk is the likely cause it cannot
-// name itself.
-RuntimeError guessWriteFailure(const QString &folder)
-{
-    struct statvfs space;
-    if (::statvfs(native(folder).constData(), &space) == 0 && space.f_bavail == 0)
-        return RuntimeError::diskFull();
-    return RuntimeError::pathFileAccess();
 }
 
 void syncFolder(const QString &folder)
@@ -127,20 +135,6 @@ bool StagedFiles::flushed(int fd) const
     return m_durability == Durability::Unsynced || ::fsync(fd) == 0;
 }
 
-std::optional<RuntimeError> StagedFiles::stage(
-    const QString &name, const std::function<bool(const QString &path)> &write)
-{
-    Entry entry{QDir(m_folder).filePath(name), {}, {}};
-    const int fd = createTemporary(entry.target, entry.temporary);
-    if (fd < 0)
-        return RuntimeError::fromErrno(errno);
-    ::close(fd);
-    m_entries.append(entry);
-    if (!write(entry.temporary))
-        return guessWriteFailure(m_folder);
-    return std::nullopt;
-}
-
 std::optional<RuntimeError> StagedFiles::makeBackups()
 {
     for (Entry &entry : m_entries) {
@@ -203,6 +197,11 @@ std::optional<RuntimeError> StagedFiles::commit()
     if (m_durability == Durability::Synced)
         syncFolder(m_folder);
     return std::nullopt;
+}
+
+void StagedFiles::setWriteBudgetForTesting(qint64 bytes)
+{
+    writeBudget = bytes;
 }
 
 bool StagedFiles::moveIntoPlace(const Entry &entry) const

@@ -28,10 +28,6 @@ public:
     StagedFiles &operator=(const StagedFiles &) = delete;
 
     std::optional<RuntimeError> stage(const QString &name, const QByteArray &bytes);
-    // For a file that another writer produces: `write` is given the temporary path to write to
-    // (it may replace the file there) and returns whether it succeeded.
-    std::optional<RuntimeError> stage(const QString &name,
-                                      const std::function<bool(const QString &path)> &write);
 
     // For a large file made piece by piece: `produce` appends its bytes through the sink, which
     // returns false (with errno set) when the disk refuses them.
@@ -40,6 +36,10 @@ public:
                                              const std::function<bool(const Sink &)> &produce);
 
     std::optional<RuntimeError> commit();
+
+    // Tests fill the disk: staged writes fail (ENOSPC) once this many bytes have been written
+    // in all; a negative budget, the default, never fails.
+    static void setWriteBudgetForTesting(qint64 bytes);
 
 private:
     struct Entry

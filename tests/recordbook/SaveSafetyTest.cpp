@@ -1,6 +1,11 @@
 #include "GoldenBooks.h"
+#include "platform/ProfileFile.h"
+#include "recordbook/StagedFiles.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -136,6 +141,29 @@ TEST_F(SaveOver, AWriteFailingHalfWayKeepsTheOldBook)
     expectOldBookWhole();
 }
 
+TEST_F(SaveOver, AnIniThatDoesNotFitIsToldAndKeepsTheOldBookAndTheOldSettings)
+{
+    // The object files fit, the .ini (705 bytes) does not.
+    {
+        const FileSizeLimit limit(500);
+        const std::optional<RuntimeError> error = save(emptyBook());
+        ASSERT_TRUE(error) << "a truncated .ini was reported as saved";
+        EXPECT_EQ(error->number, 61);
+    }
+    expectOldBookWhole();
+
+    // The settings file's own writer, the same way.
+    auto settings = ProfileDocument::load(dir.filePath("survey.ini"));
+    ASSERT_TRUE(settings);
+    ASSERT_TRUE(settings->setValue(QStringLiteral("全般"), QStringLiteral("GE_sngHojoLen"),
+                                   QStringLiteral("30")));
+    {
+        const FileSizeLimit limit(500);
+        EXPECT_FALSE(settings->save(dir.filePath("survey.ini")));
+    }
+    expectOldBookWhole();
+}
+
 TEST_F(SaveOver, ASuccessfulSaveReplacesAllFourAndLeavesNoDebris)
 {
     ASSERT_FALSE(save(emptyBook()));
@@ -163,3 +191,47 @@ TEST(SaveErrors, SystemErrorsMapToRunTimeErrors)
 }
 
 } // namespace
+
+TEST(SaveSafety, TheDiskFillingAtAnyByteLeavesTheOldBookOrTheNewOneAndAFailureIsTold)
+{
+    // On a memory file system where one is at hand: a save flushes every file, and this saves
+    // a few thousand times.
+    const QString shm = QStringLiteral("/dev/shm");
+    QTemporaryDir dir(QFileInfo(shm).isWritable() ? shm + QStringLiteral("/catchscale-XXXXXX")
+                                                  : QString());
+    RecordBookContent changed = surveyBook();
+    changed.scale.GE_tpPtoD_r_X = 0.4375;
+    changed.scale.GE_tpPtoD_r_Y = 0.5625;
+    changed.annotations.lblMoji[1].Caption = QStringLiteral("体長：41.5cm");
+    QTemporaryDir reference;
+    copyGoldenBook("survey", reference.path());
+    ASSERT_FALSE(subSaveRecordBook(reference.path() + '/', "survey.ini", changed));
+    qint64 total = 0;
+    for (const QString &name : SurveyFiles)
+        total += fileBytes(reference.filePath(name)).size();
+
+    for (qint64 budget = 0; budget <= total; ++budget) {
+        for (const QString &name : SurveyFiles)
+            QFile::remove(dir.filePath(name));
+        copyGoldenBook("survey", dir.path());
+        StagedFiles::setWriteBudgetForTesting(budget);
+        const std::optional<RuntimeError> error =
+            subSaveRecordBook(dir.path() + '/', "survey.ini", changed);
+        StagedFiles::setWriteBudgetForTesting(-1);
+        ASSERT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                  SurveyFiles) << budget;
+        for (const QString &name : SurveyFiles) {
+            const QByteArray now = fileBytes(dir.filePath(name));
+            const QByteArray expected =
+                error ? goldenBytes(name) : fileBytes(reference.filePath(name));
+            ASSERT_EQ(now, expected) << name.toStdString() << " after " << budget << " bytes";
+        }
+        if (budget < total) {
+            ASSERT_TRUE(error) << "a save cut at " << budget << " of " << total
+                               << " bytes was reported as done";
+            EXPECT_EQ(error->number, 61) << budget;
+        } else {
+            EXPECT_FALSE(error);
+        }
+    }
+}
