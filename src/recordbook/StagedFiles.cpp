@@ -28,11 +28,12 @@ QString siblingName(const QString &target, const char *kind)
                                + QLatin1String(kind) + suffix);
 }
 
-qint64 writeBudget = -1; // bytes staged writes may still write; negative: no limit
+StagedFiles::TestFaults faults; // what tests let the file system do before it fails
 
 // write(2), unless the test budget says the disk is full.
 ssize_t writeSome(int fd, const char *data, qsizetype size)
 {
+    qint64 &writeBudget = faults.writeBytes;
     if (writeBudget >= 0) {
         size = std::min<qint64>(size, writeBudget);
         if (size == 0) {
@@ -199,13 +200,17 @@ std::optional<RuntimeError> StagedFiles::commit()
     return std::nullopt;
 }
 
-void StagedFiles::setWriteBudgetForTesting(qint64 bytes)
+void StagedFiles::setFaultsForTesting(TestFaults testFaults)
 {
-    writeBudget = bytes;
+    faults = testFaults;
 }
 
 bool StagedFiles::moveIntoPlace(const Entry &entry) const
 {
+    if (faults.renames >= 0 && faults.renames-- == 0) {
+        errno = EIO;
+        return false;
+    }
     const QByteArray temporary = native(entry.temporary);
     const QByteArray target = native(entry.target);
     struct stat old;

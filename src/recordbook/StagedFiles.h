@@ -37,9 +37,15 @@ public:
 
     std::optional<RuntimeError> commit();
 
-    // Tests fill the disk: staged writes fail (ENOSPC) once this many bytes have been written
-    // in all; a negative budget, the default, never fails.
-    static void setWriteBudgetForTesting(qint64 bytes);
+    // Tests make the file system fail: staged writes fail (ENOSPC) once `writeBytes` bytes have
+    // been written in all, and moving a file into place fails (EIO) after `renames` moves. A
+    // negative budget, the default, never fails.
+    struct TestFaults
+    {
+        qint64 writeBytes = -1;
+        int renames = -1;
+    };
+    static void setFaultsForTesting(TestFaults faults);
 
 private:
     struct Entry

@@ -221,3 +221,21 @@ TEST(ObjectFileReader, CollectionsStopAtIndex32767)
 }
 
 } // namespace
+
+TEST_F(BookFolders, AnObjectFilePastTheReadLimitIsNotReadWhole)
+{
+    // The golden line file padded with blank lines after its last record to the limit exactly,
+    // and to one byte past it.
+    constexpr qint64 Limit = 32 * 1024 * 1024;
+    for (const qint64 size : {Limit, Limit + 1}) {
+        copyGoldenBook("survey", book.path());
+        QByteArray bytes = goldenBytes("survey_Line.Bin");
+        bytes += QByteArray(size - bytes.size(), '\n');
+        writeBytes(inBook("survey_Line.Bin"), bytes);
+        RecordBookContent content;
+        const RecordBookLoadResult result = load(content);
+        EXPECT_EQ(result.lineFile.complete, size == Limit) << size;
+        EXPECT_TRUE(result.textFile.complete) << size;
+        EXPECT_EQ(content.annotations.lineDsSave.UBound(), 2) << "what was read stays, " << size;
+    }
+}

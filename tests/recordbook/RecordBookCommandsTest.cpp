@@ -11,6 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include <sys/stat.h>
+
 namespace {
 
 using platform::MessageAnswer;
@@ -510,5 +514,58 @@ TEST(RecordBookCommands, AnUnusableRatioOpensAt100PercentWithTheGeometryIntact)
         EXPECT_EQ(desk.form.ZoomFactor, 1.0f);
         EXPECT_EQ(desk.form.annotations.lblMoji[2].Left, 10.0f);
         EXPECT_TRUE(desk.enabled("mnuFileSavePrj"));
+    }
+}
+
+namespace {
+
+std::string octal(mode_t mode)
+{
+    return QByteArray::number(mode, 8).toStdString();
+}
+
+} // namespace
+
+// Saving over a record book writes each file anew beside the old one and puts it in its place.
+// A new file would take the process's default bits (0644 under the usual umask of 022), so the
+// umask is set here to make a lost 0640 show whatever the environment's is.
+TEST(RecordBookCommands, SaveKeepsThePermissionBitsOfEachOfTheFourFiles)
+{
+    const struct
+    {
+        const char *name;
+        mode_t modes[4]; // the .ini, then the text, line and shape files
+    } cases[] = {
+        {"all 0640", {0640, 0640, 0640, 0640}},
+        {"each its own", {0600, 0604, 0660, 0640}},
+    };
+    const QString files[] = {QStringLiteral("kept.ini"), QStringLiteral("kept_Text.Bin"),
+                             QStringLiteral("kept_Line.Bin"), QStringLiteral("kept_Shape.Bin")};
+    struct Umask
+    {
+        const mode_t former = ::umask(022);
+        ~Umask() { ::umask(former); }
+    } umask022;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Desk desk;
+        desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::Yes);
+        desk.drawDimensionAndLeader(10, 60, 40);
+        desk.saveAs(desk.book(files[0]));
+        for (int i = 0; i < 4; ++i)
+            ASSERT_EQ(::chmod(QFile::encodeName(desk.book(files[i])).constData(), c.modes[i]), 0);
+        const QByteArray formerLines = fileBytes(desk.book(files[2]));
+        const std::size_t messages = desk.platform.messages.size();
+
+        desk.form.annotations.lineHikidashi[0].X1 += 7; // something new to save
+        ASSERT_TRUE(desk.form.runCommand(QStringLiteral("mnuFileSavePrj")));
+
+        ASSERT_EQ(desk.platform.messages.size(), messages) << "the save succeeded";
+        EXPECT_NE(fileBytes(desk.book(files[2])), formerLines) << "and wrote the new line";
+        for (int i = 0; i < 4; ++i) {
+            struct stat info{};
+            ASSERT_EQ(::stat(QFile::encodeName(desk.book(files[i])).constData(), &info), 0);
+            EXPECT_EQ(octal(info.st_mode & 07777), octal(c.modes[i])) << files[i].toStdString();
+        }
     }
 }

@@ -164,6 +164,18 @@ TEST_F(SaveOver, AnIniThatDoesNotFitIsToldAndKeepsTheOldBookAndTheOldSettings)
     expectOldBookWhole();
 }
 
+TEST_F(SaveOver, AMoveFailingAtAnyFilePutsBackTheOnesAlreadyReplaced)
+{
+    // The four files go into place one by one; the third (or any) refusing brings back all four.
+    for (int moved = 0; moved < 4; ++moved) {
+        StagedFiles::setFaultsForTesting({-1, moved});
+        const std::optional<RuntimeError> error = save(emptyBook());
+        StagedFiles::setFaultsForTesting({});
+        ASSERT_TRUE(error) << moved;
+        expectOldBookWhole();
+    }
+}
+
 TEST_F(SaveOver, ASuccessfulSaveReplacesAllFourAndLeavesNoDebris)
 {
     ASSERT_FALSE(save(emptyBook()));
@@ -214,10 +226,10 @@ TEST(SaveSafety, TheDiskFillingAtAnyByteLeavesTheOldBookOrTheNewOneAndAFailureIs
         for (const QString &name : SurveyFiles)
             QFile::remove(dir.filePath(name));
         copyGoldenBook("survey", dir.path());
-        StagedFiles::setWriteBudgetForTesting(budget);
+        StagedFiles::setFaultsForTesting({budget, -1});
         const std::optional<RuntimeError> error =
             subSaveRecordBook(dir.path() + '/', "survey.ini", changed);
-        StagedFiles::setWriteBudgetForTesting(-1);
+        StagedFiles::setFaultsForTesting({});
         ASSERT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
                   SurveyFiles) << budget;
         for (const QString &name : SurveyFiles) {
