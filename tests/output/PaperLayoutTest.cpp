@@ -1,3 +1,4 @@
+#include "output/BitmapExport.h"
 #include "output/PaperLayout.h"
 #include "recordbook/RecordBookCommands.h"
 #include "StartedForm.h"
@@ -173,4 +174,38 @@ TEST(PaperLayout, ActualSizeOnANewBookShowsTheScrollBarsItNeeds)
     started.form.runCommand(QStringLiteral("mnuOrgEnlarge"));
     EXPECT_TRUE(started.form.hscX.Visible);
     EXPECT_GT(started.form.hscX.Max, 0);
+}
+
+TEST(PaperLayout, MasksFitAPrintAreaWhoseSidesAllDiffer)
+{
+    StartedForm started;
+    subSetPaper(started.form, QStringLiteral("A4"));
+    MarkerShape &area = started.form.live.shpPrint;
+    area.Left = 12, area.Top = 30, area.Width = 200, area.Height = 150;
+    subPlaceMasks(started.form);
+    const auto &masks = started.form.live.shpSps;
+    EXPECT_EQ(box(masks[0]), QRectF(0, 0, 297, 30));    // above
+    EXPECT_EQ(box(masks[1]), QRectF(0, 30, 12, 150));   // left
+    EXPECT_EQ(box(masks[2]), QRectF(0, 180, 297, 30));  // below
+    EXPECT_EQ(box(masks[3]), QRectF(212, 30, 85, 150)); // right
+}
+
+TEST(PaperLayout, TheBitmapWhitensExactlyOutsideAPrintAreaWhoseSidesAllDiffer)
+{
+    // 4 px a millimetre makes the rounding plain: left 12 mm is column 48, top 30 mm row 120.
+    QImage canvas(1200, 800, QImage::Format_RGB32);
+    canvas.fill(Qt::black);
+    subWhiteOutside(canvas, QRectF(12, 30, 200, 150), 4);
+    const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0);
+    struct Probe
+    {
+        QPoint white, black;
+    };
+    for (const Probe &probe : {Probe{{48, 300}, {49, 300}},     // left edge
+                               Probe{{848, 300}, {847, 300}},   // right edge, 48 + 800
+                               Probe{{400, 120}, {400, 121}},   // top edge
+                               Probe{{400, 720}, {400, 719}}}) { // bottom edge, 120 + 600
+        EXPECT_EQ(canvas.pixel(probe.white), white) << probe.white.x() << ',' << probe.white.y();
+        EXPECT_EQ(canvas.pixel(probe.black), black) << probe.black.x() << ',' << probe.black.y();
+    }
 }
