@@ -1,3 +1,4 @@
+#include "measure/PointerEvents.h"
 #include "view/ScaleOptionCommand.h"
 #include "view/frmOption.h"
 #include "StartedForm.h"
@@ -356,4 +357,23 @@ TEST(ScaleOptionDialog, ClosingAbandonsAReferenceLineStillBeingDrawn)
     EXPECT_FALSE(open.form.live.lblDistance.Visible);
     EXPECT_FALSE(open.form.live.lineHojo[2].Visible);
     EXPECT_EQ(open.form.process.GE_sngHosei[2], 42.0f) << "the tilt reference is left alone";
+}
+
+TEST(ScaleOptionDialog, AReferenceLineGivesTheSameRatioAtAnyZoomItIsDrawnAt)
+{
+    // 200 base mm across (and a little down) for 150 real mm, drawn at 100 %, 125 % and 63 %.
+    for (const float zoom : {1.0f, 1.25f, 0.63f}) {
+        DialogOpen open;
+        open.form.ZoomFactor = open.form.LayoutZoom = zoom;
+        const auto at = [zoom](float mm) { return mm * zoom; };
+        pictMap_MouseDown(open.form, 1, at(20), at(40));
+        pictMap_MouseUp(open.form, 1, at(20), at(40));
+        pictMap_MouseMove(open.form, 0, at(220), at(40));
+        pictMap_MouseDown(open.form, 1, at(220), at(40));
+        pictMap_MouseUp(open.form, 1, at(220), at(40));
+        EXPECT_EQ(open.dialog().txtXY[4], QStringLiteral("200")) << zoom;
+        open.typeAndLeave(5, QStringLiteral("150"));
+        open.dialog().cmdSettei_Click();
+        EXPECT_NEAR(open.process.GE_tpPtoD_r_X, 0.75, 1e-6) << zoom;
+    }
 }
