@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <ostream>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -361,6 +364,96 @@ TEST(AnnotationStore, RandomEditingKeepsTheCollectionsInShape)
         ASSERT_EQ(tags(store.lineHikidashi, 0, 1), tags(leaders));
     }
 }
+
+// Indices are signed 16-bit numbers. Text labels are 1 … 32767 over the template; leader lines
+// 0 … 32766 under their spare at 32767; a dimension takes two extension lines and two markers,
+// so dimension 16382 fills elements 32764 and 32765 with the spare at 32766, and dimension
+// 16383 would need a spare at 32768.
+struct LimitCase
+{
+    const char *name;
+    void (*fillToOneShort)(AnnotationStore &);
+    std::optional<int> (*add)(AnnotationStore &, int seed);
+    int lastIndex;
+};
+
+void PrintTo(const LimitCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+const LimitCase LimitCases[] = {
+    {"TextLabels",
+     [](AnnotationStore &store) {
+         for (int n = 1; n <= 32766; ++n) {
+             ASSERT_TRUE(store.lblMoji.CreateElement(n));
+             store.lblMoji[n].Visible = true;
+         }
+     },
+     [](AnnotationStore &store, int seed) {
+         const std::optional<int> n = store.CreateTextLabel();
+         if (n) {
+             store.lblMoji[*n].Tag = tagOf(seed);
+             store.lblMoji[*n].Visible = true;
+         }
+         return n;
+     },
+     32767},
+    {"LeaderLines",
+     [](AnnotationStore &store) {
+         for (int n = 1; n <= 32766; ++n) {
+             ASSERT_TRUE(store.lineHikidashi.CreateElement(n));
+             store.lineHikidashi[n - 1].Visible = true;
+         }
+     },
+     [](AnnotationStore &store, int seed) {
+         return store.lineHikidashi.AppendToSpare(
+             dimensionLine(store.lineHikidashi.spare(), seed, 0));
+     },
+     32766},
+    {"Dimensions",
+     [](AnnotationStore &store) {
+         for (int n = 1; n <= 16382; ++n) {
+             ASSERT_TRUE(store.lblKyori.CreateElement(n));
+             ASSERT_TRUE(store.lineDsSave.CreateElement(n));
+             store.lblKyori[n - 1].Visible = store.lineDsSave[n - 1].Visible = true;
+         }
+         for (int n = 1; n <= 2 * 16382; ++n) {
+             ASSERT_TRUE(store.lineHojoSave.CreateElement(n));
+             ASSERT_TRUE(store.shpSnpo.CreateElement(n));
+             store.lineHojoSave[n - 1].Visible = store.shpSnpo[n - 1].Visible = true;
+         }
+     },
+     [](AnnotationStore &store, int seed) { return append(store, seed); },
+     16382},
+};
+
+class AtTheLimit : public testing::TestWithParam<LimitCase>
+{
+};
+
+TEST_P(AtTheLimit, TheLastSlotIsUsedAndTheNextIsRefusedWithoutAnyChange)
+{
+    const LimitCase &c = GetParam();
+    AnnotationStore store;
+    c.fillToOneShort(store);
+    ASSERT_TRUE(inShape(store));
+
+    EXPECT_EQ(c.add(store, 1), c.lastIndex);
+    EXPECT_TRUE(inShape(store));
+    const AnnotationStore before = store;
+
+    EXPECT_EQ(c.add(store, 2), std::nullopt);
+    EXPECT_TRUE(sameElements(store.lblKyori, before.lblKyori));
+    EXPECT_TRUE(sameElements(store.lineDsSave, before.lineDsSave));
+    EXPECT_TRUE(sameElements(store.lineHojoSave, before.lineHojoSave));
+    EXPECT_TRUE(sameElements(store.shpSnpo, before.shpSnpo));
+    EXPECT_TRUE(sameElements(store.lblMoji, before.lblMoji));
+    EXPECT_TRUE(sameElements(store.lineHikidashi, before.lineHikidashi));
+}
+
+INSTANTIATE_TEST_SUITE_P(AnnotationStore, AtTheLimit, testing::ValuesIn(LimitCases),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(AnnotationStore, InvariantCheckNamesWhatIsWrong)
 {

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 constexpr int Left = 1;
@@ -177,6 +180,54 @@ TEST(PointerEvents, LeaderLinesAreGrabbedByTheirEndsAndBodies)
     EXPECT_EQ(canvas.platform.popupMenus.back(), QStringLiteral("popHikidashi"));
 }
 
+// A slanted leader line (10, 10)-(50, 30) beside a second one, in 選択モード. The body follows
+// the pointer by its own dx and dy, summed over the moves; an end goes to the pointer and the
+// other end stays. The second line never moves.
+TEST(PointerEvents, DraggingALeaderMovesTheBodyByThePointerAndAnEndAlone)
+{
+    struct Point
+    {
+        float x, y;
+    };
+    const struct
+    {
+        const char *grab;
+        Point press;
+        std::vector<Point> moves;
+        Point start, finish; // the line's ends afterwards
+    } cases[] = {
+        // dx = +9, dy = -2 in two moves: (+7, +3), then (+2, -5).
+        {"body", {30, 20}, {{37, 23}, {39, 18}}, {19, 8}, {59, 28}},
+        {"start", {10.5f, 11}, {{6, 14}, {4, 25}}, {4, 25}, {50, 30}},
+        {"finish", {49, 30.5f}, {{70, 33}}, {10, 10}, {70, 33}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.grab);
+        Canvas canvas;
+        canvas.useTool("mnuToolLine");
+        canvas.press(Left, 10, 10);
+        canvas.release(Left, 50, 30);
+        canvas.press(Left, 100, 140);
+        canvas.release(Left, 160, 120);
+        canvas.useTool("popHkdSenSelect");
+        const auto &leaders = canvas.form.annotations.lineHikidashi;
+        const AnnotationLine other = leaders[1];
+
+        canvas.press(Left, c.press.x, c.press.y);
+        for (const Point &to : c.moves)
+            canvas.move(Left, to.x, to.y);
+        canvas.release(Left, c.moves.back().x, c.moves.back().y);
+
+        const AnnotationLine &line = leaders[0];
+        EXPECT_FLOAT_EQ(line.X1, c.start.x);
+        EXPECT_FLOAT_EQ(line.Y1, c.start.y);
+        EXPECT_FLOAT_EQ(line.X2, c.finish.x);
+        EXPECT_FLOAT_EQ(line.Y2, c.finish.y);
+        EXPECT_EQ(leaders[1], other);
+        EXPECT_EQ(leaders.UBound(), 2);
+    }
+}
+
 TEST(PointerEvents, TextToolNumbersNewLabelsWithASignBlank)
 {
     Canvas canvas;
@@ -219,6 +270,38 @@ TEST(PointerEvents, CreatingPastTheLastIndexIsRefusedWithAMessage)
     canvas.click(20, 30);
     EXPECT_EQ(labels.UBound(), 32767);
     EXPECT_EQ(canvas.platform.messages.size(), 1u);
+}
+
+// The last leader line takes index 32766 and leaves its spare at 32767; a stroke after it is
+// refused with a message, the lines stay as they were and the stroke's spare is hidden again.
+TEST(PointerEvents, TheLastLeaderStrokeIsKeptAndTheNextIsRefused)
+{
+    Canvas canvas;
+    canvas.useTool("mnuToolLine");
+    auto &leaders = canvas.form.annotations.lineHikidashi;
+    for (int n = 1; n <= 32766; ++n) {
+        ASSERT_TRUE(leaders.CreateElement(n));
+        leaders[n - 1].Visible = true;
+    }
+
+    canvas.press(Left, 10, 10);
+    canvas.release(Left, 40, 25);
+    ASSERT_EQ(leaders.UBound(), 32767);
+    EXPECT_TRUE(leaders[32766].Visible);
+    EXPECT_FLOAT_EQ(leaders[32766].Y2, 25.0f);
+    EXPECT_FALSE(leaders[32767].Visible);
+    EXPECT_TRUE(canvas.platform.messages.empty());
+
+    const std::vector<AnnotationLine> kept(leaders.begin(), leaders.end() - 1);
+    canvas.press(Left, 50, 50);
+    canvas.release(Left, 80, 70);
+    EXPECT_EQ(leaders.UBound(), 32767);
+    EXPECT_TRUE(std::equal(kept.begin(), kept.end(), leaders.begin()));
+    EXPECT_FALSE(leaders[32767].Visible);
+    EXPECT_TRUE(canvas.form.annotations.invariantsHold());
+    ASSERT_EQ(canvas.platform.messages.size(), 1u);
+    EXPECT_EQ(canvas.platform.messages[0].text,
+              QStringLiteral("引き出し線は 32767 個までです。これ以上は作成できません。"));
 }
 
 TEST(PointerEvents, ALeaderModeChosenFromThePopUpOpensNoSecondOne)

@@ -4,9 +4,14 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
+#include <QPainter>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -21,13 +26,13 @@ QByteArray jpegBytes(QSize size)
     return bytes;
 }
 
-// The same JPEG with an Exif orientation tag of 6: the camera was turned a quarter clockwise.
-QByteArray withOrientationTag(const QByteArray &jpeg)
+// The same JPEG with an Exif orientation tag (1 to 8) in an APP1 segment right after SOI.
+QByteArray withOrientationTag(const QByteArray &jpeg, int tag)
 {
     QByteArray tiff("MM\x00\x2A\x00\x00\x00\x08", 8);
     tiff += QByteArray("\x00\x01", 2);                         // one entry
     tiff += QByteArray("\x01\x12\x00\x03\x00\x00\x00\x01", 8); // Orientation, SHORT, count 1
-    tiff += QByteArray("\x00\x06\x00\x00", 4);                 // value 6
+    tiff += char(0) + QByteArray(1, char(tag)) + QByteArray(2, '\0'); // the value, padded
     tiff += QByteArray(4, '\0');                               // no next IFD
     const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
     QByteArray segment("\xFF\xE1", 2);
@@ -36,6 +41,55 @@ QByteArray withOrientationTag(const QByteArray &jpeg)
     segment += char(length & 0xFF);
     segment += exif;
     return jpeg.left(2) + segment + jpeg.mid(2);
+}
+
+// A 48 x 32 picture of six 16-pixel blocks, every one its own colour, so that any turn or
+// mirror moves a colour somewhere else:
+//     A B C
+//     D E F
+// The blocks fill whole 16 x 16 JPEG blocks, so their centres keep their colours.
+constexpr int BlockPx = 16;
+const std::pair<char, QRgb> Blocks[] = {
+    {'A', qRgb(230, 20, 20)},  {'B', qRgb(20, 200, 20)}, {'C', qRgb(20, 20, 230)},
+    {'D', qRgb(250, 250, 250)}, {'E', qRgb(10, 10, 10)},  {'F', qRgb(240, 230, 20)},
+};
+
+QByteArray sixBlockJpeg()
+{
+    QImage image(3 * BlockPx, 2 * BlockPx, QImage::Format_RGB32);
+    QPainter painter(&image);
+    for (int i = 0; i < 6; ++i)
+        painter.fillRect((i % 3) * BlockPx, (i / 3) * BlockPx, BlockPx, BlockPx,
+                         QColor(Blocks[i].second));
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 95);
+    return bytes;
+}
+
+// The blocks of a loaded picture row by row, rows separated by '/': "ABC/DEF" as stored. A
+// block whose centre is near none of the six colours reads '?'.
+std::string blocksOf(const QImage &image)
+{
+    std::string shown;
+    for (int y = BlockPx / 2; y < image.height(); y += BlockPx) {
+        if (!shown.empty())
+            shown += '/';
+        for (int x = BlockPx / 2; x < image.width(); x += BlockPx) {
+            const QRgb pixel = image.pixel(x, y);
+            char letter = '?';
+            for (const auto &[name, colour] : Blocks) {
+                if (std::abs(qRed(pixel) - qRed(colour)) + std::abs(qGreen(pixel) - qGreen(colour))
+                        + std::abs(qBlue(pixel) - qBlue(colour))
+                    < 60)
+                    letter = name;
+            }
+            shown += letter;
+        }
+    }
+    return shown;
 }
 
 // A BMP header that promises 20000 x 10000 pixels and holds none of them.
@@ -84,9 +138,36 @@ TEST(PictureLoading, OrientationTagTurnsThePictureUnlessKeptAsStored)
 {
     PictureFolder folder;
     const QString path =
-        folder.write(QStringLiteral("phone.jpg"), withOrientationTag(jpegBytes({300, 200})));
+        folder.write(QStringLiteral("phone.jpg"), withOrientationTag(jpegBytes({300, 200}), 6));
     EXPECT_EQ(loadPicture(path, PictureOrientation::Upright).image.size(), QSize(200, 300));
     EXPECT_EQ(loadPicture(path, PictureOrientation::AsStored).image.size(), QSize(300, 200));
+}
+
+// Each tag says where the stored rows and columns belong: 2 mirrors left to right, 4 top to
+// bottom, 3 turns half round; 5 to 8 put the stored rows upright as columns (a phone held
+// upright stores tag 6: the stored top row is the right-hand column once turned clockwise).
+TEST(PictureLoading, EveryOrientationTagTurnsAndMirrorsTheShownPicture)
+{
+    const struct
+    {
+        int tag;
+        const char *shown;
+    } cases[] = {
+        {1, "ABC/DEF"},    {2, "CBA/FED"},    {3, "FED/CBA"},    {4, "DEF/ABC"},
+        {5, "AD/BE/CF"},   {6, "DA/EB/FC"},   {7, "FC/EB/DA"},   {8, "CF/BE/AD"},
+    };
+    PictureFolder folder;
+    const QByteArray stored = sixBlockJpeg();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.tag);
+        const QString path = folder.write(QStringLiteral("tag%1.jpg").arg(c.tag),
+                                          withOrientationTag(stored, c.tag));
+        const PictureLoadResult upright = loadPicture(path, PictureOrientation::Upright);
+        ASSERT_FALSE(upright.image.isNull()) << qPrintable(upright.error);
+        EXPECT_EQ(blocksOf(upright.image), c.shown);
+        const PictureLoadResult asStored = loadPicture(path, PictureOrientation::AsStored);
+        EXPECT_EQ(blocksOf(asStored.image), "ABC/DEF");
+    }
 }
 
 TEST(PictureLoading, FailuresAreReportedAndChangeNothing)
