@@ -92,3 +92,12 @@ LiveObjects::LiveObjects()
     for (MarkerShape &frame : shpPrintWaku)
         frame.Visible = true;
 }
+
+void LiveObjects::hideMeasurement()
+{
+    lineDistance.Visible = false;
+    lblDistance.Visible = false;
+    lblFt.Visible = false;
+    for (AnnotationLine &line : lineHojo)
+        line.Visible = false;
+}

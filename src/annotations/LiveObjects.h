@@ -23,4 +23,7 @@ struct LiveObjects
     MarkerShape shpSnap;
     MarkerShape shpPrint; // print area
     std::array<MarkerShape, 4> shpPrintWaku; // paper frame
+
+    // The measuring line, its labels and its extension lines go out of sight.
+    void hideMeasurement();
 };

@@ -18,20 +18,12 @@ const std::array<std::pair<const char *, float>, 6> HojoLengths{{
     {"popMesHj30", 30},
 }};
 
-void hideLiveMeasurement(frmMain &form)
-{
-    form.live.lblDistance.Visible = false;
-    form.live.lblFt.Visible = false;
-    form.live.lineDistance.Visible = false;
-    subHojoVisible(form, false);
-}
-
 void selectMeasureMode(frmMain &form, const QString &item)
 {
     for (const char *name : {"popMesCancel", "popMesLine", "popMesObjDel"})
         form.menus[QLatin1String(name)].checked = false;
     form.menus[item].checked = true;
-    hideLiveMeasurement(form);
+    form.live.hideMeasurement();
 }
 
 // The live extension lines take the new length at their next placement.
@@ -68,7 +60,7 @@ void popMesPutSen_Click(frmMain &form)
 void popMesObjDel_Click(frmMain &form)
 {
     form.annotations.ClearDimensions();
-    hideLiveMeasurement(form);
+    form.live.hideMeasurement();
 }
 
 void registerMeasurePopupCommands(frmMain &form)

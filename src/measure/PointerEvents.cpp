@@ -341,12 +341,7 @@ void abandonMeasurement(frmMain &form)
     CanvasState &canvas = form.canvas;
     canvas.DimMeasuring = canvas.DimMoved = false;
     canvas.RefMeasuring = canvas.RefMoved = false;
-    LiveObjects &live = form.live;
-    live.lineDistance.Visible = false;
-    live.lblDistance.Visible = false;
-    live.lblFt.Visible = false;
-    for (AnnotationLine &line : live.lineHojo)
-        line.Visible = false;
+    form.live.hideMeasurement();
 }
 
 void cancelDrawing(frmMain &form)

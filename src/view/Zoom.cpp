@@ -89,14 +89,8 @@ void ResetViewChecks(frmMain &form)
         if (item != QLatin1String("mnuDispOrg"))
             form.menus[item].checked = false;
     }
-    if (form.canvas.DimMeasuring || form.canvas.RefMeasuring)
-        return;
-    LiveObjects &live = form.live;
-    live.lblDistance.Visible = false;
-    live.lblFt.Visible = false;
-    live.lineDistance.Visible = false;
-    for (AnnotationLine &line : live.lineHojo)
-        line.Visible = false;
+    if (!form.canvas.DimMeasuring && !form.canvas.RefMeasuring)
+        form.live.hideMeasurement();
 }
 
 void zoomToLoadedSize(frmMain &form)
