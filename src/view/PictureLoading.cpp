@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 
 #include "view/JpegDecoder.h"
+#include "view/PictureCompleteness.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -69,6 +70,8 @@ PictureLoadResult loadPicture(const QString &file, PictureOrientation orientatio
     QFile head(file);
     if (head.open(QIODevice::ReadOnly) && looksLikeJpeg(head.read(3)))
         return loadJpeg(file, orientation);
+    if (head.seek(0) && (!bmpIsWhole(head.peek(64), head.size()) || !gifIsWhole(head)))
+        return {{}, QStringLiteral("画像データが途中で切れています。") + QLatin1Char('\r') + file};
     QImageReader reader(file);
     reader.setAutoTransform(orientation == PictureOrientation::Upright);
     const QSize size = reader.size();

@@ -192,3 +192,49 @@ TEST(PictureLoading, FailuresAreReportedAndChangeNothing)
         EXPECT_EQ(folder.platform.busyDepth, 0);
     }
 }
+
+TEST(PictureLoading, ACutOffBmpOrGifIsToldInsteadOfShownWithBlackRows)
+{
+    QTemporaryDir folder;
+    QByteArray bmp;
+    {
+        QBuffer buffer(&bmp);
+        buffer.open(QIODevice::WriteOnly);
+        QImage image(5, 3, QImage::Format_RGB32); // rows of 16 bytes: 54 + 48 in all
+        image.fill(Qt::red);
+        ASSERT_TRUE(image.save(&buffer, "BMP"));
+    }
+    // A one-pixel GIF: header, screen, two colours, a graphic control extension, the image, the
+    // trailer.
+    const QByteArray gif = QByteArray::fromHex(
+        "474946383961010001008000 00ffffff000000 21f90401000000 00"
+        "2c00000000010001000002024401 00 3b");
+    struct Row
+    {
+        const char *what;
+        QByteArray bytes;
+        bool opens;
+    };
+    const Row rows[] = {
+        {"whole BMP", bmp, true},
+        {"BMP short of its last byte", bmp.left(bmp.size() - 1), false},
+        {"BMP with its header only", bmp.left(54), false},
+        {"whole GIF", gif, true},
+        {"GIF without its trailer", gif.left(gif.size() - 1), true},
+        {"GIF cut in its image data", gif.left(gif.size() - 3), false},
+        {"GIF cut in its extension", gif.left(22), false},
+        {"GIF cut in its colour table", gif.left(15), false},
+    };
+    for (const Row &row : rows) {
+        const QString path = folder.filePath(QStringLiteral("picture"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(row.bytes);
+        file.close();
+        const PictureLoadResult loaded = loadPicture(path, PictureOrientation::Upright);
+        EXPECT_EQ(!loaded.image.isNull(), row.opens) << row.what;
+        if (!row.opens)
+            EXPECT_TRUE(loaded.error.startsWith(QStringLiteral("画像データが途中で切れています。")))
+                << row.what << ": " << loaded.error.toStdString();
+    }
+}
