@@ -16,7 +16,8 @@ inline constexpr float MeasureDpi = 96.0f;
 inline constexpr float MmPerMeasurePixel = 25.4f / MeasureDpi;
 
 // The label's font: the stored typeface name (the start-up substitutions map Windows names to
-// installed fonts), point size and the four attributes.
+// installed fonts), cut to the 31 characters a Windows face name can hold, point size and the
+// four attributes.
 QFont toQFont(const AnnotationLabel &label);
 
 // Width and height in canvas millimetres that the label's caption needs in its font.

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "recordbook/FileLookup.h"
 #include "recordbook/RecordBook.h"
 #include "recordbook/RecordBookJson.h"
 
@@ -138,6 +139,8 @@ CommandOutput dumpRecordBook(const QString &iniPath, const QString &fallbackFold
     }
     for (const ObjectFileReport *report :
          {&loaded.textFile, &loaded.lineFile, &loaded.shapeFile}) {
+        if (report->ambiguous)
+            output.standardError += errorLine(iniPath, ambiguousNameText(report->name));
         if (!report->complete) {
             output.standardError += errorLine(
                 report->path, QStringLiteral("壊れた記録があるため、その手前までを読み込みました。"));

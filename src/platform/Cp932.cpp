@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <iconv.h>
+#include <optional>
 
 namespace cp932 {
 namespace {
@@ -53,6 +54,39 @@ bool appendEncoded(Converter &converter, char32_t codePoint, QByteArray &bytes)
     return true;
 }
 
+// Five single bytes glibc's table leaves out but Windows reads and writes: 0x80 as U+0080 and
+// 0xA0, 0xFD, 0xFE, 0xFF as the private-use characters U+F8F0..U+F8F3. None of them starts a
+// double-byte character, and iconv stops at a byte it cannot take, so these are filled in
+// around it. (0x80 and 0xA0 may also be second bytes; those pairs stay with iconv.)
+struct SingleByte
+{
+    char byte;
+    char16_t character;
+};
+
+constexpr SingleByte WindowsOnlySingleBytes[] = {
+    {char(0x80), 0x0080}, {char(0xA0), 0xF8F0}, {char(0xFD), 0xF8F1},
+    {char(0xFE), 0xF8F2}, {char(0xFF), 0xF8F3},
+};
+
+std::optional<char16_t> windowsOnlyCharacter(char byte)
+{
+    for (const SingleByte &single : WindowsOnlySingleBytes) {
+        if (single.byte == byte)
+            return single.character;
+    }
+    return std::nullopt;
+}
+
+std::optional<char> windowsOnlyByte(char32_t character)
+{
+    for (const SingleByte &single : WindowsOnlySingleBytes) {
+        if (single.character == character)
+            return single.byte;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 EncodeResult encode(const QString &text)
@@ -70,6 +104,10 @@ EncodeResult encode(const QString &text)
         const char32_t codePoint = pair ? QChar::surrogateToUcs4(unit, text.at(i + 1))
                                         : char32_t(unit.unicode());
         const bool loneSurrogate = unit.isSurrogate() && !pair;
+        if (const std::optional<char> byte = windowsOnlyByte(codePoint)) {
+            result.bytes.append(*byte);
+            continue;
+        }
         if (loneSurrogate || !appendEncoded(converter, codePoint, result.bytes))
             result.unencodable.append(text.mid(i, pair ? 2 : 1));
         if (pair)
@@ -93,8 +131,10 @@ QString decode(const QByteArray &bytes)
         const int error = errno;
         text.append(QString::fromUcs4(chunk, (out - reinterpret_cast<char *>(chunk)) / 4));
         if (!done && error != E2BIG) {
-            // Not a character (or a lead byte cut off at the end): replace one byte, go on.
-            text.append(QChar::ReplacementCharacter);
+            // A single byte glibc lacks gives its Windows character; any other stop (not a
+            // character, or a lead byte cut off at the end) turns that one byte into U+FFFD.
+            // Decoding goes on after it.
+            text.append(QChar(windowsOnlyCharacter(*in).value_or(QChar::ReplacementCharacter)));
             ++in;
             --inLeft;
         }

@@ -5,7 +5,9 @@
 
 // Text on disk (settings file, record books) is kept in Shift_JIS as Windows code page 932 has it:
 // 0x5C stays a backslash and the NEC/IBM extensions (①, 髙, ～) are available. glibc's "CP932"
-// table is used; its "SHIFT_JIS" table differs on exactly these points.
+// table is used; its "SHIFT_JIS" table differs on exactly these points. The single bytes 0x80,
+// 0xA0, 0xFD, 0xFE and 0xFF, which that table lacks, go both ways as Windows has them: U+0080
+// and U+F8F0..U+F8F3.
 namespace cp932 {
 
 struct EncodeResult

@@ -3,6 +3,7 @@
 #include "Cp932.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -16,10 +17,12 @@ QChar asciiLower(QChar c)
     return (c >= u'A' && c <= u'Z') ? QChar(c.unicode() + ('a' - 'A')) : c;
 }
 
-bool sameName(const QString &a, const QString &b)
+// Names match whatever their ASCII case: the index holds them folded this way.
+QString foldedName(QString name)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](QChar x, QChar y) { return asciiLower(x) == asciiLower(y); });
+    for (QChar &c : name)
+        c = asciiLower(c);
+    return name;
 }
 
 bool isBlank(QChar c)
@@ -46,13 +49,21 @@ QByteArray trimmedBytes(const QByteArray &bytes)
     return bytes.trimmed();
 }
 
+// Names are nearly always ASCII, which code page 932 keeps as it is; this spares the converter.
+QString decodeName(const QByteArray &bytes)
+{
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char byte) { return uchar(byte) < 0x80; });
+    return ascii ? QString::fromLatin1(bytes) : cp932::decode(bytes);
+}
+
 std::optional<QString> sectionName(const QByteArray &line)
 {
     const QByteArray trimmed = trimmedBytes(line);
     if (!trimmed.startsWith('['))
         return std::nullopt;
     // ']' can be the second byte of a double-byte character, so look for it in the text.
-    const QString inside = cp932::decode(trimmed.mid(1));
+    const QString inside = decodeName(trimmed.mid(1));
     const qsizetype close = inside.indexOf(u']');
     return trimBlanks(close < 0 ? inside : inside.left(close));
 }
@@ -69,7 +80,7 @@ std::optional<KeyLine> keyLine(const QByteArray &line)
     const qsizetype equals = line.indexOf('=');
     if (trimmed.startsWith(';') || trimmed.startsWith('[') || equals < 0)
         return std::nullopt;
-    return KeyLine{trimBlanks(cp932::decode(line.left(equals))),
+    return KeyLine{trimBlanks(decodeName(line.left(equals))),
                    trimmedBytes(line.mid(equals + 1))};
 }
 
@@ -101,13 +112,17 @@ bool fitsLineSyntax(const QString &section, const QString &key, const QString &v
 std::optional<ProfileDocument> ProfileDocument::load(const QString &file)
 {
     ProfileDocument document;
-    QFile input(file);
-    if (!input.exists())
+    const QFileInfo info(file);
+    if (!info.exists())
         return document;
+    if (!info.isFile())
+        return std::nullopt;
+    QFile input(file);
     if (!input.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray data = input.readAll();
-    if (input.error() != QFileDevice::NoError)
+    // One byte past the limit tells a file that is too long from one that just fits.
+    const QByteArray data = input.read(MaxFileBytes + 1);
+    if (input.error() != QFileDevice::NoError || data.size() > MaxFileBytes)
         return std::nullopt;
     qsizetype start = 0;
     while (start < data.size()) {
@@ -123,46 +138,57 @@ std::optional<ProfileDocument> ProfileDocument::load(const QString &file)
         document.m_lines.append({text, crlf ? lineEnd : QByteArray("\n")});
         start = newline + 1;
     }
+    document.buildIndex();
     return document;
 }
 
-ProfileDocument::Position ProfileDocument::find(const QString &section, const QString &key) const
+void ProfileDocument::buildIndex()
 {
-    const QString wantedSection = trimBlanks(section);
-    const QString wantedKey = trimBlanks(key);
-    Position position;
+    qsizetype current = -1; // the section the lines belong to, when it is the first of its name
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
         const QByteArray &text = m_lines.at(i).text;
+        ++m_linesParsed;
         if (const auto name = sectionName(text)) {
-            if (position.section >= 0)
-                break; // only the first section of that name counts
-            if (sameName(*name, wantedSection)) {
-                position.section = i;
-                position.insertAt = i + 1;
+            const QString folded = foldedName(*name);
+            current = -1;
+            if (!m_sectionByName.contains(folded)) {
+                current = m_sections.size();
+                m_sections.append({i, i + 1, {}});
+                m_sectionByName.insert(folded, current);
             }
             continue;
         }
-        if (position.section < 0)
+        if (current < 0)
             continue;
+        Section &section = m_sections[current];
         if (!trimmedBytes(text).isEmpty())
-            position.insertAt = i + 1; // new keys go before the blank lines ending the section
-        if (position.key < 0) {
-            const auto line = keyLine(text);
-            if (line && sameName(line->key, wantedKey))
-                position.key = i;
+            section.insertAt = i + 1;
+        if (const auto line = keyLine(text)) {
+            const QString key = foldedName(line->key);
+            if (!section.keys.contains(key))
+                section.keys.insert(key, i);
         }
     }
-    return position;
+}
+
+const ProfileDocument::Section *ProfileDocument::findSection(const QString &section) const
+{
+    const auto found = m_sectionByName.constFind(foldedName(trimBlanks(section)));
+    return found == m_sectionByName.cend() ? nullptr : &m_sections.at(*found);
 }
 
 QString ProfileDocument::value(const QString &section, const QString &key) const
 {
     if (trimBlanks(section).isEmpty() || trimBlanks(key).isEmpty())
         return {};
-    const Position position = find(section, key);
-    if (position.key < 0)
+    const Section *found = findSection(section);
+    if (!found)
         return {};
-    return readValue(keyLine(m_lines.at(position.key).text)->value);
+    const qsizetype line = found->keys.value(foldedName(trimBlanks(key)), -1);
+    if (line < 0)
+        return {};
+    ++m_linesParsed;
+    return readValue(keyLine(m_lines.at(line).text)->value);
 }
 
 bool ProfileDocument::setValue(const QString &section, const QString &key, const QString &value)
@@ -177,26 +203,58 @@ bool ProfileDocument::setValue(const QString &section, const QString &key, const
     if (!sectionBytes.ok() || !keyBytes.ok() || !valueBytes.ok())
         return false;
 
-    const Position position = find(section, key);
-    if (position.key >= 0) {
-        QByteArray &text = m_lines[position.key].text;
+    const auto found = m_sectionByName.constFind(foldedName(trimBlanks(section)));
+    const qsizetype sectionIndex = found != m_sectionByName.cend()
+                                       ? *found
+                                       : addSection(section, sectionBytes.bytes);
+    const qsizetype line =
+        m_sections.at(sectionIndex).keys.value(foldedName(trimBlanks(key)), -1);
+    if (line >= 0) {
+        // The key's part of the line stays as it is, so the index still holds.
+        QByteArray &text = m_lines[line].text;
         text = text.left(text.indexOf('=') + 1) + valueBytes.bytes;
         return true;
     }
-    qsizetype insertAt = position.insertAt;
-    if (position.section < 0) {
-        insertAt = m_lines.size();
-        insertLine(insertAt++, '[' + sectionBytes.bytes + ']');
-    }
-    insertLine(insertAt, keyBytes.bytes + '=' + valueBytes.bytes);
+    insertKey(sectionIndex, key, keyBytes.bytes + '=' + valueBytes.bytes);
     return true;
 }
 
+// A new section follows the last line, like the Windows writer puts it.
+qsizetype ProfileDocument::addSection(const QString &section, const QByteArray &bytes)
+{
+    const qsizetype header = m_lines.size();
+    insertLine(header, '[' + bytes + ']');
+    m_sections.append({header, header + 1, {}});
+    m_sectionByName.insert(foldedName(trimBlanks(section)), m_sections.size() - 1);
+    return m_sections.size() - 1;
+}
+
+void ProfileDocument::insertKey(qsizetype section, const QString &key, const QByteArray &text)
+{
+    const qsizetype at = m_sections.at(section).insertAt;
+    insertLine(at, text);
+    Section &owner = m_sections[section];
+    owner.insertAt = at + 1;
+    owner.keys.insert(foldedName(trimBlanks(key)), at);
+}
+
+// Moves every indexed line at or after `index` one down. A section whose new keys go exactly
+// at `index` keeps that place: the line put there is not its own (the caller moves its own).
 void ProfileDocument::insertLine(qsizetype index, const QByteArray &text)
 {
     if (index > 0 && m_lines.at(index - 1).end.isEmpty())
         m_lines[index - 1].end = lineEnd;
     m_lines.insert(index, {text, lineEnd});
+    for (Section &section : m_sections) {
+        if (section.header >= index)
+            ++section.header;
+        if (section.insertAt > index)
+            ++section.insertAt;
+        for (qsizetype &line : section.keys) {
+            if (line >= index)
+                ++line;
+        }
+    }
 }
 
 QByteArray ProfileDocument::bytes() const

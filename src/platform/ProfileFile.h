@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -15,9 +16,13 @@ class ProfileDocument
 public:
     // Longest value a read returns, in bytes of code page 932.
     static constexpr qsizetype MaxValueBytes = 126;
+    // Longest file load reads. Settings and record books take a few kilobytes.
+    static constexpr qsizetype MaxFileBytes = 1024 * 1024;
 
     // A missing file gives an empty document; a file that exists but cannot be read gives none,
-    // so that saving can never replace it with a near-empty one.
+    // so that saving can never replace it with a near-empty one. So does anything but a regular
+    // file (after following links: a pipe would block, a device would never end) and a file
+    // longer than MaxFileBytes.
     static std::optional<ProfileDocument> load(const QString &file);
 
     // The value, cut at its first NUL and to MaxValueBytes bytes (never inside a double-byte
@@ -33,6 +38,10 @@ public:
     // The document as its file holds it.
     QByteArray bytes() const;
 
+    // How many times a line has been taken apart: once each while loading, then once for each
+    // value found. Look-ups go through the index, never through the lines.
+    qsizetype linesParsed() const { return m_linesParsed; }
+
     // Writes the whole document to a temporary file beside `file` and renames it over `file`;
     // false, with `file` as it was, when any byte could not be written.
     bool save(const QString &file) const;
@@ -43,17 +52,24 @@ private:
         QByteArray text; // without the line end
         QByteArray end;  // "\r\n", "\n" or empty on an unterminated last line
     };
-    struct Position
+    // The first section of each name; a later one of the same name is never read or written.
+    struct Section
     {
-        qsizetype section = -1; // index of the "[section]" line
-        qsizetype key = -1;     // index of the key line
-        qsizetype insertAt = 0; // where a new key of the section goes
+        qsizetype header = -1;          // index of the "[section]" line
+        qsizetype insertAt = 0;         // where a new key goes: before the blank lines ending it
+        QHash<QString, qsizetype> keys; // folded key name -> its first line
     };
 
-    Position find(const QString &section, const QString &key) const;
+    void buildIndex();
+    const Section *findSection(const QString &section) const;
+    qsizetype addSection(const QString &section, const QByteArray &bytes);
+    void insertKey(qsizetype section, const QString &key, const QByteArray &text);
     void insertLine(qsizetype index, const QByteArray &text);
 
     QList<Line> m_lines;
+    QList<Section> m_sections;
+    QHash<QString, qsizetype> m_sectionByName; // folded section name -> m_sections index
+    mutable qsizetype m_linesParsed = 0;
 };
 
 // Reads one key; empty when the file, the section or the key is missing.

@@ -39,8 +39,10 @@ std::optional<RuntimeError> subSaveRecordBook(const QString &folder, const QStri
 // Where one object file was read from, and whether it was read to its end.
 struct ObjectFileReport
 {
-    QString path;         // empty when no file of that name was found
-    bool complete = true; // false when reading stopped at a damaged record
+    QString path;           // empty when no file of that name was found
+    bool complete = true;   // false when reading stopped at a damaged record
+    bool ambiguous = false; // several files matched the name but for letter case: none was read
+    QString name;           // the file name the .ini gives
 };
 
 struct RecordBookLoadResult

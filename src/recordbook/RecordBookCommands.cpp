@@ -1,6 +1,7 @@
 #include "RecordBookCommands.h"
 
 #include "CatchTemplate.h"
+#include "FileLookup.h"
 #include "RecordBook.h"
 #include "annotations/AnnotationStore.h"
 #include "app/SettingsFile.h"
@@ -70,23 +71,6 @@ void eraseAnnotations(frmMain &form)
     form.annotations.ClearLeaderLines();
     form.annotations.ClearTextLabels();
     form.canvas = CanvasState{};
-}
-
-// The picture of a record book: in the picture folder setting, or else beside the .ini (where a
-// record book copied with its picture keeps it).
-std::optional<QString> findPicture(const QString &name, const QString &pictureFolder,
-                                   const QString &iniFolder)
-{
-    if (name.isEmpty())
-        return std::nullopt;
-    for (const QString &folder : {pictureFolder, iniFolder}) {
-        if (folder.isEmpty())
-            continue;
-        const QString path = inFolder(folder, name);
-        if (QFileInfo(path).isFile())
-            return path;
-    }
-    return std::nullopt;
 }
 
 // Writes the record book at 100 %, so that the stored geometry never depends on the zoom it was
@@ -183,15 +167,22 @@ void openRecordBook(frmMain &form, const QString &iniPath)
         fail(*loaded.error);
         return;
     }
-    const std::optional<QString> picture =
-        findPicture(book.pictureFileName, form.process.PictureFolder, parts.folder);
-    if (!picture) {
-        fail(missingFile(book.pictureFileName));
+    // The picture is in the picture folder setting, or else beside the .ini (where a record book
+    // copied with its picture keeps it).
+    const FoundFile picture = book.pictureFileName.isEmpty()
+                                  ? FoundFile{}
+                                  : findFileInFolders(book.pictureFileName,
+                                                      {form.process.PictureFolder, parts.folder});
+    if (picture.path.isEmpty()) {
+        RuntimeError error = missingFile(book.pictureFileName);
+        if (picture.ambiguous)
+            error.description += QLatin1Char('\r') + ambiguousNameText(book.pictureFileName);
+        fail(error);
         return;
     }
     // Another program's annotations were placed on the picture as stored, unturned.
     const bool ours = loaded.product == QLatin1String(Version::ProductName);
-    if (!subMapDraw(form, *picture,
+    if (!subMapDraw(form, picture.path,
                     ours ? PictureOrientation::Upright : PictureOrientation::AsStored)) {
         setMenuEnabled(form, "mnuFileSavePrj", false);
         return; // the picture load has told the user why
@@ -206,6 +197,11 @@ void openRecordBook(frmMain &form, const QString &iniPath)
     subResetPrintArea(form);
     for (const char *item : {"mnuFileSavePrj", "mnuFileSaveAsPrj", "mnuFileSaveAsImg"})
         setMenuEnabled(form, item, true);
+    for (const ObjectFileReport *report : {&loaded.textFile, &loaded.lineFile, &loaded.shapeFile}) {
+        if (report->ambiguous)
+            form.platform.showOk(QStringLiteral("記録帳を開く"), ambiguousNameText(report->name),
+                                 platform::MessageIcon::Warning);
+    }
 }
 
 void mnuFileSavePrj_Click(frmMain &form)

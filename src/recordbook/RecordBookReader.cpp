@@ -1,5 +1,6 @@
 #include "RecordBook.h"
 
+#include "FileLookup.h"
 #include "ObjectFileReader.h"
 #include "RecordBookKeys.h"
 #include "StoredNumbers.h"
@@ -46,26 +47,20 @@ std::optional<ScaleValues> readScaleValues(const ProfileDocument &document)
 }
 
 // An object file named in the .ini is a plain file name: a folder part could reach anywhere.
-QString findObjectFile(const QString &name, const QString &iniFolder,
-                       const QString &fallbackFolder)
+FoundFile findObjectFile(const QString &name, const QString &iniFolder,
+                         const QString &fallbackFolder)
 {
     if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\') || name == u"."
         || name == u"..")
         return {};
-    for (const QString &folder : {iniFolder, fallbackFolder}) {
-        if (folder.isEmpty())
-            continue;
-        const QString path = QDir(folder).filePath(name);
-        if (QFileInfo(path).isFile()) // never a device or a pipe that would not end
-            return path;
-    }
-    return {};
+    return findFileInFolders(name, {iniFolder, fallbackFolder});
 }
 
-ObjectFileReport readObjectFile(const QString &path, ObjectFileRead read,
-                                AnnotationStore &store)
+ObjectFileReport readObjectFile(const QString &name, const FoundFile &found,
+                                ObjectFileRead read, AnnotationStore &store)
 {
-    ObjectFileReport report{path, true};
+    const QString &path = found.path;
+    ObjectFileReport report{path, true, found.ambiguous, name};
     if (path.isEmpty())
         return report;
     QFile file(path);
@@ -110,12 +105,14 @@ RecordBookLoadResult subLoadRecordBook(const QString &iniPath, const QString &fa
     annotations.ClearTextLabels();
     annotations.ClearLeaderLines();
     const QString folder = ini.absolutePath();
-    const auto objectFile = [&](const QString &key) {
-        return findObjectFile(document->value(SectionFiles, key), folder, fallbackFolder);
+    const auto read = [&](const QString &key, ObjectFileRead reader) {
+        const QString name = document->value(SectionFiles, key);
+        return readObjectFile(name, findObjectFile(name, folder, fallbackFolder), reader,
+                              annotations);
     };
-    result.textFile = readObjectFile(objectFile(KeyTextFile), readLabelFile, annotations);
-    result.lineFile = readObjectFile(objectFile(KeyLineFile), readLineFile, annotations);
-    result.shapeFile = readObjectFile(objectFile(KeyShapeFile), readMarkerFile, annotations);
+    result.textFile = read(KeyTextFile, readLabelFile);
+    result.lineFile = read(KeyLineFile, readLineFile);
+    result.shapeFile = read(KeyShapeFile, readMarkerFile);
     return result;
 }
 

@@ -7,6 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 TEST(SettingsFile, LiesBesideTheExecutable)
@@ -65,6 +75,64 @@ TEST(SettingsFile, SplitPathKeepsTheTrailingSlashOnTheFolder)
         const SplitPathResult result = SplitPath(path);
         EXPECT_EQ(result.folder, folder) << path;
         EXPECT_EQ(result.fileName, name) << path;
+    }
+}
+
+
+// Runs `check` in a child process with a memory limit and a time limit, so that a read that
+// blocks or never ends fails the test instead of hanging or exhausting the machine. The
+// child's exit status is 0 when `check` held.
+testing::AssertionResult holdsInTime(const std::function<bool()> &check)
+{
+    const pid_t child = ::fork();
+    if (child < 0)
+        return testing::AssertionFailure() << "fork failed";
+    if (child == 0) {
+        const rlimit memory{512ul << 20, 512ul << 20};
+        ::setrlimit(RLIMIT_AS, &memory);
+        bool held = false;
+        try {
+            held = check();
+        } catch (...) {
+        }
+        ::_exit(held ? 0 : 1);
+    }
+    using namespace std::chrono;
+    const auto deadline = steady_clock::now() + seconds(10);
+    int status = 0;
+    while (::waitpid(child, &status, WNOHANG) == 0) {
+        if (steady_clock::now() > deadline) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            return testing::AssertionFailure() << "still reading after 10 s";
+        }
+        std::this_thread::sleep_for(milliseconds(10));
+    }
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "child ended with status " << status;
+}
+
+TEST(SettingsFile, OnlyARegularFileIsRead)
+{
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString endless = folder.filePath("zero");
+    ASSERT_TRUE(QFile::link("/dev/zero", endless));
+    const QString linkToFifo = folder.filePath("link-to-fifo");
+    ASSERT_TRUE(QFile::link(fifo, linkToFifo));
+
+    for (const QString &file : {fifo, endless, linkToFifo}) {
+        // Like a missing file: empty folders, and the program starts.
+        EXPECT_TRUE(holdsInTime([&] {
+            const FolderSettings folders = LoadFolderSettings(file);
+            return folders.RecordBookFolder.isEmpty() && folders.PictureFolder.isEmpty();
+        })) << file.toStdString();
+        // The folder settings dialog's write refuses it rather than replace it.
+        EXPECT_TRUE(holdsInTime([&] {
+            return !WriteSetting(QStringLiteral("フォルダPath"), "PRJ_FD", "/home/u/", file);
+        })) << file.toStdString();
     }
 }
 

@@ -57,10 +57,41 @@ TEST(Cp932, ReportsEveryCharacterItCannotCarry)
 
 TEST(Cp932, DecodesBrokenBytesAsReplacementCharacters)
 {
-    // 0x80 and 0xFF are no characters; 81 20 has no valid second byte; a lone lead byte at the
-    // end is cut short. Each becomes U+FFFD and decoding goes on after it.
-    EXPECT_EQ(cp932::decode(QByteArray::fromHex("41 80 42 ff 43 8120 44 81")),
-              QString::fromUtf16(u"A\uFFFDB\uFFFDC\uFFFD D\uFFFD"));
+    // 81 20 has no valid second byte; row 85 holds no characters (85 40: U+FFFD then "@"); a
+    // lone lead byte at the end is cut short. Each bad byte becomes U+FFFD and decoding goes on.
+    EXPECT_EQ(cp932::decode(QByteArray::fromHex("41 8120 42 8540 43 81")),
+              QString::fromUtf16(u"A\uFFFD B\uFFFD@C\uFFFD"));
+}
+
+// glibc's table lacks five single bytes that Windows reads and writes; without them a record
+// book holding one could be opened but not saved again.
+TEST(Cp932, WindowsOnlySingleBytesGoBothWays)
+{
+    const std::pair<const char *, char16_t> cases[] = {
+        {"80", 0x0080}, {"a0", 0xF8F0}, {"fd", 0xF8F1}, {"fe", 0xF8F2}, {"ff", 0xF8F3},
+    };
+    for (const auto &[hex, character] : cases) {
+        const QByteArray byte = QByteArray::fromHex(hex);
+        EXPECT_EQ(cp932::decode(byte), QString(QChar(character))) << hex;
+        const cp932::EncodeResult result = cp932::encode(QString(QChar(character)));
+        EXPECT_TRUE(result.ok()) << hex;
+        EXPECT_EQ(result.bytes.toHex(), byte.toHex()) << hex;
+        EXPECT_FALSE(cp932::isLeadByte(byte.at(0))) << hex;
+    }
+}
+
+TEST(Cp932, WindowsOnlySingleBytesLeaveDoubleByteCharactersAlone)
+{
+    // 81 80 is ÷ and 81 a0 is □: there 0x80 and 0xA0 are second bytes. 85 80 is no character,
+    // so 85 becomes U+FFFD and the 80 after it stands alone.
+    const QByteArray bytes = QByteArray::fromHex("80 8180 a0 81a0 41 fd 8374 fe ff cc 8580");
+    const QString text = QString::fromUtf16(
+        u"\u0080÷\uF8F0□A\uF8F1フ\uF8F2\uF8F3ﾌ\uFFFD\u0080");
+    EXPECT_EQ(cp932::decode(bytes), text);
+    const QString readable = text.left(text.size() - 2);
+    const cp932::EncodeResult result = cp932::encode(readable);
+    EXPECT_TRUE(result.ok()) << qPrintable(result.unencodable);
+    EXPECT_EQ(result.bytes.toHex(' '), bytes.left(bytes.size() - 2).toHex(' '));
 }
 
 TEST(Cp932, TruncateKeepsDoubleByteCharactersWhole)

@@ -9,37 +9,50 @@ namespace {
 
 using namespace numbertext;
 
-TEST(NumberText, SingleInGeneralForm)
+// How record books spell their numbers: 7 significant digits for a single, 15 for a double,
+// no trailing zeros, fixed form while the decimal exponent is from -4 up to one below the digit
+// count, else "d.dddE+xx" with at least two exponent digits. The exponent is taken after the
+// rounding, so 99999999 as a single (seven nines rounded up) is already 1E+08.
+struct GeneralCase
 {
-    const std::pair<float, const char *> cases[] = {
-        {0.0f, "0"}, {-0.0f, "0"}, {1.0f, "1"}, {-1.5f, "-1.5"}, {0.1f, "0.1"}, {0.5f, "0.5"},
-        {123.4567f, "123.4567"}, {3.7824766f, "3.782477"},
-        // fixed form up to seven integer digits, exponent form from eight
-        {1234567.0f, "1234567"}, {10000000.0f, "1E+07"}, {15000000.0f, "1.5E+07"},
-        {12345678.0f, "1.234568E+07"},
-        // fixed form down to four zeros after the point
-        {0.0001f, "0.0001"}, {0.00001f, "1E-05"}, {-0.000012345f, "-1.2345E-05"},
-        {1e-30f, "1E-30"},
-    };
-    for (const auto &[value, text] : cases)
-        EXPECT_EQ(formatSingle(value), text) << value;
-}
+    double value;
+    bool single; // formatSingle(float(value)), else formatDouble(value)
+    const char *text;
+};
 
-TEST(NumberText, DoubleInGeneralForm)
+TEST(NumberText, GeneralFormSpellsStoredNumbers)
 {
-    const std::pair<double, const char *> cases[] = {
-        {0.1, "0.1"},
-        {1.0 / 3.0, "0.333333333333333"},
-        {0.0996687, "0.0996687"},
-        {123456789012345.0, "123456789012345"},
-        {1234567890123456.0, "1.23456789012346E+15"},
-        {3.14159265358979, "3.14159265358979"},
-        {-5.710593137499643, "-5.71059313749964"},
-        {1e-5, "1E-05"},
-        {1e100, "1E+100"},
+    const GeneralCase cases[] = {
+        {0, true, "0"}, {-0.0, true, "0"}, {0, false, "0"}, {-0.0, false, "0"},
+        {1, true, "1"}, {-1.5, true, "-1.5"}, {0.1, true, "0.1"}, {100000, true, "100000"},
+        {123.4567, true, "123.4567"}, {3.7824766, true, "3.782477"},
+        // seven digits: fixed up to 9999999, exponent from 10^7
+        {9999999, true, "9999999"}, {-9999999, true, "-9999999"}, {10000000, true, "1E+07"},
+        {15000000, true, "1.5E+07"}, {12345678, true, "1.234568E+07"},
+        {-12345678, true, "-1.234568E+07"}, {99999999, true, "1E+08"},
+        {123456789, true, "1.234568E+08"}, {1e38, true, "1E+38"},
+        // seven digits: fixed down to 0.0001, exponent below it
+        {0.0001, true, "0.0001"}, {-0.0001, true, "-0.0001"}, {0.00012345678, true, "0.0001234568"},
+        {0.00001, true, "1E-05"}, {-0.000012345, true, "-1.2345E-05"},
+        {0.000099999999, true, "0.0001"}, {1e-30, true, "1E-30"},
+        // fifteen digits: the same rule at 10^15
+        {123456789, false, "123456789"}, {999999999999999, false, "999999999999999"},
+        {-999999999999999, false, "-999999999999999"}, {1e15, false, "1E+15"},
+        {1234567890123456, false, "1.23456789012346E+15"}, {-1e15, false, "-1E+15"},
+        {9999999999999998.0, false, "1E+16"}, {1e100, false, "1E+100"},
+        {0.0001, false, "0.0001"}, {-0.0001, false, "-0.0001"}, {0.00001, false, "1E-05"},
+        {-1.5e-300, false, "-1.5E-300"},
+        // seven against fifteen digits of the same value
+        {1.0 / 3, true, "0.3333333"}, {1.0 / 3, false, "0.333333333333333"},
+        {2.0 / 3, true, "0.6666667"}, {2.0 / 3, false, "0.666666666666667"},
+        {0.1, false, "0.1"}, {double(0.1f), false, "0.100000001490116"},
+        {3.14159265358979, false, "3.14159265358979"},
+        {-5.710593137499643, false, "-5.71059313749964"}, {0.0996687, false, "0.0996687"},
     };
-    for (const auto &[value, text] : cases)
-        EXPECT_EQ(formatDouble(value), text) << value;
+    for (const GeneralCase &c : cases) {
+        const QString text = c.single ? formatSingle(float(c.value)) : formatDouble(c.value);
+        EXPECT_EQ(text, c.text) << (c.single ? "single " : "double ") << c.value;
+    }
 }
 
 // Seven digits cannot hold every single exactly, but saving a value that was read back must

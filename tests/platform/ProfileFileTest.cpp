@@ -205,4 +205,67 @@ TEST_F(ProfileFileTest, DocumentGathersKeysOfASectionAndSavesOnce)
     EXPECT_EQ(QFileInfo(path()).dir().entryList(QDir::Files), QStringList{"Init.ini"});
 }
 
+
+TEST_F(ProfileFileTest, ReadsUpToTheSizeLimit)
+{
+    const QByteArray head = "[S]\r\nk=v\r\n;";
+    const std::pair<qsizetype, bool> cases[] = {
+        {ProfileDocument::MaxFileBytes, true},
+        {ProfileDocument::MaxFileBytes + 1, false},
+    };
+    for (const auto &[size, loads] : cases) {
+        writeBytes(head + QByteArray(size - head.size(), 'x'));
+        const auto document = ProfileDocument::load(path());
+        ASSERT_EQ(document.has_value(), loads) << size;
+        EXPECT_EQ(ReadSetting("S", "k", path()), loads ? "v" : "") << size;
+        // A file too long to read whole is never replaced by what was read of it.
+        EXPECT_EQ(WriteSetting("S", "k", "w", path()), loads) << size;
+        EXPECT_EQ(readBytes().size(), size);
+    }
+}
+
+TEST_F(ProfileFileTest, LookUpsUseTheIndexNotTheLines)
+{
+    // 50,000 short lines in 33 sections: a scan per look-up would take every line apart 33 times.
+    QByteArray bytes;
+    qsizetype lines = 0;
+    for (int section = 0; section < 33; ++section) {
+        bytes += "[S" + QByteArray::number(section) + "]\r\n";
+        for (int key = 0; key < 1514; ++key)
+            bytes += "k" + QByteArray::number(key) + "=" + QByteArray::number(section) + "\r\n";
+        lines += 1515;
+    }
+    ASSERT_LE(bytes.size(), ProfileDocument::MaxFileBytes);
+    writeBytes(bytes);
+    const auto document = ProfileDocument::load(path());
+    ASSERT_TRUE(document.has_value());
+    EXPECT_EQ(document->linesParsed(), lines);
+    for (int section = 0; section < 33; ++section)
+        EXPECT_EQ(document->value("s" + QString::number(section), "K1513"),
+                  QString::number(section));
+    EXPECT_EQ(document->value("S0", "missing"), QString());
+    EXPECT_EQ(document->linesParsed(), lines + 33);
+}
+
+TEST_F(ProfileFileTest, IndexFollowsInsertedLines)
+{
+    writeBytes("[A]\r\na=1\r\n\r\n[B]\r\nb=1\r\n[A]\r\nx=9\r\n");
+    auto document = ProfileDocument::load(path());
+    ASSERT_TRUE(document.has_value());
+    const std::tuple<const char *, const char *, const char *> writes[] = {
+        {"A", "n", "2"}, {"B", "m", "3"}, {"C", "c", "4"}, {"A", "a", "5"}, {"B", "b", "6"},
+        {"A", "n", "7"}, {"C", "d", "8"}, {"a", "X", "1"}, {"D", "e", "9"}, {"C", "f", "10"},
+    };
+    for (const auto &[section, key, value] : writes)
+        ASSERT_TRUE(document->setValue(section, key, value)) << section << key;
+    EXPECT_EQ(document->bytes(), "[A]\r\na=5\r\nn=7\r\nX=1\r\n\r\n[B]\r\nb=6\r\nm=3\r\n"
+                                 "[A]\r\nx=9\r\n[C]\r\nc=4\r\nd=8\r\nf=10\r\n[D]\r\ne=9\r\n");
+    const std::tuple<const char *, const char *, const char *> reads[] = {
+        {"A", "a", "5"}, {"A", "n", "7"}, {"A", "x", "1"}, {"B", "b", "6"},
+        {"B", "m", "3"}, {"C", "c", "4"}, {"C", "d", "8"}, {"C", "f", "10"}, {"D", "e", "9"},
+    };
+    for (const auto &[section, key, value] : reads)
+        EXPECT_EQ(document->value(section, key), value) << section << key;
+}
+
 } // namespace

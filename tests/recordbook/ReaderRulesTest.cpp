@@ -1,5 +1,6 @@
 #include "GoldenBooks.h"
 
+#include "recordbook/FileLookup.h"
 #include "recordbook/ObjectFileReader.h"
 #include "recordbook/ObjectRecords.h"
 
@@ -238,4 +239,57 @@ TEST_F(BookFolders, AnObjectFilePastTheReadLimitIsNotReadWhole)
         EXPECT_TRUE(result.textFile.complete) << size;
         EXPECT_EQ(content.annotations.lineDsSave.UBound(), 2) << "what was read stays, " << size;
     }
+}
+
+TEST(FileLookup, ANameInOtherLetterCaseIsFoundUnlessItIsAmbiguous)
+{
+    QTemporaryDir first, second;
+    const auto make = [](const QTemporaryDir &dir, const char *name) {
+        writeBytes(QDir(dir.path()).filePath(QLatin1String(name)), "x");
+    };
+    make(first, "Book_Text.Bin");
+    make(first, "BOOK_LINE.BIN");
+    make(first, "book_shape.bin");
+    make(first, "BOOK_SHAPE.BIN");
+    make(second, "Book_Shape.Bin");
+    make(second, "PHOTO.JPG");
+    struct Row
+    {
+        const char *wanted;
+        QString found; // folder-relative: "1/…" or "2/…"; empty for none
+        bool ambiguous;
+    };
+    const Row rows[] = {
+        {"Book_Text.Bin", "1/Book_Text.Bin", false},  // exact
+        {"Book_Line.Bin", "1/BOOK_LINE.BIN", false},  // one match but for case
+        {"Book_Shape.Bin", {}, true},                 // two in the first folder: none taken
+        {"photo.jpg", "2/PHOTO.JPG", false},          // from the second folder
+        {"missing.jpg", {}, false},
+    };
+    for (const Row &row : rows) {
+        const FoundFile found =
+            findFileInFolders(QLatin1String(row.wanted), {first.path(), second.path()});
+        QString expected;
+        if (!row.found.isEmpty())
+            expected = QDir(row.found.startsWith(u'1') ? first.path() : second.path())
+                           .filePath(row.found.mid(2));
+        EXPECT_EQ(found.path, expected) << row.wanted;
+        EXPECT_EQ(found.ambiguous, row.ambiguous) << row.wanted;
+    }
+}
+
+TEST_F(BookFolders, ObjectFilesInOtherLetterCaseAreRead)
+{
+    copyGoldenBook("survey", book.path());
+    QFile::rename(inBook("survey_Line.Bin"), inBook("SURVEY_LINE.BIN"));
+    RecordBookContent content;
+    RecordBookLoadResult result = load(content);
+    EXPECT_EQ(result.lineFile.path, inBook("SURVEY_LINE.BIN"));
+    EXPECT_EQ(content.annotations.lineDsSave.UBound(), 2);
+
+    writeBytes(inBook("Survey_Line.bin"), goldenBytes("survey_Line.Bin"));
+    result = load(content);
+    EXPECT_TRUE(result.lineFile.ambiguous);
+    EXPECT_TRUE(result.lineFile.path.isEmpty());
+    EXPECT_EQ(result.lineFile.name, QStringLiteral("survey_Line.Bin"));
 }
