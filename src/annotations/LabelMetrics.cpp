@@ -11,19 +11,6 @@ namespace {
 // measured at the smallest size instead.
 constexpr qreal SmallestPointSize = 1.0;
 
-// A face name on Windows holds at most 31 UTF-16 units (LF_FACESIZE with its terminator), so
-// nothing beyond them can choose a font. A longer stored name is looked up by its start only:
-// the font matcher's time grows with the square of the name's length.
-constexpr qsizetype LongestFaceName = 31;
-
-QString faceName(const QString &fontName)
-{
-    qsizetype length = std::min(fontName.size(), LongestFaceName);
-    if (length < fontName.size() && length > 0 && fontName.at(length - 1).isHighSurrogate())
-        --length; // never keep half of a character
-    return fontName.left(length);
-}
-
 // A paint device whose logical resolution is exactly MeasureDpi.
 const QPaintDevice *measuringDevice()
 {
@@ -38,6 +25,18 @@ const QPaintDevice *measuringDevice()
 }
 
 } // namespace
+
+QString faceName(const QString &fontName)
+{
+    // A face name on the platform record books come from holds at most 31 UTF-16 units (32 with
+    // its terminator), so nothing beyond them can choose a font; and the font matcher's time
+    // grows with the square of the name's length.
+    constexpr qsizetype LongestFaceName = 31;
+    qsizetype length = std::min(fontName.size(), LongestFaceName);
+    if (length < fontName.size() && length > 0 && fontName.at(length - 1).isHighSurrogate())
+        --length; // never keep half of a character
+    return fontName.left(length);
+}
 
 QFont toQFont(const AnnotationLabel &label)
 {

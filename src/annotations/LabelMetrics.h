@@ -20,6 +20,10 @@ inline constexpr float MmPerMeasurePixel = 25.4f / MeasureDpi;
 // four attributes.
 QFont toQFont(const AnnotationLabel &label);
 
+// The part of a stored font name that can name a face: at most its first 31 characters. The
+// stored name itself is kept as it was.
+QString faceName(const QString &fontName);
+
 // Width and height in canvas millimetres that the label's caption needs in its font.
 QSizeF labelExtentMm(const AnnotationLabel &label);
 

@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include "annotations/LabelMetrics.h"
 #include "output/PrinterDialogWidget.h"
 #include "platform/FontSubstitutions.h"
 
@@ -119,7 +120,7 @@ std::optional<platform::FontChoice> QtPlatform::chooseFont(const platform::FontC
 {
     // The dialog lists installed families only: it opens on the one the stored name is drawn
     // with, and the command stores an answer left as it was under the stored name.
-    QFont font(installedFamily(initial.name));
+    QFont font(installedFamily(faceName(initial.name)));
     font.setPointSizeF(initial.size);
     font.setBold(initial.bold);
     font.setItalic(initial.italic);
