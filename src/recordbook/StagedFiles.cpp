@@ -28,6 +28,17 @@ QString siblingName(const QString &target, const char *kind)
                                + QLatin1String(kind) + suffix);
 }
 
+// Where a file of the folder really is: a symbolic link is saved through, so the link stays and
+// the file it names gets the new content.
+QString throughLinks(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString target = info.canonicalFilePath();
+    return target.isEmpty() ? info.symLinkTarget() : target; // a dangling link names the file
+}
+
 StagedFiles::TestFaults faults; // what tests let the file system do before it fails
 
 // write(2), unless the test budget says the disk is full.
@@ -103,7 +114,7 @@ int StagedFiles::createTemporary(const QString &target, QString &path) const
 
 std::optional<RuntimeError> StagedFiles::stage(const QString &name, const QByteArray &bytes)
 {
-    Entry entry{QDir(m_folder).filePath(name), {}, {}};
+    Entry entry{throughLinks(QDir(m_folder).filePath(name)), {}, {}};
     const int fd = createTemporary(entry.target, entry.temporary);
     if (fd < 0)
         return RuntimeError::fromErrno(errno);
@@ -118,7 +129,7 @@ std::optional<RuntimeError> StagedFiles::stage(const QString &name, const QByteA
 std::optional<RuntimeError> StagedFiles::stageWritten(
     const QString &name, const std::function<bool(const Sink &)> &produce)
 {
-    Entry entry{QDir(m_folder).filePath(name), {}, {}};
+    Entry entry{throughLinks(QDir(m_folder).filePath(name)), {}, {}};
     const int fd = createTemporary(entry.target, entry.temporary);
     if (fd < 0)
         return RuntimeError::fromErrno(errno);
@@ -195,8 +206,16 @@ std::optional<RuntimeError> StagedFiles::commit()
         entry.temporary.clear();
     }
     removeFiles(&Entry::backup);
-    if (m_durability == Durability::Synced)
-        syncFolder(m_folder);
+    if (m_durability == Durability::Synced) {
+        QStringList folders;
+        for (const Entry &entry : m_entries) {
+            const QString folder = QFileInfo(entry.target).absolutePath();
+            if (!folders.contains(folder))
+                folders << folder;
+        }
+        for (const QString &folder : folders)
+            syncFolder(folder);
+    }
     return std::nullopt;
 }
 

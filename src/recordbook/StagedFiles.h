@@ -13,7 +13,8 @@
 // written completely (and flushed to the disk) under a temporary name in its target's folder;
 // commit() then moves all of them into place. Until commit() succeeds the old files are
 // untouched; if moving one fails, the ones already moved are put back from hard-linked (or
-// copied) backups. Whatever is left staged is removed when the set is destroyed.
+// copied) backups. Whatever is left staged is removed when the set is destroyed. A name that is
+// a symbolic link is saved through: the file it names is replaced and the link stays.
 class StagedFiles
 {
 public:

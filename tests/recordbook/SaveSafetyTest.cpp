@@ -247,3 +247,31 @@ TEST(SaveSafety, TheDiskFillingAtAnyByteLeavesTheOldBookOrTheNewOneAndAFailureIs
         }
     }
 }
+
+TEST(SaveSafety, ASaveThroughSymbolicLinksReplacesTheFilesTheyNameAndKeepsTheLinks)
+{
+    QTemporaryDir real, links;
+    copyGoldenBook("survey", real.path());
+    for (const QString &name : SurveyFiles)
+        ASSERT_TRUE(QFile::link(real.filePath(name), links.filePath(name)));
+    RecordBookContent changed = surveyBook();
+    changed.scale.GE_tpPtoD_r_X = 0.4375;
+
+    // A save that fails keeps the links and the old book behind them; one that succeeds writes
+    // the new book behind them.
+    StagedFiles::setFaultsForTesting({-1, 2});
+    EXPECT_TRUE(subSaveRecordBook(links.path() + '/', "survey.ini", changed));
+    StagedFiles::setFaultsForTesting({});
+    for (const QString &name : SurveyFiles) {
+        EXPECT_TRUE(QFileInfo(links.filePath(name)).isSymLink()) << name.toStdString();
+        EXPECT_EQ(fileBytes(real.filePath(name)), goldenBytes(name)) << name.toStdString();
+    }
+    ASSERT_FALSE(subSaveRecordBook(links.path() + '/', "survey.ini", changed));
+    for (const QString &name : SurveyFiles)
+        EXPECT_TRUE(QFileInfo(links.filePath(name)).isSymLink()) << name.toStdString();
+    EXPECT_NE(fileBytes(real.filePath("survey.ini")), goldenBytes("survey.ini"));
+    RecordBookContent reread;
+    ASSERT_FALSE(subLoadRecordBook(links.filePath("survey.ini"), QString(), reread).error);
+    EXPECT_EQ(reread.scale.GE_tpPtoD_r_X, 0.4375);
+    EXPECT_EQ(QDir(real.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), SurveyFiles);
+}
