@@ -6,7 +6,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -72,8 +71,17 @@ void putLittleEndian(char *at, quint32 value, int bytes)
 
 } // namespace
 
+bool bmpCanHold(QSize size)
+{
+    constexpr qint64 Headers = 14 + 40;
+    const qint64 rowBytes = (qint64(size.width()) * 3 + 3) & ~qint64(3);
+    return Headers + rowBytes * size.height() <= std::numeric_limits<quint32>::max();
+}
+
 bool writeBmp(const QImage &image, const StagedFiles::Sink &sink)
 {
+    if (image.isNull() || !bmpCanHold(image.size()))
+        return false;
     const QImage rgb = image.format() == QImage::Format_BGR888
                            ? image
                            : image.convertToFormat(QImage::Format_BGR888);
@@ -81,8 +89,6 @@ bool writeBmp(const QImage &image, const StagedFiles::Sink &sink)
     const qint64 rowBytes = (qint64(rgb.width()) * 3 + 3) & ~qint64(3);
     const qint64 pixelBytes = rowBytes * rgb.height();
     const qint64 total = FileHeader + InfoHeader + pixelBytes;
-    if (rgb.isNull() || total > std::numeric_limits<quint32>::max())
-        return false;
     char header[FileHeader + InfoHeader] = {'B', 'M'};
     putLittleEndian(header + 2, quint32(total), 4);
     putLittleEndian(header + 10, FileHeader + InfoHeader, 4); // where the pixels start
@@ -116,21 +122,15 @@ bool writeBmp(const QImage &image, const StagedFiles::Sink &sink)
 std::optional<RuntimeError> subSaveImage(const QString &path, const PageScene &scene,
                                          QSize canvasPx, OleColor markerFill)
 {
+    if (!bmpCanHold(canvasPx))
+        return RuntimeError::overflow();
     const QImage canvas = subWrightImage(scene, canvasPx, markerFill);
     if (canvas.isNull())
         return RuntimeError::outOfMemory();
     const QFileInfo target(path);
     StagedFiles staged(target.absolutePath(), StagedFiles::Durability::Unsynced);
-    std::optional<RuntimeError> refused;
-    const auto write = [&](const StagedFiles::Sink &sink) {
-        if (writeBmp(canvas, sink))
-            return true;
-        if (errno == 0)
-            refused = RuntimeError::overflow(); // too large for the format
-        return false;
-    };
-    errno = 0;
+    const auto write = [&canvas](const StagedFiles::Sink &sink) { return writeBmp(canvas, sink); };
     if (auto error = staged.stageWritten(target.fileName(), write))
-        return refused ? refused : error;
+        return error;
     return staged.commit();
 }

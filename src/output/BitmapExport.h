@@ -23,6 +23,9 @@ QImage subWrightImage(const PageScene &scene, QSize canvasPx, OleColor markerFil
 // columns up to its rounded top and left edge and from its rounded bottom and right edge on.
 void subWhiteOutside(QImage &canvas, const QRectF &printAreaMm, double pixelsPerMm);
 
+// Whether a BMP file can hold an image of that size: its sizes are 32-bit numbers.
+bool bmpCanHold(QSize size);
+
 // Writes the image as a 24-bit BMP file, rows bottom-up, with its resolution in the header.
 // False when the sink refuses the bytes or the image is too large for the format.
 bool writeBmp(const QImage &image, const StagedFiles::Sink &sink);

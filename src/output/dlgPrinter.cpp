@@ -53,9 +53,10 @@ void dlgPrinter::cmdPropaty_Click()
 
 std::optional<RuntimeError> dlgPrinter::printOnPrinter()
 {
-    if (SelectedPrinter.isEmpty() || !m_platform.printerNames().contains(SelectedPrinter)) {
+    const QStringList installed = m_platform.printerNames(); // one question to CUPS
+    if (SelectedPrinter.isEmpty() || !installed.contains(SelectedPrinter)) {
         const QString why =
-            m_platform.printerNames().isEmpty()
+            installed.isEmpty()
                 ? QStringLiteral("プリンタがインストールされていません。"
                                  "「%1」を選ぶと PDF ファイルに実寸で印刷できます。")
                       .arg(PdfFileEntry)
