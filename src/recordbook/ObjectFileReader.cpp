@@ -14,6 +14,8 @@ public:
     explicit LineSource(const QByteArray &bytes) : m_text(cp932::decode(bytes)) {}
 
     bool atEnd() const { return m_pos >= m_text.size(); }
+    // The line the next record starts on, counted from 1.
+    int nextLineNumber() const { return m_linesTaken + 1; }
 
     // The next `count` lines, or nothing when the file ends first.
     std::optional<QStringList> take(int count)
@@ -36,6 +38,7 @@ private:
             ++end;
         QString line = m_text.mid(m_pos, end - m_pos);
         m_pos = end;
+        ++m_linesTaken;
         if (m_pos < m_text.size() && m_text.at(m_pos) == u'\r')
             ++m_pos;
         if (m_pos < m_text.size() && m_text.at(m_pos) == u'\n')
@@ -45,7 +48,13 @@ private:
 
     const QString m_text;
     qsizetype m_pos = 0;
+    int m_linesTaken = 0;
 };
+
+ObjectFileRead stoppedAt(RecordKind kind, int index, int line)
+{
+    return {DamagedRecord{kind, index, line}};
+}
 
 template <class T>
 std::optional<T> nextRecord(LineSource &source)
@@ -65,31 +74,35 @@ std::optional<T> nextRecord(LineSource &source)
 // A spare-on-top collection: objects up to the first hidden record, which becomes the spare.
 // A visible record at index 32767 would leave no room for the spare and is refused.
 template <class T>
-bool readSpareOnTop(LineSource &source, AnnotationCollection<T> &collection)
+ObjectFileRead readSpareOnTop(LineSource &source, AnnotationCollection<T> &collection,
+                              RecordKind kind)
 {
     for (int k = 0; !source.atEnd(); ++k) {
+        const int line = source.nextLineNumber();
         const std::optional<T> object = nextRecord<T>(source);
         if (!object || (object->Visible && k == collection.MaxIndex))
-            return false;
+            return stoppedAt(kind, k, line);
         collection[k] = *object;
         if (!object->Visible)
-            return true;
+            return {};
         collection.CreateElement(k + 1);
     }
-    return true;
+    return {};
 }
 
 // The text labels: the template at 0 is read through whatever its flag (and stays hidden), the
 // labels follow up to the first hidden record, and the element made for a further label that
 // did not come is removed again.
-bool readTemplateAtZero(LineSource &source, AnnotationCollection<AnnotationLabel> &collection)
+ObjectFileRead readTemplateAtZero(LineSource &source,
+                                  AnnotationCollection<AnnotationLabel> &collection)
 {
     int j = 0;
-    bool ok = true;
+    ObjectFileRead read;
     while (!source.atEnd()) {
+        const int line = source.nextLineNumber();
         const std::optional<AnnotationLabel> label = nextRecord<AnnotationLabel>(source);
         if (!label) {
-            ok = false;
+            read = stoppedAt(RecordKind::TextLabel, j, line);
             break;
         }
         if (j > 0 && !label->Visible)
@@ -97,33 +110,44 @@ bool readTemplateAtZero(LineSource &source, AnnotationCollection<AnnotationLabel
         collection[j] = *label;
         if (j == 0)
             collection[0].Visible = false;
-        if (!collection.CreateElement(j + 1))
-            return false; // index 32767 reached: the label just read is the last one
+        if (!collection.CreateElement(j + 1)) // index 32767 reached: the label just read is the last
+            return stoppedAt(RecordKind::TextLabel, j + 1, source.nextLineNumber());
         ++j;
     }
     if (j > 0)
         collection.DestroyElement(j);
-    return ok;
+    return read;
+}
+
+// The first collection that stopped short stops the file there; the later ones are not read.
+template <class... Steps>
+ObjectFileRead inTurn(Steps... steps)
+{
+    ObjectFileRead read;
+    ((read = steps(), bool(read)) && ...);
+    return read;
 }
 
 } // namespace
 
-bool readLabelFile(const QByteArray &bytes, AnnotationStore &store)
+ObjectFileRead readLabelFile(const QByteArray &bytes, AnnotationStore &store)
 {
     LineSource source(bytes);
-    return readSpareOnTop(source, store.lblKyori) && readTemplateAtZero(source, store.lblMoji);
+    return inTurn([&] { return readSpareOnTop(source, store.lblKyori, RecordKind::DimensionLabel); },
+                  [&] { return readTemplateAtZero(source, store.lblMoji); });
 }
 
-bool readLineFile(const QByteArray &bytes, AnnotationStore &store)
+ObjectFileRead readLineFile(const QByteArray &bytes, AnnotationStore &store)
 {
     LineSource source(bytes);
-    return readSpareOnTop(source, store.lineHikidashi)
-        && readSpareOnTop(source, store.lineHojoSave)
-        && readSpareOnTop(source, store.lineDsSave);
+    return inTurn(
+        [&] { return readSpareOnTop(source, store.lineHikidashi, RecordKind::LeaderLine); },
+        [&] { return readSpareOnTop(source, store.lineHojoSave, RecordKind::ExtensionLine); },
+        [&] { return readSpareOnTop(source, store.lineDsSave, RecordKind::DimensionLine); });
 }
 
-bool readMarkerFile(const QByteArray &bytes, AnnotationStore &store)
+ObjectFileRead readMarkerFile(const QByteArray &bytes, AnnotationStore &store)
 {
     LineSource source(bytes);
-    return readSpareOnTop(source, store.shpSnpo);
+    return readSpareOnTop(source, store.shpSnpo, RecordKind::EndMarker);
 }

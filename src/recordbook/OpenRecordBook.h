@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The record book the main window holds: where it was last opened from or saved to, and the name
 // of its picture. New keeps the folder and file name (Save stays off until Save As names the new
@@ -10,4 +11,5 @@ struct OpenRecordBook
     QString pictureFileName; // "fMei_MapImage": the picture's name only, no folder
     QString folder;          // the .ini's folder, ending in "/"
     QString fileName;        // the .ini's name, with ".ini"
+    QStringList damagedFiles; // object files that opened damaged and no save has replaced yet
 };

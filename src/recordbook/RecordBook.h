@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ObjectFileReader.h"
 #include "annotations/AnnotationStore.h"
 #include "platform/RuntimeError.h"
 #include "view/ScaleValues.h"
@@ -40,9 +41,10 @@ std::optional<RuntimeError> subSaveRecordBook(const QString &folder, const QStri
 struct ObjectFileReport
 {
     QString path;           // empty when no file of that name was found
-    bool complete = true;   // false when reading stopped at a damaged record
+    bool complete = true;   // false when a damaged record, a read error or the size cap stopped it
     bool ambiguous = false; // several files matched the name but for letter case: none was read
     QString name;           // the file name the .ini gives
+    std::optional<DamagedRecord> damagedRecord; // the record reading stopped at, if one did
 };
 
 struct RecordBookLoadResult

@@ -1,6 +1,7 @@
 #include "RecordBookCommands.h"
 
 #include "CatchTemplate.h"
+#include "DamagedFiles.h"
 #include "FileLookup.h"
 #include "RecordBook.h"
 #include "annotations/AnnotationStore.h"
@@ -20,6 +21,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -73,6 +75,29 @@ void eraseAnnotations(frmMain &form)
     form.canvas = CanvasState{};
 }
 
+// Before a save replaces an object file that opened damaged, a copy of it is kept; the user is
+// told once the save is done. Once saved, the book no longer stands on the damaged files.
+std::optional<RuntimeError> keepDamagedAndWrite(
+    frmMain &form, const QString &folder, const QString &fileName,
+    const std::function<std::optional<RuntimeError>()> &write)
+{
+    QStringList &damaged = form.recordBook.damagedFiles;
+    const KeptDamagedFiles kept = keepDamagedFiles(damaged, folder, fileName);
+    if (kept.error)
+        return kept.error;
+    for (const QString &original : kept.originals)
+        damaged.removeOne(original); // kept once is enough, whatever the save comes to
+    const std::optional<RuntimeError> error = write();
+    if (error)
+        return error;
+    damaged.clear();
+    if (!kept.copies.isEmpty()) {
+        form.platform.showOk(QStringLiteral("記録帳の保存"), keptDamagedText(kept.copies),
+                             platform::MessageIcon::Information);
+    }
+    return std::nullopt;
+}
+
 // Writes the record book at 100 %, so that the stored geometry never depends on the zoom it was
 // drawn at, and puts the view back to the zoom it had.
 std::optional<RuntimeError> writeAtFullSize(frmMain &form, const QString &folder,
@@ -83,8 +108,10 @@ std::optional<RuntimeError> writeAtFullSize(frmMain &form, const QString &folder
     const bool zoomed = kept != 1.0f;
     if (zoomed)
         form.runCommand(QStringLiteral("mnuDisp100"));
-    std::optional<RuntimeError> error = subSaveRecordBook(
-        folder, fileName, form.recordBook.pictureFileName, form.process, form.annotations);
+    std::optional<RuntimeError> error = keepDamagedAndWrite(form, folder, fileName, [&] {
+        return subSaveRecordBook(folder, fileName, form.recordBook.pictureFileName, form.process,
+                                 form.annotations);
+    });
     if (zoomed) {
         form.ZoomFactor = kept;
         ApplyZoom(form, form.ZoomFactor);
@@ -106,6 +133,7 @@ void newRecordBook(frmMain &form, const QString &picturePath)
 {
     unloadOptionDialog(form);
     eraseAnnotations(form);
+    form.recordBook.damagedFiles.clear();
     setMenuEnabled(form, "mnuFileSavePrj", false);
     form.process.GE_strPpSize = QStringLiteral("00");
     if (!QFileInfo(picturePath).isFile()) {
@@ -163,6 +191,7 @@ void openRecordBook(frmMain &form, const QString &iniPath)
                                    form.annotations);
     }
     checkHojoLength(form);
+    book.damagedFiles = incompleteObjectFiles(loaded);
     if (loaded.error) {
         fail(*loaded.error);
         return;
@@ -202,6 +231,8 @@ void openRecordBook(frmMain &form, const QString &iniPath)
             form.platform.showOk(QStringLiteral("記録帳を開く"), ambiguousNameText(report->name),
                                  platform::MessageIcon::Warning);
     }
+    if (const QString damaged = openedDamagedText(loaded); !damaged.isEmpty())
+        form.platform.showOk(QStringLiteral("記録帳を開く"), damaged, platform::MessageIcon::Warning);
 }
 
 void mnuFileSavePrj_Click(frmMain &form)

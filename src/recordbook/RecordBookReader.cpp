@@ -3,6 +3,7 @@
 #include "FileLookup.h"
 #include "ObjectFileReader.h"
 #include "RecordBookKeys.h"
+#include "StagedFiles.h"
 #include "StoredNumbers.h"
 #include "platform/ProfileFile.h"
 
@@ -20,7 +21,7 @@ using namespace recordbookkeys;
 // a longer file is read this far, so a hostile one cannot exhaust the memory.
 constexpr qint64 MaxObjectFileBytes = 32 * 1024 * 1024;
 
-using ObjectFileRead = bool (*)(const QByteArray &, AnnotationStore &);
+using ObjectFileReader = ObjectFileRead (*)(const QByteArray &, AnnotationStore &);
 
 // Every stored scale value, a missing key as 0; nothing when one overflows its type.
 std::optional<ScaleValues> readScaleValues(const ProfileDocument &document)
@@ -57,10 +58,10 @@ FoundFile findObjectFile(const QString &name, const QString &iniFolder,
 }
 
 ObjectFileReport readObjectFile(const QString &name, const FoundFile &found,
-                                ObjectFileRead read, AnnotationStore &store)
+                                ObjectFileReader read, AnnotationStore &store)
 {
     const QString &path = found.path;
-    ObjectFileReport report{path, true, found.ambiguous, name};
+    ObjectFileReport report{path, true, found.ambiguous, name, {}};
     if (path.isEmpty())
         return report;
     QFile file(path);
@@ -70,7 +71,8 @@ ObjectFileReport readObjectFile(const QString &name, const FoundFile &found,
     }
     const QByteArray bytes = file.read(MaxObjectFileBytes);
     const bool whole = file.error() == QFileDevice::NoError && file.atEnd();
-    report.complete = read(bytes, store) && whole;
+    report.damagedRecord = read(bytes, store).damaged;
+    report.complete = !report.damagedRecord && whole;
     return report;
 }
 
@@ -82,6 +84,7 @@ RecordBookLoadResult subLoadRecordBook(const QString &iniPath, const QString &fa
 {
     RecordBookLoadResult result;
     const QFileInfo ini(iniPath);
+    StagedFiles::finishInterrupted(ini.absolutePath(), ini.fileName()); // a save cut off
     if (!ini.exists()) {
         result.error = RuntimeError::fileNotFound();
         return result;
@@ -105,7 +108,7 @@ RecordBookLoadResult subLoadRecordBook(const QString &iniPath, const QString &fa
     annotations.ClearTextLabels();
     annotations.ClearLeaderLines();
     const QString folder = ini.absolutePath();
-    const auto read = [&](const QString &key, ObjectFileRead reader) {
+    const auto read = [&](const QString &key, ObjectFileReader reader) {
         const QString name = document->value(SectionFiles, key);
         return readObjectFile(name, findObjectFile(name, folder, fallbackFolder), reader,
                               annotations);

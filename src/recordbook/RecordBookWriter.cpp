@@ -211,6 +211,7 @@ std::optional<RuntimeError> subSaveRecordBook(const QString &folder, const QStri
     if (!QFileInfo(folder).isDir())
         return RuntimeError::pathNotFound();
     const QString iniPath = QDir(folder).filePath(fileName);
+    StagedFiles::finishInterrupted(folder, fileName); // the save before was cut off: complete it
     std::optional<ProfileDocument> document = ProfileDocument::load(iniPath);
     if (!document)
         return RuntimeError::pathFileAccess();

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio> // renameat2
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -40,6 +41,31 @@ QString throughLinks(const QString &path)
 }
 
 StagedFiles::TestFaults faults; // what tests let the file system do before it fails
+
+void killedHereForTesting()
+{
+    if (faults.killAt >= 0 && faults.killAt-- == 0)
+        ::raise(SIGKILL);
+}
+
+// The list of moves of a commit of several files: for each file its temporary name, its target
+// and its backup (empty for a new file), each ended by a NUL, which no path holds.
+QString journalPath(const QString &folder, const QString &name)
+{
+    return QDir(folder).filePath(QLatin1Char('.') + name + QStringLiteral(".saving"));
+}
+
+constexpr qint64 MaxJournalBytes = 64 * 1024;
+
+// A name of ours beside `target`: the list only ever moves or removes such files.
+bool isSiblingOf(const QString &path, const QString &target, const char *kind)
+{
+    const QFileInfo file(path);
+    const QFileInfo of(target);
+    return file.absolutePath() == of.absolutePath() && of.isAbsolute()
+        && file.fileName().startsWith(QLatin1Char('.') + of.fileName() + QLatin1Char('.')
+                                      + QLatin1String(kind));
+}
 
 // write(2), unless the test budget says the disk is full.
 ssize_t writeSome(int fd, const char *data, qsizetype size)
@@ -188,24 +214,56 @@ void StagedFiles::restoreBackups(qsizetype moved)
     }
 }
 
+std::optional<RuntimeError> StagedFiles::writeJournal(const QString &journal) const
+{
+    QByteArray list;
+    for (const Entry &entry : m_entries) {
+        for (const QString *path : {&entry.temporary, &entry.target, &entry.backup})
+            list += native(*path) + '\0';
+    }
+    QString temporary;
+    const int fd = createTemporary(journal, temporary);
+    if (fd < 0)
+        return RuntimeError::fromErrno(errno);
+    const bool ok = writeAll(fd, list.constData(), list.size()) && ::fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    if (!ok || ::rename(native(temporary).constData(), native(journal).constData()) != 0) {
+        const int failure = ok ? errno : error;
+        ::unlink(native(temporary).constData());
+        return RuntimeError::fromErrno(failure);
+    }
+    syncFolder(QFileInfo(journal).absolutePath());
+    return std::nullopt;
+}
+
 std::optional<RuntimeError> StagedFiles::commit()
 {
     // One file replaces its old version in one rename: there is nothing to put back.
     const bool single = m_entries.size() == 1;
-    if (const auto error = single ? std::nullopt : makeBackups()) {
+    const QString journal =
+        single ? QString() : journalPath(m_folder, QFileInfo(m_entries.first().target).fileName());
+    std::optional<RuntimeError> prepared = single ? std::nullopt : makeBackups();
+    if (!prepared && !single)
+        prepared = writeJournal(journal);
+    if (prepared) {
         removeFiles(&Entry::backup);
-        return error;
+        return prepared;
     }
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
         Entry &entry = m_entries[i];
+        if (!single)
+            killedHereForTesting();
         if (!moveIntoPlace(entry)) {
             const int error = errno;
+            ::unlink(native(journal).constData()); // what was moved goes back instead
             restoreBackups(i);
             return RuntimeError::fromErrno(error);
         }
         entry.temporary.clear();
     }
-    removeFiles(&Entry::backup);
+    if (!single)
+        killedHereForTesting();
     if (m_durability == Durability::Synced) {
         QStringList folders;
         for (const Entry &entry : m_entries) {
@@ -216,7 +274,48 @@ std::optional<RuntimeError> StagedFiles::commit()
         for (const QString &folder : folders)
             syncFolder(folder);
     }
+    if (!single)
+        ::unlink(native(journal).constData());
+    removeFiles(&Entry::backup);
     return std::nullopt;
+}
+
+void StagedFiles::finishInterrupted(const QString &folder, const QString &name)
+{
+    const QString first = QFileInfo(throughLinks(QDir(folder).filePath(name))).fileName();
+    const QString journal = journalPath(folder, first);
+    QFile file(journal);
+    if (!QFileInfo(journal).isFile() || !file.open(QIODevice::ReadOnly))
+        return;
+    const QList<QByteArray> fields = file.read(MaxJournalBytes).split('\0');
+    file.close();
+    // Three fields a file, and the empty one after the last NUL.
+    if (fields.size() % 3 != 1 || !fields.last().isEmpty())
+        return;
+    for (qsizetype i = 0; i + 2 < fields.size(); i += 3) {
+        const QString temporary = QFile::decodeName(fields[i]);
+        const QString target = QFile::decodeName(fields[i + 1]);
+        const QString backup = QFile::decodeName(fields[i + 2]);
+        if (!isSiblingOf(temporary, target, "tmp")
+            || (!backup.isEmpty() && !isSiblingOf(backup, target, "bak")))
+            return; // not a list this program wrote: touch nothing
+    }
+    QStringList folders;
+    for (qsizetype i = 0; i + 2 < fields.size(); i += 3) {
+        // A temporary file still there was not moved yet; one that is gone already was.
+        if (QFileInfo::exists(QFile::decodeName(fields[i])))
+            ::rename(fields[i].constData(), fields[i + 1].constData());
+        const QString target = QFileInfo(QFile::decodeName(fields[i + 1])).absolutePath();
+        if (!folders.contains(target))
+            folders << target;
+    }
+    for (const QString &path : folders)
+        syncFolder(path);
+    ::unlink(native(journal).constData());
+    for (qsizetype i = 2; i < fields.size(); i += 3) {
+        if (!fields[i].isEmpty())
+            ::unlink(fields[i].constData());
+    }
 }
 
 void StagedFiles::setFaultsForTesting(TestFaults testFaults)

@@ -15,6 +15,11 @@
 // untouched; if moving one fails, the ones already moved are put back from hard-linked (or
 // copied) backups. Whatever is left staged is removed when the set is destroyed. A name that is
 // a symbolic link is saved through: the file it names is replaced and the link stays.
+//
+// A commit of several files first puts a list of its moves on the disk, beside the first file
+// staged (".<name>.saving"). Should the program die half-way through the moves, or the power
+// fail, finishInterrupted() completes them: the files are then all new, never a mix of old and
+// new. Before that list is in place nothing has been moved, and the old files stand.
 class StagedFiles
 {
 public:
@@ -38,13 +43,19 @@ public:
 
     std::optional<RuntimeError> commit();
 
+    // Completes a commit of `name` (the first file staged) in `folder` that was cut off, if its
+    // list of moves is there. Harmless when there is none.
+    static void finishInterrupted(const QString &folder, const QString &name);
+
     // Tests make the file system fail: staged writes fail (ENOSPC) once `writeBytes` bytes have
-    // been written in all, and moving a file into place fails (EIO) after `renames` moves. A
-    // negative budget, the default, never fails.
+    // been written in all, and moving a file into place fails (EIO) after `renames` moves. The
+    // process kills itself at the `killAt`-th step of a commit of several files: 0 before the
+    // first move, n after the n-th. A negative budget, the default, never fails.
     struct TestFaults
     {
         qint64 writeBytes = -1;
         int renames = -1;
+        int killAt = -1;
     };
     static void setFaultsForTesting(TestFaults faults);
 
@@ -62,6 +73,8 @@ private:
     // The file's bytes are on the disk, as far as the durability asks.
     bool flushed(int fd) const;
     std::optional<RuntimeError> makeBackups();
+    // Puts the list of moves in place, whole and on the disk, or says why it cannot.
+    std::optional<RuntimeError> writeJournal(const QString &journal) const;
     // Puts the staged file where its target is; false with errno set when it cannot.
     bool moveIntoPlace(const Entry &entry) const;
     void restoreBackups(qsizetype moved);

@@ -137,6 +137,53 @@ TEST(ObjectFileReader, ADamagedRecordStopsItsFileAndKeepsWhatWasRead)
     EXPECT_EQ(store.lineDsSave.UBound(), 0);
 }
 
+TEST(ObjectFileReader, ItSaysWhichRecordStoppedItAndOnWhichLine)
+{
+    const int labelLines = ObjectRecord<AnnotationLabel>::LineCount;
+    const int lineLines = ObjectRecord<AnnotationLine>::LineCount;
+    QStringList badLabel = ObjectRecord<AnnotationLabel>::lines(textLabel(true, "x"));
+    badLabel[0] = QStringLiteral("Ture");
+    const QByteArray label = recordBytes(textLabel(true, "a"));
+    const QByteArray hiddenLabel = recordBytes(textLabel(false, ""));
+    const QByteArray line = recordBytes(leader(true, 1));
+    const QByteArray hiddenLine = recordBytes(leader(false, 0));
+    struct Case
+    {
+        const char *what;
+        QByteArray bytes;
+        ObjectFileRead (*read)(const QByteArray &, AnnotationStore &);
+        RecordKind kind;
+        int index;
+        int line;
+    };
+    const Case cases[] = {
+        {"third dimension label", label + label + recordBytes(badLabel), readLabelFile,
+         RecordKind::DimensionLabel, 2, 2 * labelLines + 1},
+        {"second text label, after the template", hiddenLabel + label + label + recordBytes(badLabel),
+         readLabelFile, RecordKind::TextLabel, 2, 3 * labelLines + 1},
+        {"text label cut short", hiddenLabel + label + label.left(30), readLabelFile,
+         RecordKind::TextLabel, 1, 2 * labelLines + 1},
+        {"first dimension line, after leaders and extension lines",
+         line + hiddenLine + line + line + hiddenLine + recordBytes(leaderWith(3, "1E400")),
+         readLineFile, RecordKind::DimensionLine, 0, 5 * lineLines + 1},
+        {"second leader", line + recordBytes(leaderWith(0, "maybe")), readLineFile,
+         RecordKind::LeaderLine, 1, lineLines + 1},
+        {"first end marker", QByteArray("Maybe\r\n").repeated(15), readMarkerFile,
+         RecordKind::EndMarker, 0, 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        AnnotationStore store;
+        const ObjectFileRead read = c.read(c.bytes, store);
+        ASSERT_TRUE(read.damaged.has_value());
+        EXPECT_EQ(read.damaged->kind, c.kind);
+        EXPECT_EQ(read.damaged->index, c.index);
+        EXPECT_EQ(read.damaged->line, c.line);
+    }
+    AnnotationStore store;
+    EXPECT_FALSE(readLabelFile(label + hiddenLabel + hiddenLabel, store).damaged);
+}
+
 struct FieldCase
 {
     int line;

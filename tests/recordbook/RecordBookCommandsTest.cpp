@@ -2,12 +2,15 @@
 #include "StartedForm.h"
 
 #include "measure/PointerEvents.h"
+#include "recordbook/ObjectRecords.h"
 #include "recordbook/RecordBookCommands.h"
+#include "recordbook/StagedFiles.h"
 #include "view/ScaleOptionCommand.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -568,4 +571,75 @@ TEST(RecordBookCommands, SaveKeepsThePermissionBitsOfEachOfTheFourFiles)
             EXPECT_EQ(octal(info.st_mode & 07777), octal(c.modes[i])) << files[i].toStdString();
         }
     }
+}
+
+// A book whose second dimension label has a mistyped flag: what follows it (the label's
+// comments, the catch record's text labels) cannot be read, yet is still on disk.
+struct DamagedDesk : Desk
+{
+    const QString ini = book(QStringLiteral("catch.ini"));
+    const QString textFile = book(QStringLiteral("catch_Text.Bin"));
+    QByteArray damaged;
+
+    DamagedDesk()
+    {
+        newBook(picture(QStringLiteral("a.jpg")), MessageAnswer::Yes);
+        drawDimensionAndLeader(10, 60, 40);
+        drawDimensionAndLeader(20, 80, 60);
+        saveAs(ini);
+        QList<QByteArray> lines = fileBytes(textFile).split('\n');
+        lines[ObjectRecord<AnnotationLabel>::LineCount] = "Ture\r";
+        damaged = lines.join('\n');
+        QFile file(textFile);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
+    }
+    void save() { ASSERT_TRUE(form.runCommand(QStringLiteral("mnuFileSavePrj"))); }
+};
+
+TEST(RecordBookCommands, ADamagedObjectFileIsToldAtOpenAndKeptAsideByTheFirstSave)
+{
+    DamagedDesk desk;
+    const QString bak = desk.textFile + QStringLiteral(".bak");
+    QFile older(bak); // a copy the user already had is never written over
+    ASSERT_TRUE(older.open(QIODevice::WriteOnly) && older.write("older") == 5);
+    older.close();
+
+    desk.open(desk.ini);
+    const platform::MessageRequest &told = desk.platform.messages.back();
+    EXPECT_EQ(told.icon, platform::MessageIcon::Warning);
+    EXPECT_TRUE(told.text.contains(desk.textFile + QStringLiteral("\r　寸法ラベル 1（20 行目）から先")))
+        << told.text.toStdString();
+    EXPECT_EQ(desk.form.annotations.lblKyori.UBound(), 1) << "the first label was read";
+
+    desk.save();
+    EXPECT_EQ(fileBytes(bak + u'2'), desk.damaged);
+    EXPECT_EQ(fileBytes(bak), "older");
+    EXPECT_EQ(desk.platform.messages.back().text,
+              QStringLiteral("読み込めなかった記録を含む元のファイルを、次の名前で残しました。\r")
+                  + bak + u'2');
+    EXPECT_NE(fileBytes(desk.textFile), desk.damaged) << "the save itself went ahead";
+
+    const std::size_t messages = desk.platform.messages.size();
+    desk.save();
+    EXPECT_EQ(desk.platform.messages.size(), messages) << "kept once, the book is whole again";
+    EXPECT_FALSE(QFile::exists(bak + u'3'));
+}
+
+TEST(RecordBookCommands, NoSaveGoesAheadWithoutTheCopyAndSaveAsElsewhereNeedsNone)
+{
+    DamagedDesk desk;
+    desk.open(desk.ini);
+    StagedFiles::setFaultsForTesting({0, -1}); // the disk refuses every byte
+    desk.save();
+    StagedFiles::setFaultsForTesting({});
+    EXPECT_EQ(desk.platform.messages.back().title, ErrorTitle);
+    EXPECT_EQ(fileBytes(desk.textFile), desk.damaged);
+    EXPECT_EQ(QDir(desk.books.path()).entryList({QStringLiteral("*.bak*")}), QStringList());
+
+    QTemporaryDir elsewhere;
+    desk.saveAs(QDir(elsewhere.path()).filePath(QStringLiteral("copy.ini")));
+    EXPECT_EQ(QDir(desk.books.path()).entryList({QStringLiteral("*.bak*")}), QStringList());
+    desk.save(); // the book now lives elsewhere; the damaged file is not its own any more
+    EXPECT_EQ(fileBytes(desk.textFile), desk.damaged);
+    EXPECT_EQ(QDir(desk.books.path()).entryList({QStringLiteral("*.bak*")}), QStringList());
 }
