@@ -10,16 +10,25 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+namespace {
+
+void paintPageOn(QPainter &painter, const PageScene &scene, PageKinds kinds, double dotsPerMm)
+{
+    PageStyle style;
+    style.dotsPerMm = dotsPerMm;
+    style.kinds = kinds;
+    renderPage(painter, scene, style);
+    paintWhiteMasks(painter, scene.masks, style.dotsPerMm);
+}
+
+} // namespace
+
 std::optional<QString> paintPage(QPaintDevice &device, const PageScene &scene, PageKinds kinds)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return QStringLiteral("印刷を開始できませんでした。");
-    PageStyle style;
-    style.dotsPerMm = device.logicalDpiX() / 25.4;
-    style.kinds = kinds;
-    renderPage(painter, scene, style);
-    paintWhiteMasks(painter, scene.masks, style.dotsPerMm);
+    paintPageOn(painter, scene, kinds, device.logicalDpiX() / 25.4);
     if (!painter.end())
         return QStringLiteral("印刷を終えられませんでした。");
     return std::nullopt;
@@ -28,7 +37,15 @@ std::optional<QString> paintPage(QPaintDevice &device, const PageScene &scene, P
 std::optional<RuntimeError> writePagePdf(const QString &path, const PageScene &scene,
                                          PageKinds kinds, QSizeF paperMm)
 {
-    if (paperMm.isEmpty())
+    return writePdf(path, paperMm, 1, [&](QPainter &painter, double dotsPerMm, int) {
+        paintPageOn(painter, scene, kinds, dotsPerMm);
+    });
+}
+
+std::optional<RuntimeError> writePdf(const QString &path, QSizeF paperMm, int pages,
+                                     const PdfPagePainter &paint)
+{
+    if (paperMm.isEmpty() || pages < 1)
         return RuntimeError::invalidCall();
     QByteArray bytes;
     {
@@ -45,8 +62,18 @@ std::optional<RuntimeError> writePagePdf(const QString &path, const PageScene &s
                                          landscape ? QPageLayout::Landscape
                                                    : QPageLayout::Portrait,
                                          QMarginsF(), QPageLayout::Millimeter));
-        if (const auto error = paintPage(writer, scene, kinds))
-            return RuntimeError::printerError(*error);
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return RuntimeError::printerError(QStringLiteral("印刷を開始できませんでした。"));
+        for (int page = 0; page < pages; ++page) {
+            if (page > 0 && !writer.newPage()) {
+                return RuntimeError::printerError(
+                    QStringLiteral("次のページを始められませんでした。"));
+            }
+            paint(painter, writer.logicalDpiX() / 25.4, page);
+        }
+        if (!painter.end())
+            return RuntimeError::printerError(QStringLiteral("印刷を終えられませんでした。"));
     }
     const QFileInfo target(path);
     StagedFiles staged(target.absolutePath(), StagedFiles::Durability::Unsynced);

@@ -6,9 +6,11 @@
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QPaintDevice;
+class QPainter;
 
 // The printed page on any paint device: the picture, the chosen kinds of annotation and the white
 // masks, at the device's own resolution, origin at its top-left corner (a printer's printable
@@ -22,3 +24,9 @@ std::optional<QString> paintPage(QPaintDevice &device, const PageScene &scene, P
 inline constexpr int PdfDotsPerInch = 600;
 std::optional<RuntimeError> writePagePdf(const QString &path, const PageScene &scene,
                                          PageKinds kinds, QSizeF paperMm);
+
+// A PDF file of `pages` pages, each of paperMm as above, each painted by `paint` on a painter in
+// device units (dotsPerMm of them a millimetre) with the origin at the page's corner.
+using PdfPagePainter = std::function<void(QPainter &painter, double dotsPerMm, int page)>;
+std::optional<RuntimeError> writePdf(const QString &path, QSizeF paperMm, int pages,
+                                     const PdfPagePainter &paint);

@@ -12,16 +12,17 @@ bool isDark(QRgb pixel)
     return qGray(pixel) < 64;
 }
 
-QImage renderPdfPage(const QString &pdf, int dpi, const QRectF &cropMm)
+QImage renderPdfPage(const QString &pdf, int dpi, const QRectF &cropMm, int page)
 {
+    const QString number = QString::number(page);
     QTemporaryDir folder;
     const QString base = folder.filePath(QStringLiteral("page"));
     QStringList arguments = {QStringLiteral("-q"),  QStringLiteral("-r"),  QString::number(dpi),
                              QStringLiteral("-gray"), QStringLiteral("-aa"),
                              QStringLiteral("no"),  QStringLiteral("-aaVector"),
                              QStringLiteral("no"),  QStringLiteral("-singlefile"),
-                             QStringLiteral("-f"),  QStringLiteral("1"),
-                             QStringLiteral("-l"),  QStringLiteral("1")};
+                             QStringLiteral("-f"),  number,
+                             QStringLiteral("-l"),  number};
     if (!cropMm.isEmpty()) {
         const auto px = [dpi](double mm) { return QString::number(std::lround(mm * dpi / 25.4)); };
         arguments << QStringLiteral("-x") << px(cropMm.left()) << QStringLiteral("-y")

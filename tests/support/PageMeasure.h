@@ -9,9 +9,10 @@
 // Measuring what a printed page really holds: a PDF page rendered by poppler's pdftoppm, or a
 // bitmap, read back in millimetres.
 
-// A part of the first page of a PDF file (cropMm, from the page's top-left corner; empty: the
-// whole page) as a grey image at `dpi`, without anti-aliasing. Null when pdftoppm fails.
-QImage renderPdfPage(const QString &pdf, int dpi, const QRectF &cropMm = {});
+// A part of a page of a PDF file (cropMm, from the page's top-left corner; empty: the whole
+// page; pages counted from 1) as a grey image at `dpi`, without anti-aliasing. Null when pdftoppm
+// fails.
+QImage renderPdfPage(const QString &pdf, int dpi, const QRectF &cropMm = {}, int page = 1);
 
 // The page size in points (1/72 inch) as the PDF file states it.
 std::optional<QSizeF> pdfPageSizePoints(const QString &pdf);

@@ -1,0 +1,126 @@
+#include "TiledPages.h"
+
+#include "output/PageOutput.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr double CheckBarMm = 100;
+constexpr double MarkRadiusMm = 2.5;
+
+// Draws in millimetres of the sheet.
+class SheetPen
+{
+public:
+    SheetPen(QPainter &painter, double dotsPerMm) : m_painter(painter), m_dpm(dotsPerMm) {}
+
+    QPointF at(double xMm, double yMm) const { return {xMm * m_dpm, yMm * m_dpm}; }
+    void line(double x1, double y1, double x2, double y2, Qt::PenStyle style = Qt::SolidLine)
+    {
+        QPen pen(Qt::black, std::max(1.0, 0.15 * m_dpm), style);
+        pen.setCapStyle(Qt::FlatCap);
+        m_painter.setPen(pen);
+        m_painter.drawLine(at(x1, y1), at(x2, y2));
+    }
+    // A circle with a cross through it: laid over its twin on the neighbouring sheet, the two
+    // sheets are aligned.
+    void target(double x, double y)
+    {
+        line(x - 2 * MarkRadiusMm, y, x + 2 * MarkRadiusMm, y);
+        line(x, y - 2 * MarkRadiusMm, x, y + 2 * MarkRadiusMm);
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.drawEllipse(at(x, y), MarkRadiusMm * m_dpm, MarkRadiusMm * m_dpm);
+    }
+    void text(double x, double baseline, const QString &text, double points)
+    {
+        QFont font = m_painter.font();
+        font.setPointSizeF(points);
+        m_painter.setFont(font);
+        m_painter.setPen(Qt::black);
+        m_painter.drawText(at(x, baseline), text);
+    }
+
+private:
+    QPainter &m_painter;
+    double m_dpm;
+};
+
+// The marks on the overlaps a sheet shares, in the sheet's millimetres: the same canvas points on
+// both sheets of an overlap. The cut line runs down the middle of the overlap.
+void drawMarks(SheetPen &pen, const TilePlan &plan, int row, int column)
+{
+    const QSizeF part = plan.partSizeMm();
+    const double o = plan.overlapMm;
+    const auto vertical = [&](double x) {
+        pen.line(x, 0, x, part.height(), Qt::DashLine);
+        pen.target(x, part.height() / 4);
+        pen.target(x, part.height() * 3 / 4);
+    };
+    const auto horizontal = [&](double y) {
+        pen.line(0, y, part.width(), y, Qt::DashLine);
+        pen.target(part.width() / 4, y);
+        pen.target(part.width() * 3 / 4, y);
+    };
+    if (column > 0)
+        vertical(o / 2);
+    if (column + 1 < plan.columns)
+        vertical(part.width() - o / 2);
+    if (row > 0)
+        horizontal(o / 2);
+    if (row + 1 < plan.rows)
+        horizontal(part.height() - o / 2);
+}
+
+// The strip below the part: the sheet's label, and a bar that measures 100 mm when the printer
+// prints at actual size.
+void drawStrip(SheetPen &pen, const TilePlan &plan, int row, int column)
+{
+    const double top = plan.partSizeMm().height();
+    const double right = plan.sheetMm.width() - 5;
+    pen.text(5, top + 6, sheetLabel(plan, row, column), 10);
+    pen.text(right - CheckBarMm, top + 6, QStringLiteral("この線が100mmになるように印刷してください"),
+             7);
+    const double bar = top + 10;
+    pen.line(right - CheckBarMm, bar, right, bar);
+    for (const double x : {right - CheckBarMm, right})
+        pen.line(x, bar - 2, x, bar + 2);
+}
+
+} // namespace
+
+void renderSheet(QPainter &painter, const PageScene &scene, const PageStyle &style,
+                 const TilePlan &plan, int row, int column)
+{
+    const double dpm = style.dotsPerMm;
+    const QRectF part = plan.partMm(row, column);
+    const QRectF shown = part.intersected(scene.printAreaMm);
+    painter.save();
+    painter.fillRect(QRectF(QPointF(0, 0), plan.sheetMm * dpm), Qt::white);
+    if (!shown.isEmpty()) {
+        painter.translate(-part.left() * dpm, -part.top() * dpm);
+        painter.setClipRect(QRectF(shown.topLeft() * dpm, shown.size() * dpm));
+        const PageScene sheetScene{scene.annotations, scene.masks, scene.picture,
+                                   scene.pictureMm, shown};
+        renderPage(painter, sheetScene, style);
+    }
+    painter.restore();
+    painter.save();
+    SheetPen pen(painter, dpm);
+    drawMarks(pen, plan, row, column);
+    drawStrip(pen, plan, row, column);
+    painter.restore();
+}
+
+std::optional<RuntimeError> writeTiledPdf(const QString &path, const PageScene &scene,
+                                          PageKinds kinds, const TilePlan &plan)
+{
+    return writePdf(path, plan.sheetMm, plan.count(),
+                    [&](QPainter &painter, double dotsPerMm, int page) {
+                        PageStyle style;
+                        style.dotsPerMm = dotsPerMm;
+                        style.kinds = kinds;
+                        renderSheet(painter, scene, style, plan, page / plan.columns,
+                                    page % plan.columns);
+                    });
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "output/PageRenderer.h"
+#include "output/TilePlan.h"
+#include "platform/RuntimeError.h"
+
+#include <QString>
+
+#include <optional>
+
+class QPainter;
+
+// Paints sheet (row, column) of the plan on a painter in device units with the origin at the
+// sheet's corner: its part of the page (the picture and the chosen kinds, white outside the print
+// area), the cut line and alignment marks on each overlap it shares, and in the strip below its
+// label and a 100 mm check bar.
+void renderSheet(QPainter &painter, const PageScene &scene, const PageStyle &style,
+                 const TilePlan &plan, int row, int column);
+
+// The sheets as the pages of a PDF file, one sheet a page, along the rows; the pages are the
+// plan's sheets with no margins, written as a single page is.
+std::optional<RuntimeError> writeTiledPdf(const QString &path, const PageScene &scene,
+                                          PageKinds kinds, const TilePlan &plan);
