@@ -5,6 +5,7 @@
 #include "output/BitmapExport.h"
 #include "output/OutputCommands.h"
 #include "output/PageOutput.h"
+#include "output/TiledPages.h"
 #include "recordbook/RecordBookCommands.h"
 
 #include <QFileInfo>
@@ -41,14 +42,25 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
                        QStringLiteral("記録帳を開けません。")
                            + platform.messages().value(0, QStringLiteral("画像がありません。")));
     std::optional<RuntimeError> error;
+    bool noRoom = false;
     atActualSize(form, [&] {
-        if (command.action == CommandLine::Action::ExportPdf)
-            error = writePagePdf(command.output, pageScene(form), command.kinds,
-                                 paperSizeMm(form));
-        else
+        if (command.action != CommandLine::Action::ExportPdf) {
             error = subSaveImage(command.output, pageScene(form), canvasPixels(form),
                                  form.annotations.shpSnpo[0].FillColor);
+        } else if (!command.tileSheetMm) {
+            error = writePagePdf(command.output, pageScene(form), command.kinds,
+                                 paperSizeMm(form));
+        } else if (const auto plan = planTiles(pageScene(form).printAreaMm, *command.tileSheetMm,
+                                               command.overlapMm)) {
+            error = writeTiledPdf(command.output, pageScene(form), command.kinds, *plan);
+        } else {
+            noRoom = true;
+        }
     });
+    if (noRoom) {
+        return failure(UsageErrorStatus, command.output,
+                       QStringLiteral("用紙が小さすぎて、のりしろの外に印刷する場所が残りません。"));
+    }
     if (error)
         return failure(ExportFailedStatus, command.output, oneLine(*error));
     return {};

@@ -112,6 +112,27 @@ void renderSheet(QPainter &painter, const PageScene &scene, const PageStyle &sty
     painter.restore();
 }
 
+std::optional<QString> printSheets(platform::PrintTarget &target, const PageScene &scene,
+                                   PageKinds kinds, const TilePlan &plan)
+{
+    QPainter painter;
+    if (!painter.begin(&target.device()))
+        return QStringLiteral("印刷を開始できませんでした。");
+    PageStyle style;
+    style.dotsPerMm = target.device().logicalDpiX() / 25.4;
+    style.kinds = kinds;
+    for (int sheet = 0; sheet < plan.count(); ++sheet) {
+        if (sheet > 0 && !target.newPage()) {
+            painter.end();
+            return QStringLiteral("次のページを始められませんでした。");
+        }
+        renderSheet(painter, scene, style, plan, sheet / plan.columns, sheet % plan.columns);
+    }
+    if (!painter.end())
+        return QStringLiteral("印刷を終えられませんでした。");
+    return std::nullopt;
+}
+
 std::optional<RuntimeError> writeTiledPdf(const QString &path, const PageScene &scene,
                                           PageKinds kinds, const TilePlan &plan)
 {

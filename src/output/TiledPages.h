@@ -2,6 +2,7 @@
 
 #include "output/PageRenderer.h"
 #include "output/TilePlan.h"
+#include "platform/Platform.h"
 #include "platform/RuntimeError.h"
 
 #include <QString>
@@ -16,6 +17,11 @@ class QPainter;
 // label and a 100 mm check bar.
 void renderSheet(QPainter &painter, const PageScene &scene, const PageStyle &style,
                  const TilePlan &plan, int row, int column);
+
+// The sheets on a printer, one sheet a page, along the rows; a text says why they could not be
+// painted.
+std::optional<QString> printSheets(platform::PrintTarget &target, const PageScene &scene,
+                                   PageKinds kinds, const TilePlan &plan);
 
 // The sheets as the pages of a PDF file, one sheet a page, along the rows; the pages are the
 // plan's sheets with no margins, written as a single page is.

@@ -1,6 +1,23 @@
 #include "dlgPrinter.h"
 
 #include "output/PageOutput.h"
+#include "output/TilePreview.h"
+#include "output/TiledPages.h"
+
+#include <QPageSize>
+
+namespace {
+
+// The sheet a PDF file is tiled onto: the default printer's, or else A4.
+QSizeF pdfSheetMm(platform::Platform &platform)
+{
+    const QString printer = platform.defaultPrinterName();
+    const std::optional<QSizeF> page =
+        printer.isEmpty() ? std::nullopt : platform.printerPageMm(printer);
+    return page ? *page : QPageSize(QPageSize::A4).size(QPageSize::Millimeter).transposed();
+}
+
+} // namespace
 
 const QString dlgPrinter::PdfFileEntry = QStringLiteral("PDF ファイル...");
 
@@ -51,7 +68,7 @@ void dlgPrinter::cmdPropaty_Click()
         m_platform.showHandlerError("cmdPropaty_Click", RuntimeError::printerError(*error));
 }
 
-std::optional<RuntimeError> dlgPrinter::printOnPrinter()
+std::optional<RuntimeError> dlgPrinter::printOnPrinter(const std::optional<TilePlan> &tiles)
 {
     const QStringList installed = m_platform.printerNames(); // one question to CUPS
     if (SelectedPrinter.isEmpty() || !installed.contains(SelectedPrinter)) {
@@ -63,18 +80,38 @@ std::optional<RuntimeError> dlgPrinter::printOnPrinter()
                 : QStringLiteral("プリンタ「%1」が見つかりません。").arg(SelectedPrinter);
         return RuntimeError::printerError(why);
     }
-    platform::OpenedPrinter printer = m_platform.openPrinter({SelectedPrinter, monochrome});
+    platform::OpenedPrinter printer =
+        m_platform.openPrinter({SelectedPrinter, monochrome, tiles && !tiles->landscape()});
     if (!printer.target)
         return RuntimeError::printerError(printer.error);
-    if (auto error = paintPage(printer.target->device(), m_page.scene, kinds()))
+    if (auto error = tiles ? printSheets(*printer.target, m_page.scene, kinds(), *tiles)
+                           : paintPage(printer.target->device(), m_page.scene, kinds()))
         return RuntimeError::printerError(*error);
     if (auto error = printer.target->finish())
         return RuntimeError::printerError(*error);
     return std::nullopt;
 }
 
+std::optional<platform::TileChoice> dlgPrinter::offerTiles(std::optional<TilePlan> &tiles)
+{
+    const std::optional<QSizeF> sheet = printsToPdf() ? pdfSheetMm(m_platform)
+                                                      : m_platform.printerPageMm(SelectedPrinter);
+    const QRectF area = m_page.scene.printAreaMm;
+    if (!sheet || !TilePreview::needsTiles(area, *sheet) || !planTiles(area, *sheet, 0))
+        return std::nullopt;
+    TilePreview preview(m_page.scene, *sheet);
+    const platform::TileChoice choice = m_platform.showTilePreview(preview);
+    if (choice == platform::TileChoice::Tiles)
+        tiles = preview.plan();
+    return choice;
+}
+
 void dlgPrinter::cmdPrint_Click()
 {
+    // A print area larger than the sheet may go over several sheets at actual size.
+    std::optional<TilePlan> tiles;
+    if (offerTiles(tiles) == platform::TileChoice::Cancel)
+        return;
     std::optional<QString> pdfPath;
     if (printsToPdf()) {
         const QString folder = m_page.pdfFolder;
@@ -88,8 +125,12 @@ void dlgPrinter::cmdPrint_Click()
     std::optional<RuntimeError> error;
     {
         platform::BusyGuard busy(m_platform);
-        error = pdfPath ? writePagePdf(*pdfPath, m_page.scene, kinds(), m_page.paperMm)
-                        : printOnPrinter();
+        if (!pdfPath)
+            error = printOnPrinter(tiles);
+        else if (tiles)
+            error = writeTiledPdf(*pdfPath, m_page.scene, kinds(), *tiles);
+        else
+            error = writePagePdf(*pdfPath, m_page.scene, kinds(), m_page.paperMm);
     }
     if (error) {
         // The dialog stays open, so another printer or the PDF file can be tried.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/PageRenderer.h"
+#include "output/TilePlan.h"
 #include "platform/Platform.h"
 #include "platform/RuntimeError.h"
 
@@ -56,7 +57,10 @@ signals:
     void closeRequested();
 
 private:
-    std::optional<RuntimeError> printOnPrinter();
+    // When the print area is larger than the sheet, the preview of a print over several sheets:
+    // nothing when it was not needed, else the user's choice (and the sheets, if chosen).
+    std::optional<platform::TileChoice> offerTiles(std::optional<TilePlan> &tiles);
+    std::optional<RuntimeError> printOnPrinter(const std::optional<TilePlan> &tiles);
 
     platform::Platform &m_platform;
     Page m_page;

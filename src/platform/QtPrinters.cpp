@@ -14,6 +14,7 @@ public:
     explicit PrinterPage(QPrinter &printer) : m_printer(printer) {}
 
     QPaintDevice &device() override { return m_printer; }
+    bool newPage() override { return m_printer.newPage(); }
 
     std::optional<QString> finish() override
     {
@@ -68,6 +69,17 @@ QPrinter *QtPrinters::printer(const QString &name, QString *why)
     return kept.get();
 }
 
+std::optional<QSizeF> QtPrinters::pageMm(const QString &name)
+{
+    QString why;
+    QPrinter *target = printer(name, &why);
+    if (!target)
+        return std::nullopt;
+    const QSizeF printable =
+        target->pageLayout().paintRect(QPageLayout::Millimeter).size();
+    return printable.width() >= printable.height() ? printable : printable.transposed();
+}
+
 std::optional<QString> QtPrinters::showProperties(const QString &name, QWidget *parent)
 {
     QString why;
@@ -86,7 +98,7 @@ platform::OpenedPrinter QtPrinters::open(const platform::PrinterRequest &request
     QPrinter *target = printer(request.name, &why);
     if (!target)
         return {nullptr, why};
-    target->setPageOrientation(QPageLayout::Landscape);
+    target->setPageOrientation(request.portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
     target->setColorMode(request.monochrome ? QPrinter::GrayScale : QPrinter::Color);
     target->setCopyCount(1);
     return {std::make_unique<PrinterPage>(*target), {}};

@@ -22,6 +22,7 @@ public:
     bool usesColor(const QString &name) const;
     std::optional<QString> showProperties(const QString &name, QWidget *parent);
     platform::OpenedPrinter open(const platform::PrinterRequest &request);
+    std::optional<QSizeF> pageMm(const QString &name);
 
 private:
     // The printer of that name, or a text saying why it cannot be had.

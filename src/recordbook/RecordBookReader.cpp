@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <type_traits>
 
 namespace {
@@ -69,7 +70,8 @@ ObjectFileReport readObjectFile(const QString &name, const FoundFile &found,
         report.complete = false;
         return report;
     }
-    const QByteArray bytes = file.read(MaxObjectFileBytes);
+    // As much as the file holds, up to the cap: no larger buffer is set up for a small file.
+    const QByteArray bytes = file.read(std::clamp<qint64>(file.size(), 0, MaxObjectFileBytes));
     const bool whole = file.error() == QFileDevice::NoError && file.atEnd();
     report.damagedRecord = read(bytes, store).damaged;
     report.complete = !report.damagedRecord && whole;

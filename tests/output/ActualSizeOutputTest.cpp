@@ -139,6 +139,26 @@ TEST(ActualSizePdf, LengthsLineWidthsAndTextMeasureTrueOnTheLandscapePage)
     EXPECT_NEAR(inked.top() / 10.0 - 5, emMm * cap.top, 0.3);
 }
 
+TEST(ActualSizePdf, TiledOverSmallerSheetsOnePageEachAtActualSize)
+{
+    const Book book;
+    const QString pdf = outPath(book, "sheets.pdf");
+    // The A4 print area (287 x 200 mm) on A5 sheets lying (parts 210 x 134 mm): 2 x 2 with no
+    // overlap, 2 x 3 once they overlap 70 mm; upright ones would need as many.
+    for (const auto &[overlap, pages] : {std::pair{"0", 4}, std::pair{"70", 6}}) {
+        const CommandOutput result =
+            exportBook(book, "--export-pdf", pdf, {"--tile", "a5", "--overlap", overlap});
+        ASSERT_EQ(result.exitStatus, 0) << result.standardError.toStdString();
+        EXPECT_EQ(pdfPageCount(pdf), pages) << "overlap " << overlap;
+        const auto page = pdfPageSizePoints(pdf);
+        ASSERT_TRUE(page);
+        EXPECT_NEAR(page->width(), 210 / 25.4 * 72, 0.5);
+    }
+    const CommandOutput tooSmall =
+        exportBook(book, "--export-pdf", pdf, {"--tile", "A10", "--overlap", "30"});
+    EXPECT_EQ(tooSmall.exitStatus, UsageErrorStatus);
+}
+
 TEST(ActualSizePdf, OnlyTheChosenKindsAppear)
 {
     const Book book;

@@ -1,7 +1,10 @@
 // The print dialog as the user meets it: the printers offered, the boxes' rules, and what each
 // way of printing or failing to print does.
 #include "CalibratedBook.h"
+#include "PageMeasure.h"
+
 #include "output/OutputCommands.h"
+#include "output/TilePreview.h"
 #include "output/dlgPrinter.h"
 
 #include <QFile>
@@ -24,6 +27,9 @@ struct OpenDialog
         platform.defaultPrinter = defaultPrinter;
         platform.printerColor = colour;
         platform.printerPdf = book.started.folder.filePath(QStringLiteral("printer.pdf"));
+        // The page is taken at 100 %, where the print area is larger than at actual size: an A3
+        // page holds it whole.
+        platform.printerPage = QSizeF(420, 297);
         frmMain &form = book.started.form;
         dialog = std::make_unique<dlgPrinter>(
             platform, dlgPrinter::Page{pageScene(form), paperSizeMm(form), QString()});
@@ -160,4 +166,54 @@ TEST(PrinterDialog, PropertiesOpenForTheNamedPrinterAndAFailureIsTold)
     ASSERT_EQ(open.platform.messages.size(), 1u);
     EXPECT_TRUE(open.platform.messages[0].text.startsWith(
         QStringLiteral("cmdPropaty_Click():ｴﾗｰ番号 482 ")));
+}
+
+TEST(PrinterDialog, APrintAreaLargerThanThePageIsOfferedOverSeveralSheetsFirst)
+{
+    const QSizeF smallPage(150, 100);
+    const struct
+    {
+        const char *what;
+        platform::TileChoice choice;
+        bool toPdfFile;
+        bool tiled;   // else one page, as before
+        bool printed; // else the dialog stays for another choice
+    } cases[] = {
+        {"sheets on the printer", platform::TileChoice::Tiles, false, true, true},
+        {"one page on the printer", platform::TileChoice::OnePage, false, false, true},
+        {"back to the dialog", platform::TileChoice::Cancel, false, false, false},
+        {"sheets in a PDF file", platform::TileChoice::Tiles, true, true, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        OpenDialog open;
+        open.platform.printerPage = smallPage;
+        dlgPrinter &dialog = *open.dialog;
+        const QString pdf = open.book.started.folder.filePath(QStringLiteral("sheets.pdf"));
+        if (c.toPdfFile) {
+            dialog.cmbPrinter_Click(dlgPrinter::PdfFileEntry);
+            open.platform.fileAnswers.push_back(pdf);
+        }
+        std::optional<TilePlan> offered;
+        open.platform.useTilePreview = [&](TilePreview &preview) {
+            EXPECT_TRUE(preview.setOverlapMm(20));
+            offered = preview.plan();
+            return c.choice;
+        };
+        dialog.cmdPrint_Click();
+
+        ASSERT_TRUE(offered);
+        EXPECT_GT(offered->count(), 1);
+        EXPECT_EQ(offered->overlapMm, 20) << "the overlap set in the preview is the one printed";
+        EXPECT_EQ(open.closes, c.printed ? 1 : 0);
+        const QString output = c.toPdfFile ? pdf : open.platform.printerPdf;
+        EXPECT_EQ(QFile::exists(output), c.printed);
+        if (c.printed) {
+            EXPECT_EQ(pdfPageCount(output), c.tiled ? offered->count() : 1);
+        }
+        if (c.printed && !c.toPdfFile) {
+            EXPECT_EQ(open.platform.printRequests.back().portrait,
+                      c.tiled && !offered->landscape());
+        }
+    }
 }

@@ -37,6 +37,7 @@ TEST(PrinterDialogWidget, BoxesFollowTheUserAndPrintWritesThePdfAndCloses)
     ScriptedPlatform &platform = book.started.platform;
     platform.printers = {QStringLiteral("Laser")};
     platform.defaultPrinter = QStringLiteral("Laser");
+    platform.printerPage = QSizeF(420, 297); // the page is taken at 100 %: A3 holds it whole
     frmMain &form = book.started.form;
     dlgPrinter model(platform, {pageScene(form), paperSizeMm(form), QString()});
     model.Form_Load();

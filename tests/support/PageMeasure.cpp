@@ -49,6 +49,16 @@ std::optional<QSizeF> pdfPageSizePoints(const QString &pdf)
     return QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble());
 }
 
+int pdfPageCount(const QString &pdf)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!info.waitForFinished() || info.exitCode() != 0)
+        return 0;
+    static const QRegularExpression pages(QStringLiteral(R"(Pages:\s+(\d+))"));
+    return pages.match(QString::fromUtf8(info.readAllStandardOutput())).captured(1).toInt();
+}
+
 std::optional<QPointF> markCentre(const QImage &image, bool rightHalf, int minimumDark)
 {
     const int from = rightHalf ? image.width() / 2 : 0;

@@ -14,8 +14,9 @@
 // fails.
 QImage renderPdfPage(const QString &pdf, int dpi, const QRectF &cropMm = {}, int page = 1);
 
-// The page size in points (1/72 inch) as the PDF file states it.
+// The page size in points (1/72 inch) as the PDF file states it, and its number of pages.
 std::optional<QSizeF> pdfPageSizePoints(const QString &pdf);
+int pdfPageCount(const QString &pdf);
 
 // Where a round mark (an end circle of a dimension line) sits, in pixels of the image: the
 // middle of the columns and of the rows in which at least `minimumDark` pixels are dark, in
