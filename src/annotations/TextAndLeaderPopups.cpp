@@ -58,5 +58,5 @@ void registerTextAndLeaderCommands(frmMain &form)
         {"popHkdSenAllClr", popHkdSenAllClr_Click},
     };
     for (const auto &[item, command] : commands)
-        form.setCommand(QLatin1String(item), [&form, command] { command(form); });
+        form.setCommand(QLatin1String(item), [&form, command = command] { command(form); });
 }

@@ -1,0 +1,10 @@
+#include "FuzzFiles.h"
+
+#include <QFile>
+
+void writeFuzzFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
