@@ -61,7 +61,9 @@ int runExport(int argc, char **argv, const CommandLine &command)
 
 int refuse(const CommandLine &command)
 {
-    write(stderr, (command.error + u'\n' + commandLineUsage()).toUtf8());
+    write(stderr,
+          (QStringLiteral("catchscale: ") + command.error + u'\n' + commandLineHelpHint())
+              .toUtf8());
     return UsageErrorStatus;
 }
 
@@ -79,6 +81,8 @@ int runWindow(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("catchscale"));
+    // Lets the desktop match the window with its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.catchscale.CatchScale"));
     // Parsed again now that Qt has taken its own options (-platform, -style …) out.
     const CommandLine command = parseCommandLine(QCoreApplication::arguments());
     if (command.action == CommandLine::Action::Invalid)
@@ -131,6 +135,9 @@ int main(int argc, char **argv)
         return runExport(argc, argv, command);
     case CommandLine::Action::ShowUsage:
         write(stdout, commandLineUsage().toUtf8());
+        return 0;
+    case CommandLine::Action::ShowVersion:
+        write(stdout, commandLineVersion().toUtf8());
         return 0;
     case CommandLine::Action::Invalid:
         if (!mayHoldQtOptions(arguments))

@@ -1,10 +1,12 @@
 #include "CommandLine.h"
 
+#include "recordbook/DamagedFiles.h"
 #include "recordbook/FileLookup.h"
 #include "recordbook/RecordBook.h"
 #include "recordbook/RecordBookJson.h"
 
 #include <QFileInfo>
+#include <QPageSize>
 
 #include <optional>
 
@@ -14,7 +16,10 @@ const QString DumpOption = QStringLiteral("--dump");
 const QString ExportPdfOption = QStringLiteral("--export-pdf");
 const QString ExportBmpOption = QStringLiteral("--export-bmp");
 const QString KindsOption = QStringLiteral("--kinds");
+const QString TileOption = QStringLiteral("--tile");
+const QString OverlapOption = QStringLiteral("--overlap");
 const QString HelpOption = QStringLiteral("--help");
+const QString VersionOption = QStringLiteral("--version");
 
 CommandLine refuse(const QString &why)
 {
@@ -57,14 +62,40 @@ std::optional<PageKinds> parseKinds(const QString &list)
     return kinds;
 }
 
+// A paper by its usual name, in any letter case ("A4", "b5", "Letter"), in portrait.
+std::optional<QSizeF> paperNamed(const QString &name)
+{
+    for (int id = 0; id < QPageSize::LastPageSize; ++id) {
+        const QPageSize size{QPageSize::PageSizeId(id)};
+        if (size.key().compare(name, Qt::CaseInsensitive) == 0)
+            return size.size(QPageSize::Millimeter);
+    }
+    return std::nullopt;
+}
+
 CommandLine parseExport(const QStringList &given)
 {
     const bool pdf = given.first() == ExportPdfOption;
     QStringList files;
     PageKinds kinds = PageKinds::all();
+    std::optional<QSizeF> sheet;
+    std::optional<double> overlap;
     for (int i = 1; i < given.size(); ++i) {
         const QString &argument = given.at(i);
-        if (pdf && argument == KindsOption) {
+        if (pdf && argument == TileOption) {
+            sheet = i + 1 < given.size() ? paperNamed(given.at(++i)) : std::nullopt;
+            if (!sheet) {
+                return refuse(
+                    QStringLiteral("--tile には A4、B5、Letter のような用紙名を指定してください。"));
+            }
+        } else if (pdf && argument == OverlapOption) {
+            bool number = false;
+            overlap = i + 1 < given.size() ? given.at(++i).toDouble(&number) : 0;
+            if (!number || !(*overlap >= 0 && *overlap <= 100)) {
+                return refuse(
+                    QStringLiteral("--overlap には 0 から 100 までの mm を指定してください。"));
+            }
+        } else if (pdf && argument == KindsOption) {
             const auto parsed = i + 1 < given.size() ? parseKinds(given.at(++i)) : std::nullopt;
             if (!parsed)
                 return refuse(QStringLiteral("--kinds には dims,comments,leaders,texts から選んで"
@@ -79,8 +110,11 @@ CommandLine parseExport(const QStringList &given)
     if (files.size() != 2 || !isRecordBook(files.at(1)))
         return refuse(given.first()
                       + QStringLiteral(" には出力ファイルと記録帳の .ini ファイルを指定してください。"));
+    if (overlap && !sheet)
+        return refuse(QStringLiteral("--overlap は --tile と一緒に指定してください。"));
     CommandLine command{pdf ? CommandLine::Action::ExportPdf : CommandLine::Action::ExportBmp,
-                        absolute(files.at(1)), {}, absolute(files.at(0)), kinds};
+                        absolute(files.at(1)), {}, absolute(files.at(0)), kinds, sheet};
+    command.overlapMm = overlap.value_or(DefaultOverlapMm);
     return command;
 }
 
@@ -94,6 +128,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QString &first = given.first();
     if (first == HelpOption || first == QLatin1String("-h"))
         return {CommandLine::Action::ShowUsage, {}, {}};
+    if (first == VersionOption)
+        return {CommandLine::Action::ShowVersion, {}, {}};
     if (first == DumpOption) {
         if (given.size() != 2 || given.at(1).startsWith(u'-'))
             return refuse(QStringLiteral("--dump には記録帳の .ini ファイルを 1 つ指定してください。"));
@@ -108,20 +144,6 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const auto action = isRecordBook(first) ? CommandLine::Action::OpenRecordBook
                                             : CommandLine::Action::NewFromPicture;
     return {action, absolute(first), {}};
-}
-
-QString commandLineUsage()
-{
-    return QStringLiteral("使い方:\n"
-                          "  catchscale                   空の画面で起動します\n"
-                          "  catchscale 記録帳.ini        記録帳を開きます\n"
-                          "  catchscale 画像ファイル      画像から新しい記録帳を作成します\n"
-                          "  catchscale --dump 記録帳.ini 記録帳の内容を JSON で出力します\n"
-                          "  catchscale --export-pdf 出力.pdf 記録帳.ini [--kinds dims,comments,leaders,texts]\n"
-                          "                               記録帳を実寸で PDF に印刷します\n"
-                          "                               (--kinds を省くとすべての種類を印刷します)\n"
-                          "  catchscale --export-bmp 出力.bmp 記録帳.ini\n"
-                          "                               記録帳を実寸のビットマップに保存します\n");
 }
 
 CommandOutput dumpRecordBook(const QString &iniPath, const QString &fallbackFolder)
@@ -143,7 +165,8 @@ CommandOutput dumpRecordBook(const QString &iniPath, const QString &fallbackFold
             output.standardError += errorLine(iniPath, ambiguousNameText(report->name));
         if (!report->complete) {
             output.standardError += errorLine(
-                report->path, QStringLiteral("壊れた記録があるため、その手前までを読み込みました。"));
+                report->path, QStringLiteral("%1。その手前までを読み込みました。")
+                                  .arg(incompleteFileText(*report)));
         }
     }
     output.standardOutput = recordBookToJson(content, &loaded);

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "output/PageRenderer.h"
+#include "output/TilePlan.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // What the program was asked to do on its command line, as a file manager or a shell starts it:
 //   catchscale                    the empty window
@@ -13,10 +16,13 @@
 //   catchscale --dump BOOK.ini    prints the record book as the reader understood it, as JSON,
 //                                 without opening a window
 //   catchscale --export-pdf OUT.pdf BOOK.ini [--kinds dims,comments,leaders,texts]
-//                                 prints the record book at actual size into a PDF file
+//              [--tile PAPER [--overlap MM]]
+//                                 prints the record book at actual size into a PDF file, on
+//                                 its own paper or over sheets of PAPER ("A4", "Letter" …)
 //   catchscale --export-bmp OUT.bmp BOOK.ini
 //                                 saves it as a bitmap, as "ビットマップファイルへ保存" does
-//   catchscale --help             the usage text
+//   catchscale --help             the usage text, on standard output
+//   catchscale --version          the version and copyright lines, on standard output
 struct CommandLine
 {
     enum class Action {
@@ -27,6 +33,7 @@ struct CommandLine
         ExportPdf,
         ExportBmp,
         ShowUsage,
+        ShowVersion,
         Invalid
     };
 
@@ -35,13 +42,18 @@ struct CommandLine
     QString error;  // why the command line was refused (Invalid)
     QString output; // the file an export writes, made absolute
     PageKinds kinds = PageKinds::all(); // what a PDF export prints
+    std::optional<QSizeF> tileSheetMm;  // a PDF export over sheets of this paper (portrait)
+    double overlapMm = DefaultOverlapMm; // and their overlap
 };
 
 // `arguments` as the process got them, the program itself first. A file ending in ".ini" (in
 // any case) is a record book; any other file is taken for a picture.
 CommandLine parseCommandLine(const QStringList &arguments);
 
+// The texts of --help and --version, and the line that follows a refused command line.
 QString commandLineUsage();
+QString commandLineVersion();
+QString commandLineHelpHint();
 
 // The outcome of a command that runs without a window: what goes to standard output and to
 // standard error, and the exit status.

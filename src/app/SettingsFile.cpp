@@ -1,5 +1,6 @@
 #include "SettingsFile.h"
 
+#include "app/InstallLayout.h"
 #include "platform/ProfileFile.h"
 
 #include <QDir>
@@ -20,11 +21,11 @@ QString besideExecutable(const QString &executableFolder, const QString &name)
 
 } // namespace
 
-QString settingsFilePath(const QString &executableFolder, bool folderWritable,
+QString settingsFilePath(const QString &executableFolder, bool runsFromOwnFolder,
                          const QString &userConfigFolder)
 {
     const QString beside = besideExecutable(executableFolder, settingsFileName);
-    if (folderWritable || QFileInfo::exists(beside))
+    if (runsFromOwnFolder || QFileInfo::exists(beside))
         return beside;
     return userConfigFolder + QStringLiteral("/catchscale/") + settingsFileName;
 }
@@ -32,11 +33,18 @@ QString settingsFilePath(const QString &executableFolder, bool folderWritable,
 QString settingsFilePath(const QString &executableFolder)
 {
     const bool writable = ::access(QFile::encodeName(executableFolder).constData(), W_OK) == 0;
+    const bool installed = QFileInfo(installedDataFolder(executableFolder)).isDir();
     const QString configFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const QString path = settingsFilePath(executableFolder, writable, configFolder);
+    const QString path = settingsFilePath(executableFolder, writable && !installed, configFolder);
     QDir().mkpath(QFileInfo(path).absolutePath());
     return path;
+}
+
+QString installedDataFolder(const QString &executableFolder)
+{
+    return QDir::cleanPath(besideExecutable(
+        executableFolder, QString::fromUtf8(InstallLayout::DataFolderFromExecutable)));
 }
 
 QString helpFilePath(const QString &executableFolder)
@@ -45,7 +53,10 @@ QString helpFilePath(const QString &executableFolder)
     const QString compiled = besideExecutable(executableFolder, QStringLiteral("help.chm"));
     if (QFileInfo::exists(compiled))
         return compiled;
-    return besideExecutable(executableFolder, QStringLiteral("help.html"));
+    const QString guide = QStringLiteral("help.html");
+    const QString beside = besideExecutable(executableFolder, guide);
+    const QString installed = installedDataFolder(executableFolder) + u'/' + guide;
+    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
 }
 
 FolderSettings LoadFolderSettings(const QString &settingsFile)

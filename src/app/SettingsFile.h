@@ -9,17 +9,24 @@ struct FolderSettings
     QString PictureFolder;    // "MAP_FD": picture and bitmap dialogs
 };
 
-// Init.ini beside the executable. An installed program's folder cannot be written; unless an
-// Init.ini already lies there, the file is then kept in the user's configuration folder
-// ($XDG_CONFIG_HOME/catchscale, by default ~/.config/catchscale), which is created here so that
-// the folder settings dialog can write it.
+// Init.ini beside the executable, as in a build tree or an unpacked copy. An installed program
+// (its data folder found beside bin/, or a folder it cannot write) keeps it in the user's
+// configuration folder instead ($XDG_CONFIG_HOME/catchscale, by default ~/.config/catchscale),
+// which is created here so that the folder settings dialog can write it. An Init.ini already
+// lying beside the executable is always the one used.
 QString settingsFilePath(const QString &executableFolder);
 // The choice above with its inputs given, for tests: no file system access but the check for
-// an existing Init.ini beside the executable.
-QString settingsFilePath(const QString &executableFolder, bool folderWritable,
+// an existing Init.ini beside the executable. `runsFromOwnFolder` is true for a writable folder
+// that is not an installation.
+QString settingsFilePath(const QString &executableFolder, bool runsFromOwnFolder,
                          const QString &userConfigFolder);
 
-// The HTML guide beside the executable, opened on F1.
+// The folder an installed program's help and sample lie in (PREFIX/share/catchscale for
+// PREFIX/bin); it exists only for an installed program.
+QString installedDataFolder(const QString &executableFolder);
+
+// The HTML guide opened on F1: beside the executable (a build tree), else in the installed data
+// folder. When neither exists, the name beside the executable, for the message that says so.
 QString helpFilePath(const QString &executableFolder);
 
 // Section "フォルダPath", keys "PRJ_FD" and "MAP_FD"; a missing file or key gives empty text.

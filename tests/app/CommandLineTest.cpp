@@ -57,6 +57,7 @@ TEST(CommandLine, ParsesTheFourShapes)
         {{"photo"}, Action::NewFromPicture, "photo"},
         {{"--dump", "trip.ini"}, Action::Dump, "trip.ini"},
         {{"--help"}, Action::ShowUsage, nullptr},
+        {{"--version"}, Action::ShowVersion, nullptr},
         {{"--dump"}, Action::Invalid, nullptr},
         {{"--dump", "a.ini", "b.ini"}, Action::Invalid, nullptr},
         {{"--dump", "--help"}, Action::Invalid, nullptr},
@@ -155,6 +156,14 @@ TEST(CommandLine, ExportsNameTheirOutputThenTheBookAndPdfKindsAreChosenByWord)
         {{"--export-pdf", "out.pdf", "book.ini", "--kinds", "dims,fish"}, Action::Invalid, all},
         {{"--export-pdf", "out.pdf", "book.ini", "--kinds"}, Action::Invalid, all},
         {{"--export-bmp", "out.bmp", "book.ini", "--kinds", "dims"}, Action::Invalid, all},
+        {{"--export-pdf", "out.pdf", "book.ini", "--tile", "Z9"}, Action::Invalid, all},
+        {{"--export-pdf", "out.pdf", "book.ini", "--tile"}, Action::Invalid, all},
+        {{"--export-pdf", "out.pdf", "book.ini", "--overlap", "5"}, Action::Invalid, all},
+        {{"--export-pdf", "out.pdf", "book.ini", "--tile", "A4", "--overlap", "-1"},
+         Action::Invalid, all},
+        {{"--export-pdf", "out.pdf", "book.ini", "--tile", "A4", "--overlap", "ten"},
+         Action::Invalid, all},
+        {{"--export-bmp", "out.bmp", "book.ini", "--tile", "A4"}, Action::Invalid, all},
     };
     for (const Row &row : rows) {
         const CommandLine command = parse(row.given);

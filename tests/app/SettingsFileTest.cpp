@@ -2,7 +2,9 @@
 
 #include "platform/ProfileFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -44,6 +46,38 @@ TEST(SettingsFile, InstalledProgramKeepsItInTheUserConfigFolder)
     ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
     beside.close();
     EXPECT_EQ(settingsFilePath(installed.path(), false, config), beside.fileName());
+}
+
+// An installed program (its data folder beside bin/) keeps its settings in the user's
+// configuration folder even where it may write its own folder, as root may write
+// /usr/local/bin. Its guide comes from the data folder unless one lies beside it.
+TEST(SettingsFile, InstalledLayoutUsesTheConfigFolderAndTheInstalledGuide)
+{
+    QTemporaryDir prefix;
+    QTemporaryDir config;
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    ASSERT_TRUE(QDir().mkpath(installedDataFolder(bin)));
+    const auto touch = [](const QString &path) { return QFile(path).open(QIODevice::WriteOnly); };
+
+    const QString besideGuide = bin + QStringLiteral("/help.html");
+    const QString installedGuide = installedDataFolder(bin) + QStringLiteral("/help.html");
+    EXPECT_EQ(helpFilePath(bin), besideGuide) << "no guide at all: the name the message shows";
+    ASSERT_TRUE(touch(installedGuide));
+    EXPECT_EQ(helpFilePath(bin), installedGuide);
+    ASSERT_TRUE(touch(besideGuide));
+    EXPECT_EQ(helpFilePath(bin), besideGuide);
+
+    const QByteArray oldConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    EXPECT_EQ(settingsFilePath(bin), config.filePath(QStringLiteral("catchscale/Init.ini")));
+    EXPECT_TRUE(QFileInfo(config.filePath(QStringLiteral("catchscale"))).isDir());
+    EXPECT_EQ(settingsFilePath(prefix.path()), prefix.filePath(QStringLiteral("Init.ini")))
+        << "a writable folder with no data folder beside it is a build tree";
+    if (oldConfigHome.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", oldConfigHome);
 }
 
 TEST(SettingsFile, LoadsBothFolders)

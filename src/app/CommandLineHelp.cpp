@@ -1,0 +1,51 @@
+#include "CommandLine.h"
+
+#include "app/Version.h"
+
+// The exit statuses listed here are the ones declared in CommandLine.h.
+QString commandLineUsage()
+{
+    return QStringLiteral(
+               "使い方: catchscale [ファイル]\n"
+               "  または: catchscale --dump 記録帳.ini\n"
+               "  または: catchscale --export-pdf 出力.pdf 記録帳.ini [--kinds 種類,...]\n"
+               "                    [--tile 用紙 [--overlap MM]]\n"
+               "  または: catchscale --export-bmp 出力.bmp 記録帳.ini\n"
+               "%1: 定規と一緒に写した魚を写真の上で計測し、実寸で印刷します。\n"
+               "ファイルが記録帳 (.ini) ならそれを開き、それ以外は画像 (BMP, JPEG, GIF) として\n"
+               "新しい記録帳を作ります。ファイルを省くと空の画面で起動します。\n"
+               "\n"
+               "      --dump 記録帳.ini      記録帳の内容を JSON で標準出力に書き出します\n"
+               "      --export-pdf 出力.pdf 記録帳.ini\n"
+               "                             記録帳を実寸で PDF に印刷します\n"
+               "      --kinds 種類,...       PDF に印刷する種類を dims,comments,leaders,texts\n"
+               "                             から選びます (省くとすべて、\"\" なら画像だけ)\n"
+               "      --tile 用紙            PDF を用紙 (A4, B5, Letter など) に分けて、\n"
+               "                             1 ページ 1 枚で実寸のまま書き出します\n"
+               "      --overlap MM           分けた用紙の重なり (のりしろ)、既定は 10 mm\n"
+               "      --export-bmp 出力.bmp 記録帳.ini\n"
+               "                             記録帳を実寸のビットマップに保存します\n"
+               "  -h, --help                 この使い方を表示して終了します\n"
+               "      --version              バージョン情報を表示して終了します\n"
+               "\n"
+               "終了ステータス:\n"
+               " 0  正常終了\n"
+               " 1  記録帳を読み込めない\n"
+               " 2  コマンドラインの誤り\n"
+               " 3  出力ファイルに書き込めない\n"
+               "\n"
+               "バグの報告先: <%2>\n")
+        .arg(QString::fromUtf8(Version::FileDescription), QString::fromUtf8(Version::BugReports));
+}
+
+QString commandLineVersion()
+{
+    return QStringLiteral("catchscale (%1) %2\n%3\n")
+        .arg(QString::fromUtf8(Version::ProductName), QString::fromUtf8(Version::Text),
+             QString::fromUtf8(Version::Copyright));
+}
+
+QString commandLineHelpHint()
+{
+    return QStringLiteral("詳しくは 'catchscale --help' を実行してください。\n");
+}
