@@ -38,6 +38,12 @@ public:
         return {nullptr, QStringLiteral("プリンタはありません。")};
     }
     void showPrinterDialog(dlgPrinter &) override {}
+    void showFolderDialog(dlgFolda &) override {}
+    std::optional<QSizeF> printerPageMm(const QString &) override { return std::nullopt; }
+    platform::TileChoice showTilePreview(TilePreview &) override
+    {
+        return platform::TileChoice::Cancel;
+    }
     bool openWithDesktop(const QString &) override { return false; }
 
     // The texts of the messages shown, each on one line.

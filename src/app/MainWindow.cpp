@@ -7,11 +7,13 @@
 #include "platform/QtPlatform.h"
 #include "view/CanvasView.h"
 #include "view/OptionDialogWidget.h"
+#include "view/Zoom.h"
 #include "view/frmOption.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -23,6 +25,7 @@ namespace {
 
 // The panel's text boxes sit in the strip above the view, under the toolbar.
 constexpr int ToolbarHeight = 24;
+constexpr int ToolbarButtonWidth = 28;
 constexpr int PanelTop = 24;
 constexpr int PanelHeight = 20;
 
@@ -153,7 +156,8 @@ void MainWindow::buildToolbar()
     auto *toolbar = new QToolBar(m_client);
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
     toolbar->setIconSize(QSize(16, 16));
-    toolbar->setGeometry(0, 0, 8 * 28, ToolbarHeight);
+    const int toolbarWidth = int(toolbarButtons().size()) * ToolbarButtonWidth;
+    toolbar->setGeometry(0, 0, toolbarWidth, ToolbarHeight);
     for (const ToolbarButton &button : toolbarButtons()) {
         QAction *action = toolbar->addAction(toolbarIcon(button.key), button.toolTip);
         action->setObjectName(QStringLiteral("Toolbar1_") + button.key);
@@ -164,6 +168,13 @@ void MainWindow::buildToolbar()
             syncFromModel();
         });
     }
+    // The zoom readout sits in the strip right after the buttons that change the zoom.
+    m_zoomReadout = new QLabel(m_client);
+    m_zoomReadout->setObjectName(QStringLiteral("lblZoom"));
+    m_zoomReadout->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_zoomReadout->setAlignment(Qt::AlignCenter);
+    m_zoomReadout->setToolTip(QStringLiteral("表示倍率"));
+    m_zoomReadout->setGeometry(toolbarWidth + 8, 2, 110, PanelHeight);
 }
 
 QMenu *MainWindow::popupMenu(const QString &name) const
@@ -183,6 +194,7 @@ void MainWindow::syncFromModel()
     m_syncing = true;
     syncActions();
     syncPanel();
+    m_zoomReadout->setText(zoomReadout(m_model));
     layOut();
     m_syncing = false;
     m_pictWindow->sceneChanged();

@@ -6,6 +6,7 @@
 
 class CanvasView;
 class QAction;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QScrollBar;
@@ -53,5 +54,6 @@ private:
     QScrollBar *m_vscY = nullptr;
     QScrollBar *m_hscX = nullptr;
     QLineEdit *m_txtPict[7] = {};
+    QLabel *m_zoomReadout = nullptr;
     bool m_syncing = false;
 };

@@ -31,8 +31,8 @@ const std::vector<QString> &MenuTree::zoomGroup()
         QStringLiteral("mnuDispEnlarge"), QStringLiteral("mnuOrgEnlarge"),
         QStringLiteral("mnuDisp200"),     QStringLiteral("mnuDisp100"),
         QStringLiteral("mnuDisp80"),      QStringLiteral("mnuDisp50"),
-        QStringLiteral("mnuDisp25"),      QStringLiteral("mnuDispAll"),
-        QStringLiteral("mnuDispOrg"),
+        QStringLiteral("mnuDisp25"),      QStringLiteral("mnuDispFit"),
+        QStringLiteral("mnuDispAll"),     QStringLiteral("mnuDispOrg"),
     };
     return names;
 }
@@ -87,6 +87,7 @@ void MenuTree::build()
     add(zoom, "mnuDisp80", "７５％");
     add(zoom, "mnuDisp50", "５０％");
     add(zoom, "mnuDisp25", "２５％");
+    add(zoom, "mnuDispFit", "画面に合わせる");
     add(zoom, "mnuDispAll", "選択範囲を画面フィット");
     add(zoom, "mnuDispOrg", "読み込み時に戻す");
 

@@ -42,6 +42,7 @@ const std::vector<ToolbarButton> &toolbarButtons()
         {QStringLiteral("modosu"), QStringLiteral("読み込み時に戻す")},
         {QStringLiteral("reduce"), QStringLiteral("縮小")},
         {QStringLiteral("genn"), QStringLiteral("原寸大")},
+        {QStringLiteral("fit"), QStringLiteral("画面に合わせる")},
         {QStringLiteral("help"), QStringLiteral("ヘルプ")},
     };
     return buttons;
@@ -64,6 +65,8 @@ void Toolbar1_ButtonClick(frmMain &form, const QString &key)
         zoomOut(form);
     else if (key == QLatin1String("genn"))
         zoomToActualSize(form);
+    else if (key == QLatin1String("fit"))
+        zoomToFit(form);
     else if (key == QLatin1String("help"))
         mnuHelpHlp_Click(form);
 }

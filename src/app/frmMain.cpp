@@ -3,6 +3,7 @@
 #include "SettingsFile.h"
 #include "Toolbar.h"
 #include "ToolModes.h"
+#include "dlgFolda.h"
 #include "annotations/EditCommands.h"
 #include "annotations/LabelMetrics.h"
 #include "annotations/TextAndLeaderPopups.h"
@@ -48,6 +49,7 @@ void frmMain::registerCommands()
     registerOutputCommands(*this);
     registerHelpCommands(*this);
     registerToolCommands(*this);
+    registerFolderSettingsCommand(*this);
     registerMeasurePopupCommands(*this);
     registerOptionCommands(*this);
     registerEditCommands(*this);
@@ -184,6 +186,16 @@ void frmMain::keepScrollValuesInRange()
         vscY_Change(std::max(0, vscY.Max));
     if (hscX.Value > std::max(0, hscX.Max))
         hscX_Change(std::max(0, hscX.Max));
+}
+
+QPoint frmMain::canvasOriginPx() const
+{
+    const auto along = [](int view, double canvas, int scroll) {
+        return view > canvas ? int(std::floor((view - canvas) / 2)) : -scroll;
+    };
+    const QSize view = layout.pictWindow.size();
+    return {along(view.width(), pictMapPx.width(), hscX.Value),
+            along(view.height(), pictMapPx.height(), vscY.Value)};
 }
 
 void frmMain::vscY_Change(int value)

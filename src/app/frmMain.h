@@ -81,6 +81,10 @@ public:
     void hscX_Change(int value);
     // A bar whose maximum shrank below its value moves back, and the canvas with it.
     void keepScrollValuesInRange();
+    // Where the canvas's top-left corner lies in the view, in pixels: moved by the scroll bars,
+    // and centred along a direction in which the view is larger than the canvas, so that a
+    // small paper sits in the middle of a large window.
+    QPoint canvasOriginPx() const;
 
     // What the canvas paints over the picture.
     CanvasScene scene() const

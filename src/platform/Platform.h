@@ -2,6 +2,7 @@
 
 #include "platform/RuntimeError.h"
 
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,8 @@
 // state, printers. The program uses the Qt implementation; tests use a scripted fake that answers
 // from a queue and records every message shown.
 class QPaintDevice;
+class TilePreview;
+class dlgFolda;
 class dlgPrinter;
 class frmOption;
 
@@ -66,6 +69,8 @@ class PrintTarget
 public:
     virtual ~PrintTarget() = default;
     virtual QPaintDevice &device() = 0;
+    // Ends the page painted so far and starts another; false when the printer refuses.
+    virtual bool newPage() = 0;
     // Called once painting has ended; a text says why the job did not reach the printer.
     virtual std::optional<QString> finish() = 0;
 };
@@ -74,6 +79,7 @@ struct PrinterRequest
 {
     QString name;             // the printer's device name
     bool monochrome = false;  // "モノクロ" rather than "カラー"
+    bool portrait = false;    // sheets of a print over several sheets may stand upright
 };
 
 struct OpenedPrinter
@@ -81,6 +87,9 @@ struct OpenedPrinter
     std::unique_ptr<PrintTarget> target; // null when the printer cannot print
     QString error;                       // why, for the user
 };
+
+// What the user chose in the preview of a print larger than the page.
+enum class TileChoice { Tiles, OnePage, Cancel };
 
 struct KeyState
 {
@@ -126,8 +135,15 @@ public:
     virtual std::optional<QString> showPrinterProperties(const QString &name) = 0;
     // A landscape page on the named printer in the chosen colour mode.
     virtual OpenedPrinter openPrinter(const PrinterRequest &request) = 0;
+    // The part of the named printer's page it prints on, in millimetres, the long side across;
+    // nothing when the printer cannot be had.
+    virtual std::optional<QSizeF> printerPageMm(const QString &name) = 0;
+    // The preview of a print over several sheets, modal. The user may change the overlap in it.
+    virtual TileChoice showTilePreview(TilePreview &preview) = 0;
     // The print dialog, modal: returns once the dialog asked to close.
     virtual void showPrinterDialog(dlgPrinter &dialog) = 0;
+    // The folder settings dialog, modal: returns once the dialog asked to close.
+    virtual void showFolderDialog(dlgFolda &dialog) = 0;
     // Opens a local file with the desktop's default viewer; false when nothing could open it.
     virtual bool openWithDesktop(const QString &path) = 0;
 

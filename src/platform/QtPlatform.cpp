@@ -1,7 +1,9 @@
 #include "QtPlatform.h"
 
 #include "annotations/LabelMetrics.h"
+#include "app/FolderDialogWidget.h"
 #include "output/PrinterDialogWidget.h"
+#include "output/TilePreviewWidget.h"
 #include "platform/FontSubstitutions.h"
 
 #include <QApplication>
@@ -101,7 +103,8 @@ std::optional<QString> QtPlatform::chooseSaveFile(const platform::FileDialogRequ
 
 std::optional<QString> QtPlatform::chooseFolder(const QString &title, const QString &start)
 {
-    const QString folder = QFileDialog::getExistingDirectory(m_window, title, start);
+    QWidget *owner = m_folderDialog ? m_folderDialog.data() : m_window.data();
+    const QString folder = QFileDialog::getExistingDirectory(owner, title, start);
     if (folder.isEmpty())
         return std::nullopt;
     return folder;
@@ -244,6 +247,27 @@ void QtPlatform::showPrinterDialog(dlgPrinter &dialog)
     m_printerDialog = &widget;
     widget.exec();
     m_printerDialog = nullptr;
+}
+
+std::optional<QSizeF> QtPlatform::printerPageMm(const QString &name)
+{
+    return m_printers.pageMm(name);
+}
+
+platform::TileChoice QtPlatform::showTilePreview(TilePreview &preview)
+{
+    QWidget *parent = m_printerDialog ? m_printerDialog.data() : m_window.data();
+    TilePreviewWidget widget(preview, parent);
+    widget.exec();
+    return widget.choice();
+}
+
+void QtPlatform::showFolderDialog(dlgFolda &dialog)
+{
+    FolderDialogWidget widget(dialog, m_window);
+    m_folderDialog = &widget;
+    widget.exec();
+    m_folderDialog = nullptr;
 }
 
 bool QtPlatform::openWithDesktop(const QString &path)

@@ -42,6 +42,9 @@ public:
     std::optional<QString> showPrinterProperties(const QString &name) override;
     platform::OpenedPrinter openPrinter(const platform::PrinterRequest &request) override;
     void showPrinterDialog(dlgPrinter &dialog) override;
+    void showFolderDialog(dlgFolda &dialog) override;
+    std::optional<QSizeF> printerPageMm(const QString &name) override;
+    platform::TileChoice showTilePreview(TilePreview &preview) override;
     bool openWithDesktop(const QString &path) override;
 
 private:
@@ -54,6 +57,7 @@ private:
     int m_busyDepth = 0;
     QtPrinters m_printers;
     QPointer<QWidget> m_printerDialog; // the print dialog while it is open, parent of its windows
+    QPointer<QWidget> m_folderDialog;  // the folder settings dialog while it is open
 };
 
 // "Pictures|*.bmp;*.jpg|All|*.*" as the commands write filters, in Qt's "Pictures (*.bmp *.jpg)"

@@ -7,6 +7,7 @@
 #include "output/PaperSize.h"
 #include "platform/RuntimeError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -19,6 +20,11 @@ constexpr float ToolbarZoomMaximum = 2.0f;
 // annotation shrinks to nothing or the canvas grows past any memory and scroll range.
 constexpr double SmallestActualSizeZoom = 0.01;
 constexpr double LargestActualSizeZoom = 100;
+// A fitted canvas stays this many pixels short of the view, the slack the scroll range adds, so
+// that no scroll bar shows.
+constexpr double FitSlackPx = 4;
+// The readout calls a zoom this close to the actual-size ratio actual size.
+constexpr double ActualSizeTolerance = 1e-4;
 
 void showZoomError(frmMain &form, const RuntimeError &error)
 {
@@ -38,12 +44,68 @@ std::optional<RuntimeError> paintPicture(frmMain &form, QSizeF sizeMm)
     return std::nullopt;
 }
 
-void zoomFromMenu(frmMain &form, const QString &item, float z)
+void setZoom(frmMain &form, float z)
+{
+    form.ZoomFactor = z;
+    ApplyZoom(form, form.ZoomFactor);
+}
+
+float steppedZoom(float z, int steps)
+{
+    const float stepped = float(double(z) + steps * double(ToolbarZoomStep));
+    return std::clamp(stepped, ToolbarZoomMinimum, ToolbarZoomMaximum);
+}
+
+QPointF viewCentre(const frmMain &form)
+{
+    const QSize view = form.layout.pictWindow.size();
+    return {view.width() / 2.0, view.height() / 2.0};
+}
+
+// A scroll value that puts canvas pixel `wanted` at the view's edge, within the bar's range.
+int scrollValueFor(const ScrollBarState &bar, double wanted)
+{
+    if (!bar.Visible)
+        return 0;
+    return std::clamp(int(std::lround(wanted)), 0, std::max(0, bar.Max));
+}
+
+// Runs a zoom, then scrolls the canvas point that was under `viewPoint` back under it.
+template <class Zoom>
+void zoomAbout(frmMain &form, QPointF viewPoint, Zoom zoom)
+{
+    const double before = form.ZoomFactor;
+    const QPointF canvasPoint = viewPoint - QPointF(form.canvasOriginPx());
+    zoom();
+    if (before <= 0)
+        return;
+    const QPointF moved = canvasPoint * (double(form.ZoomFactor) / before) - viewPoint;
+    form.hscX_Change(scrollValueFor(form.hscX, moved.x()));
+    form.vscY_Change(scrollValueFor(form.vscY, moved.y()));
+}
+
+void zoomKeepingTheCentre(frmMain &form, float z)
+{
+    zoomAbout(form, viewCentre(form), [&form, z] { setZoom(form, z); });
+}
+
+// A command of the zoom menu checks its own item alone.
+void checkZoomItem(frmMain &form, const QString &item)
 {
     ResetViewChecks(form);
     form.menus[item].checked = true;
-    form.ZoomFactor = z;
-    ApplyZoom(form, form.ZoomFactor);
+}
+
+// The zoom at which the canvas, which grows in proportion to the zoom, just fits the view.
+float fittingZoom(const frmMain &form)
+{
+    const QSizeF view = QSizeF(form.layout.pictWindow.size()) - QSizeF(FitSlackPx, FitSlackPx);
+    const QSizeF canvas = form.pictMapPx;
+    if (view.isEmpty() || canvas.isEmpty())
+        return form.ZoomFactor;
+    const double scale =
+        std::min(view.width() / canvas.width(), view.height() / canvas.height());
+    return std::clamp(float(form.ZoomFactor * scale), ToolbarZoomMinimum, ToolbarZoomMaximum);
 }
 
 } // namespace
@@ -95,41 +157,61 @@ void ResetViewChecks(frmMain &form)
 
 void zoomToLoadedSize(frmMain &form)
 {
-    form.ZoomFactor = 1.0f;
-    ApplyZoom(form, form.ZoomFactor);
+    zoomKeepingTheCentre(form, 1.0f);
 }
 
 void zoomOut(frmMain &form)
 {
-    float z = float(double(form.ZoomFactor) - double(ToolbarZoomStep));
-    if (z < ToolbarZoomMinimum)
-        z = ToolbarZoomMinimum;
-    form.ZoomFactor = z;
-    ApplyZoom(form, form.ZoomFactor);
+    zoomKeepingTheCentre(form, steppedZoom(form.ZoomFactor, -1));
 }
 
 void zoomIn(frmMain &form)
 {
-    float z = float(double(form.ZoomFactor) + double(ToolbarZoomStep));
-    if (z > ToolbarZoomMaximum)
-        z = ToolbarZoomMaximum;
-    form.ZoomFactor = z;
-    ApplyZoom(form, form.ZoomFactor);
+    zoomKeepingTheCentre(form, steppedZoom(form.ZoomFactor, 1));
 }
 
 void zoomToActualSize(frmMain &form)
 {
-    form.ZoomFactor = actualSizeZoom(form.process.GE_tpPtoD_r_X);
-    ApplyZoom(form, form.ZoomFactor);
-    subSetPaper(form, form.process.GE_strPpSize);
+    zoomAbout(form, viewCentre(form), [&form] {
+        setZoom(form, actualSizeZoom(form.process.GE_tpPtoD_r_X));
+        subSetPaper(form, form.process.GE_strPpSize);
+    });
+}
+
+void zoomToFit(frmMain &form)
+{
+    // The fitted canvas shows no scroll bars, so it comes out centred.
+    setZoom(form, fittingZoom(form));
+}
+
+void zoomAtPoint(frmMain &form, int steps, QPointF viewPoint)
+{
+    ResetViewChecks(form);
+    const float z = steppedZoom(form.ZoomFactor, steps);
+    if (z == form.ZoomFactor)
+        return;
+    zoomAbout(form, viewPoint, [&form, z] { setZoom(form, z); });
+}
+
+QString zoomReadout(const frmMain &form)
+{
+    const double z = form.ZoomFactor;
+    const QString percent = QStringLiteral("%1 %").arg(std::lround(z * 100));
+    const double actual = actualSizeZoom(form.process.GE_tpPtoD_r_X);
+    if (std::abs(z - actual) > actual * ActualSizeTolerance)
+        return percent;
+    return percent + QStringLiteral("  原寸大");
 }
 
 void registerViewCommands(frmMain &form)
 {
     form.setCommand(QStringLiteral("mnuOrgEnlarge"), [&form] {
-        zoomFromMenu(form, QStringLiteral("mnuOrgEnlarge"),
-                     actualSizeZoom(form.process.GE_tpPtoD_r_X));
-        subSetPaper(form, form.process.GE_strPpSize);
+        checkZoomItem(form, QStringLiteral("mnuOrgEnlarge"));
+        zoomToActualSize(form);
+    });
+    form.setCommand(QStringLiteral("mnuDispFit"), [&form] {
+        checkZoomItem(form, QStringLiteral("mnuDispFit"));
+        zoomToFit(form);
     });
     const std::pair<const char *, float> presets[] = {
         {"mnuDisp200", 1.25f}, {"mnuDisp100", 1.0f}, {"mnuDisp80", 0.75f},
@@ -137,11 +219,13 @@ void registerViewCommands(frmMain &form)
     };
     for (const auto &[name, z] : presets) {
         const QString item = QLatin1String(name);
-        form.setCommand(item, [&form, item, z = z] { zoomFromMenu(form, item, z); });
+        form.setCommand(item, [&form, item, z = z] {
+            checkZoomItem(form, item);
+            zoomKeepingTheCentre(form, z);
+        });
     }
     form.setCommand(QStringLiteral("mnuDispAll"), [&form] {
-        ResetViewChecks(form);
-        form.menus[QStringLiteral("mnuDispAll")].checked = true;
+        checkZoomItem(form, QStringLiteral("mnuDispAll"));
     });
     form.setCommand(QStringLiteral("mnuDispOrg"), [&form] {
         ResetViewChecks(form);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPointF>
+#include <QString>
+
 class frmMain;
 
 // Redraws the picture at zoom z and lays out everything that depends on the zoom: the annotations,
@@ -18,11 +21,21 @@ void ResetViewChecks(frmMain &form);
 // within what the canvas can show (a damaged book's zero or absurd ratio shows at 100 %).
 float actualSizeZoom(double ratio);
 
-// The toolbar's zoom steps; the caller has already run ResetViewChecks.
+// The toolbar's zoom steps; the caller has already run ResetViewChecks. Each keeps the canvas
+// point at the centre of the view where it was, as far as the scroll bars reach.
 void zoomToLoadedSize(frmMain &form); // "modosu"
 void zoomOut(frmMain &form);          // "reduce"
 void zoomIn(frmMain &form);           // "magnify"
 void zoomToActualSize(frmMain &form); // "genn"
+// The whole canvas in the view, as large as the toolbar's steps allow: "画面に合わせる".
+void zoomToFit(frmMain &form);
+
+// Ctrl + wheel: `steps` toolbar steps (negative zooms out) about a point of the view, in view
+// pixels: the canvas point under it stays under it.
+void zoomAtPoint(frmMain &form, int steps, QPointF viewPoint);
+
+// The zoom as the window shows it: "125 %", and at the record book's actual size "原寸大" too.
+QString zoomReadout(const frmMain &form);
 
 // The zoom menu group, "座標データ表示" and "デフォルト".
 void registerViewCommands(frmMain &form);

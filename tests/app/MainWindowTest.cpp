@@ -1,15 +1,22 @@
 #include "annotations/EditTarget.h"
 #include "app/MainWindow.h"
 #include "app/frmMain.h"
+#include "platform/ProfileFile.h"
 #include "platform/QtPlatform.h"
+#include "view/Zoom.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFontDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -127,4 +134,72 @@ TEST(MainWindow, FontDialogOpensOnTheInstalledFaceAndOkAloneKeepsTheFont)
     EXPECT_EQ(opened.pointSize(), 10) << "the dialog's whole points";
     EXPECT_EQ(sample.FontName, QStringLiteral("ＭＳ Ｐゴシック"));
     EXPECT_FLOAT_EQ(sample.FontSize, 9.75f);
+}
+
+// The readout beside the toolbar follows every way of zooming: the toolbar, the menu and
+// Ctrl + wheel over the canvas, which zooms one toolbar step a notch.
+TEST(MainWindow, ZoomReadoutFollowsEveryZoom)
+{
+    ShownWindow shown;
+    shown.form.pictOrg = QImage(1600, 1200, QImage::Format_RGB32);
+    shown.form.pictOrg.fill(Qt::white);
+    shown.window->findChild<QAction *>(QStringLiteral("mnuDisp100"))->trigger();
+    auto *readout = shown.window->findChild<QLabel *>(QStringLiteral("lblZoom"));
+    ASSERT_NE(readout, nullptr);
+    EXPECT_EQ(readout->text(), QStringLiteral("100 %  原寸大"));
+
+    shown.window->findChild<QAction *>(QStringLiteral("Toolbar1_magnify"))->trigger();
+    EXPECT_EQ(readout->text(), QStringLiteral("110 %"));
+    shown.window->findChild<QAction *>(QStringLiteral("mnuDisp25"))->trigger();
+    EXPECT_EQ(readout->text(), QStringLiteral("25 %"));
+
+    auto *canvas = shown.window->findChild<QWidget *>(QStringLiteral("pictWindow"));
+    const QPointF at(200, 150);
+    QWheelEvent notch(at, canvas->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(canvas, &notch);
+    EXPECT_EQ(readout->text(), QStringLiteral("35 %"));
+
+    auto *fit = shown.window->findChild<QAction *>(QStringLiteral("Toolbar1_fit"));
+    ASSERT_NE(fit, nullptr);
+    EXPECT_EQ(fit->toolTip(), QStringLiteral("画面に合わせる"));
+    fit->trigger();
+    EXPECT_FALSE(shown.form.hscX.Visible || shown.form.vscY.Visible);
+    EXPECT_EQ(readout->text(), zoomReadout(shown.form));
+}
+
+// "フォルダ設定" from the tools menu opens the dialog with its captions; what is typed into a
+// box is saved with OK.
+TEST(MainWindow, FolderSettingsDialogSavesATypedFolder)
+{
+    ShownWindow shown;
+    QStringList captions;
+    QTimer user;
+    user.setInterval(10);
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || dialog->objectName() != QLatin1String("dlgFolda"))
+            return;
+        user.stop();
+        captions << dialog->windowTitle();
+        for (const QLabel *label : dialog->findChildren<QLabel *>())
+            captions << label->text();
+        for (const QPushButton *button : dialog->findChildren<QPushButton *>())
+            captions << button->objectName() + u'=' + button->text();
+        auto *box = dialog->findChild<QLineEdit *>(QStringLiteral("txtZumen"));
+        box->clear();
+        QTest::keyClicks(box, QStringLiteral("/srv/catch 2024"));
+        dialog->findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
+    });
+    user.start();
+
+    shown.window->findChild<QAction *>(QStringLiteral("mnuToolFolda"))->trigger();
+
+    EXPECT_EQ(captions, QStringList({"フォルダ設定", "画像ファイル・フォルダ", "記録帳フォルダ",
+                                     "cmdSansyou(0)=参照", "cmdSansyou(1)=参照", "OKButton=OK",
+                                     "CancelButton=ｷｬﾝｾﾙ"}));
+    EXPECT_EQ(shown.process.RecordBookFolder, QStringLiteral("/srv/catch 2024"));
+    EXPECT_EQ(ReadSetting(QStringLiteral("フォルダPath"), QStringLiteral("PRJ_FD"),
+                          shown.process.settingsFile),
+              QStringLiteral("/srv/catch 2024"));
 }

@@ -46,6 +46,16 @@ struct SampleMaker : StartedForm
         platform.textAnswers.push_back(std::nullopt); // no comment
         lblMoji_DblClick(form, index);
     }
+    // Drags a text label by its corner so that the corner lands on `corner`.
+    void dragTextLabel(int index, QPointF corner)
+    {
+        const AnnotationLabel &label = form.annotations.lblMoji[index];
+        const QPointF grab(1, 1);
+        labelMouseDown(form, LabelKind::Text, index, Left, label.Left + float(grab.x()),
+                       label.Top + float(grab.y()));
+        labelMouseMove(form, LabelKind::Text, index, Left, float(corner.x() + grab.x()),
+                       float(corner.y() + grab.y()));
+    }
 
     void make(const QString &iniPath)
     {
@@ -78,10 +88,16 @@ struct SampleMaker : StartedForm
         };
         for (int i = 1; i <= 9; ++i)
             fillTextLabel(i, QString::fromUtf16(captions[i - 1]));
+        // The record goes to the board's top-right corner, right of the dorsal fin: the style
+        // sample pinned 10 mm from the view's corner never reaches it while the whole width
+        // shows, and one row ends above the next begins.
+        dragTextLabel(1, {530, 12});
+        for (int i = 2; i <= 9; ++i)
+            dragTextLabel(i, {530, 27.0 + 6 * (i - 2)});
 
         // A leader line from the body-length caption down to the fish.
         form.runCommand(QStringLiteral("mnuToolLine"));
-        const QPointF from(62, 22);
+        const QPointF from(529, 30);
         const QPointF to = at(1500, 760);
         pictMap_MouseDown(form, Left, float(from.x()), float(from.y()));
         pictMap_MouseUp(form, Left, float(to.x()), float(to.y()));

@@ -1,5 +1,7 @@
 #include "ScriptedPlatform.h"
 
+#include "output/TilePreview.h"
+
 #include <QPageLayout>
 #include <QPdfWriter>
 
@@ -49,8 +51,9 @@ std::optional<QString> ScriptedPlatform::chooseSaveFile(const platform::FileDial
     return nextAnswer(fileAnswers, "save file dialog");
 }
 
-std::optional<QString> ScriptedPlatform::chooseFolder(const QString &, const QString &)
+std::optional<QString> ScriptedPlatform::chooseFolder(const QString &title, const QString &)
 {
+    folderPrompts.push_back(title);
     return nextAnswer(folderAnswers, "folder dialog");
 }
 
@@ -112,13 +115,16 @@ namespace {
 class PdfPrinterPage final : public platform::PrintTarget
 {
 public:
-    explicit PdfPrinterPage(const QString &path) : m_writer(path)
+    PdfPrinterPage(const QString &path, bool portrait) : m_writer(path)
     {
         m_writer.setResolution(600);
-        m_writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+        m_writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                           portrait ? QPageLayout::Portrait
+                                                    : QPageLayout::Landscape,
                                            QMarginsF()));
     }
     QPaintDevice &device() override { return m_writer; }
+    bool newPage() override { return m_writer.newPage(); }
     std::optional<QString> finish() override { return std::nullopt; }
 
 private:
@@ -138,7 +144,14 @@ platform::OpenedPrinter ScriptedPlatform::openPrinter(const platform::PrinterReq
     printRequests.push_back(request);
     if (!printerError.isEmpty() || printerPdf.isEmpty())
         return {nullptr, printerError};
-    return {std::make_unique<PdfPrinterPage>(printerPdf), {}};
+    return {std::make_unique<PdfPrinterPage>(printerPdf, request.portrait), {}};
+}
+
+platform::TileChoice ScriptedPlatform::showTilePreview(TilePreview &preview)
+{
+    tilePreviews.push_back(preview.summary());
+    EXPECT_TRUE(useTilePreview) << "the tile preview was not expected";
+    return useTilePreview ? useTilePreview(preview) : platform::TileChoice::Cancel;
 }
 
 void ScriptedPlatform::showPrinterDialog(dlgPrinter &dialog)
@@ -146,6 +159,13 @@ void ScriptedPlatform::showPrinterDialog(dlgPrinter &dialog)
     ++printerDialogShows;
     if (usePrinterDialog)
         usePrinterDialog(dialog);
+}
+
+void ScriptedPlatform::showFolderDialog(dlgFolda &dialog)
+{
+    EXPECT_TRUE(useFolderDialog) << "the folder settings dialog was not expected";
+    if (useFolderDialog)
+        useFolderDialog(dialog);
 }
 
 bool ScriptedPlatform::openWithDesktop(const QString &path)

@@ -31,6 +31,7 @@ public:
     std::vector<platform::MessageRequest> messages;
     std::vector<FileDialogCall> fileDialogs;
     std::vector<QString> prompts; // "title|prompt"
+    std::vector<QString> folderPrompts; // the folder chooser's title, each time
     std::vector<platform::ListDialogRequest> listDialogs;
     std::vector<QString> openedFiles;
     int busyDepth = 0;
@@ -54,9 +55,16 @@ public:
     std::vector<platform::PrinterRequest> printRequests;
     QString printerPdf;
     QString printerError;
+    // The printable page of every printer (the whole A4 page the fake prints), and what the user
+    // does in the preview of a print over several sheets: the summaries shown, and the choice.
+    std::optional<QSizeF> printerPage = QSizeF(297, 210);
+    std::vector<QString> tilePreviews;
+    std::function<platform::TileChoice(TilePreview &)> useTilePreview;
     // The print dialog: what the user does in it, run when it is shown.
     std::function<void(dlgPrinter &)> usePrinterDialog;
     int printerDialogShows = 0;
+    // The folder settings dialog: what the user does in it, run when it is shown.
+    std::function<void(dlgFolda &)> useFolderDialog;
 
     platform::MessageAnswer showMessage(const platform::MessageRequest &request) override;
     std::optional<QString> chooseOpenFile(const platform::FileDialogRequest &request) override;
@@ -78,6 +86,9 @@ public:
     std::optional<QString> showPrinterProperties(const QString &name) override;
     platform::OpenedPrinter openPrinter(const platform::PrinterRequest &request) override;
     void showPrinterDialog(dlgPrinter &dialog) override;
+    void showFolderDialog(dlgFolda &dialog) override;
+    std::optional<QSizeF> printerPageMm(const QString &) override { return printerPage; }
+    platform::TileChoice showTilePreview(TilePreview &preview) override;
     bool openWithDesktop(const QString &path) override;
 
     // The texts of every message shown, in order.
