@@ -1,5 +1,6 @@
 #include "AnnotationPainter.h"
 
+#include "annotations/CaptionLayouts.h"
 #include "annotations/LabelMetrics.h"
 
 #include <QPaintDevice>
@@ -120,7 +121,9 @@ void paintShape(QPainter &painter, const MarkerShape &shape, double pixelsPerMm)
     const QRectF rect = figureRect(
         shape, toDevice(shape.Left, shape.Top, shape.Width, shape.Height, pixelsPerMm));
     painter.setPen(Qt::NoPen);
-    if (shape.BackStyle == 1) {
+    // A solid fill covers the back colour exactly (the same figure, drawn the same way), so
+    // the back is drawn only under a hatched or transparent fill.
+    if (shape.BackStyle == 1 && shape.FillStyle != FillSolid) {
         painter.setBrush(toQColor(shape.BackColor));
         drawFigure(painter, shape, rect);
     }
@@ -139,7 +142,8 @@ void paintShape(QPainter &painter, const MarkerShape &shape, double pixelsPerMm)
     painter.restore();
 }
 
-void paintLabel(QPainter &painter, const AnnotationLabel &label, double pixelsPerMm)
+void paintLabel(QPainter &painter, const AnnotationLabel &label, double pixelsPerMm,
+                CaptionLayouts *layouts)
 {
     if (!label.Visible)
         return;
@@ -153,16 +157,23 @@ void paintLabel(QPainter &painter, const AnnotationLabel &label, double pixelsPe
         painter.drawRect(box);
     }
     // The font is sized so that its points cover the same millimetres on every device.
-    QFont font = toQFont(label);
+    FontKey font = fontKey(label);
     const int deviceDpi = painter.device() ? painter.device()->logicalDpiY() : 96;
-    font.setPointSizeF(label.FontSize * pixelsPerMm * 25.4 / deviceDpi);
-    painter.setFont(font);
+    const double points = label.FontSize * pixelsPerMm * 25.4 / deviceDpi;
+    if (points > 0)
+        font.points = points; // QFont ignores a size of 0 or less and keeps the one it has
     painter.setPen(toQColor(label.ForeColor));
     const double margin = LabelMarginPx * pixelsPerMm / ScreenPixelsPerMm;
     const Qt::Alignment horizontal = label.Alignment == AlignRight    ? Qt::AlignRight
                                      : label.Alignment == AlignCenter ? Qt::AlignHCenter
                                                                       : Qt::AlignLeft;
-    painter.drawText(box.adjusted(margin, margin, -margin, -margin),
-                     int(horizontal | Qt::AlignTop) | Qt::TextDontClip, label.Caption);
+    const QRectF textBox = box.adjusted(margin, margin, -margin, -margin);
+    if (layouts) {
+        layouts->draw(painter, textBox, horizontal, font, label.Caption);
+    } else {
+        painter.setFont(font.toFont());
+        painter.drawText(textBox, int(horizontal | Qt::AlignTop) | Qt::TextDontClip,
+                         label.Caption);
+    }
     painter.restore();
 }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 
+class CaptionLayouts;
 class QPainter;
 
 // Draws one canvas object onto any painter: the screen, a printer page or a bitmap. The painter
@@ -16,4 +17,6 @@ Qt::PenStyle toQtPenStyle(std::int16_t borderStyle);
 
 void paintLine(QPainter &painter, const AnnotationLine &line, double pixelsPerMm);
 void paintShape(QPainter &painter, const MarkerShape &shape, double pixelsPerMm);
-void paintLabel(QPainter &painter, const AnnotationLabel &label, double pixelsPerMm);
+// With layouts the caption's layout is kept between paints (see CaptionLayouts).
+void paintLabel(QPainter &painter, const AnnotationLabel &label, double pixelsPerMm,
+                CaptionLayouts *layouts = nullptr);

@@ -1,6 +1,8 @@
 #include "LabelMetrics.h"
 
-#include <QFontMetricsF>
+#include "annotations/FaceNames.h"
+#include "annotations/FontCache.h"
+
 #include <QImage>
 
 #include <algorithm>
@@ -38,23 +40,25 @@ QString faceName(const QString &fontName)
     return fontName.left(length);
 }
 
+FontKey fontKey(const AnnotationLabel &label)
+{
+    const QString face = fontCache<FaceNames>().drawnFace(faceName(label.FontName));
+    return {face, std::max<qreal>(label.FontSize, SmallestPointSize),
+            label.FontBold, label.FontItalic, label.FontStrikethru, label.FontUnderline};
+}
+
 QFont toQFont(const AnnotationLabel &label)
 {
-    QFont font(faceName(label.FontName));
-    font.setPointSizeF(std::max<qreal>(label.FontSize, SmallestPointSize));
-    font.setBold(label.FontBold);
-    font.setItalic(label.FontItalic);
-    font.setStrikeOut(label.FontStrikethru);
-    font.setUnderline(label.FontUnderline);
-    return font;
+    return fontKey(label).toFont();
 }
 
 QSizeF labelExtentMm(const AnnotationLabel &label)
 {
-    // About 3 µs a label uncached, so a zoom over thousands of labels needs no metrics cache.
-    const QFontMetricsF metrics(toQFont(label), measuringDevice());
-    const qreal widthPx = metrics.horizontalAdvance(label.Caption) + 2 * LabelMarginPx;
-    const qreal heightPx = metrics.height() + 2 * LabelMarginPx;
+    // Labels are measured on every open and every zoom.
+    TextExtentCache &extents = fontCache<TextExtentCache>(measuringDevice());
+    const FontKey font = fontKey(label);
+    const qreal widthPx = extents.width(font, label.Caption) + 2 * LabelMarginPx;
+    const qreal heightPx = extents.height(font) + 2 * LabelMarginPx;
     return {widthPx * MmPerMeasurePixel, heightPx * MmPerMeasurePixel};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "annotations/AnnotationTypes.h"
+#include "annotations/TextExtentCache.h"
 
 #include <QFont>
 #include <QSizeF>
@@ -19,12 +20,14 @@ inline constexpr float MmPerMeasurePixel = 25.4f / MeasureDpi;
 // installed fonts), cut to the 31 characters a Windows face name can hold, point size and the
 // four attributes.
 QFont toQFont(const AnnotationLabel &label);
+FontKey fontKey(const AnnotationLabel &label);
 
 // The part of a stored font name that can name a face: at most its first 31 characters. The
 // stored name itself is kept as it was.
 QString faceName(const QString &fontName);
 
-// Width and height in canvas millimetres that the label's caption needs in its font.
+// Width and height in canvas millimetres that the label's caption needs in its font. Each font
+// and caption is measured once; a label whose caption or font changed is measured afresh.
 QSizeF labelExtentMm(const AnnotationLabel &label);
 
 // Width and Height := labelExtentMm; Top and Left stay.

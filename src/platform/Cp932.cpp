@@ -1,7 +1,9 @@
 #include "Cp932.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
+#include <iterator>
 #include <optional>
 
 namespace cp932 {
@@ -87,6 +89,52 @@ std::optional<char> windowsOnlyByte(char32_t character)
     return std::nullopt;
 }
 
+// Appends what iconv gave. The code page has no character beyond the basic plane; anything
+// else still comes out whole.
+void appendUcs4(QString &text, const char32_t *characters, qsizetype count)
+{
+    char16_t units[512];
+    qsizetype used = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (used + 2 > qsizetype(std::size(units))) {
+            text.append(QStringView(units, used));
+            used = 0;
+        }
+        const char32_t c = characters[i];
+        if (QChar::requiresSurrogates(c)) {
+            units[used++] = QChar::highSurrogate(c);
+            units[used++] = QChar::lowSurrogate(c);
+        } else {
+            units[used++] = char16_t(c);
+        }
+    }
+    text.append(QStringView(units, used));
+}
+
+// Decodes bytes with iconv up to their end or up to the first byte it stops at. A single byte
+// glibc lacks gives its Windows character; any other stop (not a character, or a lead byte cut
+// off at the end) turns that one byte into U+FFFD, and decoding goes on after it. Returns how
+// many bytes were taken.
+qsizetype decodeRun(Converter &converter, const char *bytes, qsizetype length, QString &text)
+{
+    const char *in = bytes;
+    size_t inLeft = size_t(length);
+    while (inLeft > 0) {
+        char32_t chunk[256];
+        char *out = reinterpret_cast<char *>(chunk);
+        size_t outLeft = sizeof chunk;
+        const bool done = converter.convert(&in, &inLeft, &out, &outLeft);
+        const int error = errno;
+        appendUcs4(text, chunk, (out - reinterpret_cast<char *>(chunk)) / 4);
+        if (!done && error != E2BIG) {
+            text.append(QChar(windowsOnlyCharacter(*in).value_or(QChar::ReplacementCharacter)));
+            ++in;
+            break;
+        }
+    }
+    return in - bytes;
+}
+
 } // namespace
 
 EncodeResult encode(const QString &text)
@@ -118,26 +166,27 @@ EncodeResult encode(const QString &text)
 
 QString decode(const QByteArray &bytes)
 {
+    // Record books are mostly numbers: runs of ASCII bytes are taken as they are (the code page
+    // agrees with ASCII below 0x80 wherever a character starts), and iconv gets the runs of other
+    // characters in between, each starting where a character starts.
     Converter converter("WCHAR_T", "CP932");
     QString text;
     text.reserve(bytes.size());
-    const char *in = bytes.constData();
-    size_t inLeft = size_t(bytes.size());
-    while (inLeft > 0) {
-        char32_t chunk[256];
-        char *out = reinterpret_cast<char *>(chunk);
-        size_t outLeft = sizeof chunk;
-        const bool done = converter.convert(&in, &inLeft, &out, &outLeft);
-        const int error = errno;
-        text.append(QString::fromUcs4(chunk, (out - reinterpret_cast<char *>(chunk)) / 4));
-        if (!done && error != E2BIG) {
-            // A single byte glibc lacks gives its Windows character; any other stop (not a
-            // character, or a lead byte cut off at the end) turns that one byte into U+FFFD.
-            // Decoding goes on after it.
-            text.append(QChar(windowsOnlyCharacter(*in).value_or(QChar::ReplacementCharacter)));
-            ++in;
-            --inLeft;
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qsizetype pos = 0;
+    while (pos < size) {
+        qsizetype end = pos;
+        while (end < size && static_cast<unsigned char>(data[end]) < 0x80)
+            ++end;
+        if (end > pos) {
+            text.append(QLatin1StringView(data + pos, end - pos));
+            pos = end;
+            continue;
         }
+        while (end < size && static_cast<unsigned char>(data[end]) >= 0x80)
+            end += isLeadByte(data[end]) ? 2 : 1;
+        pos += decodeRun(converter, data + pos, std::min(end, size) - pos, text);
     }
     return text;
 }

@@ -1,9 +1,13 @@
 #include "NumberText.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace numbertext {
 namespace {
@@ -59,6 +63,44 @@ NumberSpan scanLeadingNumber(const QString &text)
         }
     }
     return {start, i};
+}
+
+// The decimal order of magnitude of an unsigned number ("0.00123e5": 2), the exponent saturated:
+// enough to tell a number too large for a double from one too small. Zero counts as small.
+long long decimalOrder(std::string_view number)
+{
+    const std::size_t mantissaEnd = std::min(number.find('e'), number.size());
+    const std::size_t wholeEnd = std::min(number.find('.'), mantissaEnd);
+    const std::size_t first = number.find_first_of("123456789");
+    if (first >= mantissaEnd)
+        return -1;
+    long long order = first < wholeEnd ? static_cast<long long>(wholeEnd - first) - 1
+                                       : -static_cast<long long>(first - wholeEnd);
+    std::string_view exponent = number.substr(std::min(mantissaEnd + 1, number.size()));
+    const bool negative = exponent.starts_with('-');
+    if (negative || exponent.starts_with('+'))
+        exponent.remove_prefix(1);
+    long long magnitude = 0;
+    for (const char c : exponent)
+        magnitude = std::min(magnitude * 10 + (c - '0'), 1'000'000'000LL);
+    return order + (negative ? -magnitude : magnitude);
+}
+
+// A number as scanLeadingNumber finds it, with a lower-case e before its exponent: exact,
+// locale-free, an infinity when it is beyond the double range and 0 when it is too small for one.
+double asciiNumberValue(std::string_view number)
+{
+    const bool negative = number.front() == '-';
+    if (negative || number.front() == '+')
+        number.remove_prefix(1);
+    double value = 0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        if (decimalOrder(number) < 0)
+            return 0.0; // unsigned, as the classic conversion gives it
+        value = std::numeric_limits<double>::infinity();
+    }
+    return negative ? -value : value;
 }
 
 template<typename Int>
@@ -195,10 +237,16 @@ std::optional<bool> parseBool(const QString &text)
 double parseLenient(const QString &text)
 {
     const NumberSpan span = scanLeadingNumber(text);
-    QString number = text.mid(span.start, span.end - span.start);
-    number.replace(QChar(u'd'), QChar(u'e'), Qt::CaseInsensitive);
-    // Locale-free; gives an infinity on overflow and 0 on underflow.
-    return number.isEmpty() ? 0.0 : number.toDouble();
+    if (span.start == span.end)
+        return 0.0;
+    // The span is ASCII. Record books hold more than a million numbers, so they are read with
+    // std::from_chars (locale-free, exact) from a copy on the stack.
+    QVarLengthArray<char, 64> number;
+    for (qsizetype i = span.start; i < span.end; ++i) {
+        const char c = char(text.at(i).unicode());
+        number.append(c == 'd' || c == 'D' || c == 'E' ? 'e' : c);
+    }
+    return asciiNumberValue(std::string_view(number.data(), std::size_t(number.size())));
 }
 
 QString halfWidthNumber(const QString &typed)

@@ -1,5 +1,6 @@
 #include "CanvasFrameCache.h"
 
+#include "view/FrameSeam.h"
 #include "view/ObjectBounds.h"
 
 #include <QPainter>
@@ -40,18 +41,51 @@ void CanvasFrameCache::renderFrame(const CanvasViewport &viewport, const CanvasS
         m_frame = QImage(pixels, QImage::Format_RGB32);
     m_frame.setDevicePixelRatio(dpr);
     m_frame.fill(viewport.outside);
-    QPainter painter(&m_frame);
-    painter.translate(-viewport.scroll);
     // Everything lives on the canvas, which ends with the paper: a picture larger than the
     // paper is cut off at its edge, as on the printed page.
     const QRectF canvas(QPointF(0, 0), viewport.canvasPx);
-    painter.fillRect(canvas, Qt::white);
-    painter.setClipRect(canvas);
     CanvasRenderOptions options;
-    options.layers = AllCanvasLayers & ~CanvasRenderOptions::LiveLayers;
-    options.exposedPx = QRectF(viewport.scroll, QSizeF(viewport.viewSize));
     options.picturePainter = &m_picturePainter;
-    renderCanvas(painter, scene, options);
+    options.shapeStamps = &m_shapeStamps;
+    {
+        QPainter painter(&m_frame);
+        painter.translate(-viewport.scroll);
+        painter.fillRect(canvas, Qt::white);
+        painter.setClipRect(canvas);
+        options.layers = CanvasLayer::Picture;
+        options.exposedPx = QRectF(viewport.scroll, QSizeF(viewport.viewSize));
+        renderCanvas(painter, scene, options);
+    }
+    // The annotations go over the picture in two halves of the frame at once, the lower one on
+    // the worker thread: a crowded record book takes most of a frame's time there. Each half is
+    // painted into the whole frame clipped to its rows, so every object is drawn exactly as in
+    // one pass, and no pixel is written by both.
+    options.layers = AllCanvasLayers & ~CanvasRenderOptions::LiveLayers
+                     & ~CanvasLayers(CanvasLayer::Picture);
+    m_shapeStamps.trim();
+    const auto renderRows = [&](int top, int bottom, CaptionLayouts &layouts) {
+        QImage frame(m_frame.bits(), m_frame.width(), m_frame.height(), m_frame.bytesPerLine(),
+                     m_frame.format());
+        frame.setDevicePixelRatio(dpr);
+        QPainter painter(&frame);
+        painter.translate(-viewport.scroll);
+        const QRectF rows(QPointF(viewport.scroll) + QPointF(0, top / dpr),
+                          QSizeF(viewport.viewSize.width(), (bottom - top) / dpr));
+        painter.setClipRect(canvas & rows);
+        CanvasRenderOptions rowsOptions = options;
+        rowsOptions.exposedPx = rows;
+        rowsOptions.captionLayouts = &layouts;
+        renderCanvas(painter, scene, rowsOptions);
+    };
+    // Halves of a scaled frame would meet within a pixel: that is painted in one.
+    const int half = dpr == 1.0 ? frameSeam(scene, viewport.scroll, pixels.height()) : 0;
+    if (half > 0) {
+        m_worker.start(
+            [&](CaptionLayouts &layouts) { renderRows(half, pixels.height(), layouts); });
+    }
+    renderRows(0, half > 0 ? half : pixels.height(), m_captionLayouts);
+    if (half > 0)
+        m_worker.wait();
     m_scroll = viewport.scroll;
     m_canvasPx = viewport.canvasPx;
     m_valid = true;

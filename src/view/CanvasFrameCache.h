@@ -1,7 +1,10 @@
 #pragma once
 
+#include "annotations/CaptionLayouts.h"
 #include "view/CanvasRenderer.h"
+#include "view/FrameWorker.h"
 #include "view/PicturePainter.h"
+#include "view/ShapeStamps.h"
 
 #include <QColor>
 #include <QImage>
@@ -20,7 +23,9 @@ struct CanvasViewport
 // Paints a view of the canvas in two layers: the settled frame (picture, kept annotations, paper
 // frame, print area, default sample), rendered once and kept, and the live measuring objects
 // over it. Moving the live line then costs a copy of its small dirty area, however many
-// annotations the canvas holds.
+// annotations the canvas holds. The frame is rendered afresh after an edit, a scroll or a zoom:
+// its annotations in two halves at once, with small shapes stamped and captions laid out once
+// (the stamps and layouts are kept from frame to frame).
 class CanvasFrameCache
 {
 public:
@@ -37,6 +42,9 @@ private:
     QSizeF m_canvasPx;
     bool m_valid = false;
     PicturePainter m_picturePainter;
+    ShapeStamps m_shapeStamps;
+    CaptionLayouts m_captionLayouts; // this thread's; the worker keeps its own
+    FrameWorker m_worker;
 };
 
 // Where the visible live objects lie, in canvas pixels, padded for pen widths and XOR edges.

@@ -3,8 +3,12 @@
 #include "annotations/AnnotationPainter.h"
 #include "view/ObjectBounds.h"
 #include "view/PicturePainter.h"
+#include "view/RasterLines.h"
+#include "view/ShapeStamps.h"
 
 #include <QPainter>
+
+#include <optional>
 
 namespace {
 
@@ -26,13 +30,53 @@ void paintAll(QPainter &painter, const Collection &collection, const CanvasRende
     }
 }
 
-void paintDimensions(QPainter &painter, const AnnotationStore &store,
-                     const CanvasRenderOptions &options)
+// Into a plain raster image, lines go straight and small shapes as stamps where they can;
+// everything else goes through the painter.
+struct RasterShortcuts
 {
-    paintAll(painter, store.lineDsSave, options, paintLine);
-    paintAll(painter, store.lineHojoSave, options, paintLine);
-    paintAll(painter, store.shpSnpo, options, paintShape);
-    paintAll(painter, store.lblKyori, options, paintLabel);
+    std::optional<RasterLines> lines;
+    std::optional<ShapeStamps::Stamper> stamper;
+
+    RasterShortcuts(const QPainter &painter, ShapeStamps *stamps)
+    {
+        if (const std::optional<RasterTarget> target = RasterTarget::of(painter)) {
+            lines.emplace(*target);
+            if (stamps)
+                stamper.emplace(*stamps, *target);
+        }
+    }
+
+    auto linePainter()
+    {
+        return [this](QPainter &painter, const AnnotationLine &line, double ppm) {
+            if (!lines || !lines->draw(line, ppm))
+                paintLine(painter, line, ppm);
+        };
+    }
+    auto shapePainter()
+    {
+        return [this](QPainter &painter, const MarkerShape &shape, double ppm) {
+            if (!stamper || !stamper->draw(shape, ppm))
+                paintShape(painter, shape, ppm);
+        };
+    }
+};
+
+auto labelPainter(const CanvasRenderOptions &options)
+{
+    return [layouts = options.captionLayouts](QPainter &painter, const AnnotationLabel &label,
+                                              double ppm) {
+        paintLabel(painter, label, ppm, layouts);
+    };
+}
+
+void paintDimensions(QPainter &painter, const AnnotationStore &store,
+                     const CanvasRenderOptions &options, RasterShortcuts &raster)
+{
+    paintAll(painter, store.lineDsSave, options, raster.linePainter());
+    paintAll(painter, store.lineHojoSave, options, raster.linePainter());
+    paintAll(painter, store.shpSnpo, options, raster.shapePainter());
+    paintAll(painter, store.lblKyori, options, labelPainter(options));
 }
 
 void paintLiveObjects(QPainter &painter, const LiveObjects &live, double ppm)
@@ -83,12 +127,13 @@ void renderCanvas(QPainter &painter, const CanvasScene &scene, const CanvasRende
     const CanvasLayers layers = options.layers;
     if ((layers & CanvasLayer::Picture) && scene.picture)
         paintPicture(painter, scene, options);
+    RasterShortcuts raster(painter, options.shapeStamps);
     if (layers & CanvasLayer::LeaderLines)
-        paintAll(painter, scene.annotations.lineHikidashi, options, paintLine);
+        paintAll(painter, scene.annotations.lineHikidashi, options, raster.linePainter());
     if (layers & CanvasLayer::Dimensions)
-        paintDimensions(painter, scene.annotations, options);
+        paintDimensions(painter, scene.annotations, options, raster);
     if (layers & CanvasLayer::TextLabels)
-        paintAll(painter, scene.annotations.lblMoji, options, paintLabel);
+        paintAll(painter, scene.annotations.lblMoji, options, labelPainter(options));
     if (layers & CanvasLayer::PrintArea) {
         for (const MarkerShape &mask : scene.live.shpSps)
             paintMask(painter, mask, ppm);
@@ -100,7 +145,7 @@ void renderCanvas(QPainter &painter, const CanvasScene &scene, const CanvasRende
     }
     if (layers & CanvasLayer::Defaults) {
         paintLine(painter, scene.defaults.linDefault, ppm);
-        paintLabel(painter, scene.defaults.lblDefault, ppm);
+        paintLabel(painter, scene.defaults.lblDefault, ppm, options.captionLayouts);
     }
     if (layers & CanvasLayer::Live)
         paintLiveObjects(painter, scene.live, ppm);

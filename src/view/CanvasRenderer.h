@@ -8,8 +8,10 @@
 #include <QImage>
 #include <QRectF>
 
+class CaptionLayouts;
 class PicturePainter;
 class QPainter;
+class ShapeStamps;
 
 // Which kinds of object a device gets: the screen shows everything, a print or a bitmap only the
 // kinds the user chose.
@@ -46,8 +48,12 @@ struct CanvasRenderOptions
     CanvasLayers layers = AllCanvasLayers;
     QRectF exposedPx;                          // the device area to paint; empty: everything
     PicturePainter *picturePainter = nullptr;  // keeps a reduced copy between paints
+    ShapeStamps *shapeStamps = nullptr;        // keeps small shapes drawn between paints
+    CaptionLayouts *captionLayouts = nullptr;  // keeps captions laid out between paints
 };
 
 // Paints the annotations in layers, the live measuring objects last, onto a painter that works
-// in device pixels with the canvas origin at (0, 0).
+// in device pixels with the canvas origin at (0, 0). Into an image in the screen's format, lines
+// of a pixel are written straight (RasterLines), and with options.shapeStamps small shapes are
+// stamped (ShapeStamps).
 void renderCanvas(QPainter &painter, const CanvasScene &scene, const CanvasRenderOptions &options);

@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "measure/PointerEvents.h"
 #include "view/LabelHitTest.h"
+#include "view/Zoom.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -20,15 +21,15 @@ CanvasView::CanvasView(frmMain &model, QWidget *parent) : QWidget(parent), m_mod
 
 QPointF CanvasView::toCanvasMm(QPointF widgetPoint) const
 {
-    const QPointF canvasPixels = widgetPoint + QPointF(m_model.hscX.Value, m_model.vscY.Value);
+    const QPointF canvasPixels = widgetPoint - QPointF(m_model.canvasOriginPx());
     return canvasPixels / ScreenPixelsPerMm;
 }
 
 void CanvasView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const CanvasViewport viewport{size(), QPoint(m_model.hscX.Value, m_model.vscY.Value),
-                                  m_model.pictMapPx, palette().color(QPalette::Dark)};
+    const CanvasViewport viewport{size(), -m_model.canvasOriginPx(), m_model.pictMapPx,
+                                  palette().color(QPalette::Dark)};
     m_frameCache.paint(painter, viewport, m_model.scene(), event->rect());
 }
 
@@ -117,10 +118,9 @@ void CanvasView::mouseMoveEvent(QMouseEvent *event)
     }
     // With no button held a move only stretches the live measurement: repaint just where it
     // was and where it is now.
-    const QPoint scroll(m_model.hscX.Value, m_model.vscY.Value);
     const QRectF dirty = liveBefore | liveObjectsBoundsPx(m_model.live);
     if (!dirty.isEmpty())
-        update(dirty.toAlignedRect().translated(-scroll));
+        update(dirty.toAlignedRect().translated(m_model.canvasOriginPx()));
     emit liveChanged();
 }
 
@@ -138,6 +138,18 @@ void CanvasView::mouseReleaseEvent(QMouseEvent *event)
 
 void CanvasView::wheelEvent(QWheelEvent *event)
 {
+    event->accept();
+    if (event->modifiers().testFlag(Qt::ControlModifier)) {
+        // One notch (120 units) is one zoom step of the toolbar, about the pointer.
+        m_zoomRemainder += event->angleDelta().y();
+        const int steps = m_zoomRemainder / 120;
+        m_zoomRemainder -= steps * 120;
+        if (steps != 0) {
+            zoomAtPoint(m_model, steps, event->position());
+            emit modelChanged();
+        }
+        return;
+    }
     // One notch (120 units) moves three small steps, as text views do.
     QPoint delta = event->angleDelta();
     Qt::Orientation orientation = Qt::Vertical;
@@ -150,7 +162,6 @@ void CanvasView::wheelEvent(QWheelEvent *event)
     m_wheelRemainder -= steps * 40;
     if (steps != 0)
         emit wheelScrolled(orientation, -steps);
-    event->accept();
 }
 
 bool CanvasView::event(QEvent *event)

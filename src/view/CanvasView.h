@@ -27,7 +27,8 @@ signals:
     void modelChanged();
     // A move changed only the live measuring objects and the readout.
     void liveChanged();
-    // The wheel turned: steps of the scroll bar (negative scrolls towards the top or left).
+    // The wheel turned without Ctrl: steps of the scroll bar (negative scrolls towards the top
+    // or left). With Ctrl it zooms about the pointer and reports modelChanged.
     void wheelScrolled(Qt::Orientation orientation, int steps);
 
 protected:
@@ -55,4 +56,5 @@ private:
     frmMain &m_model;
     CanvasFrameCache m_frameCache;
     int m_wheelRemainder = 0;
+    int m_zoomRemainder = 0;
 };

@@ -1,9 +1,15 @@
+#include "annotations/FaceNames.h"
 #include "annotations/LabelMetrics.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QFontInfo>
+#include <QFontMetricsF>
+#include <QImage>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -37,6 +43,82 @@ TEST(LabelMetrics, NinePointSeventyFiveIsAboutFourAndAHalfMillimetresHigh)
     const AnnotationLabel empty = label("", 9.75f);
     EXPECT_FLOAT_EQ(empty.Height, l.Height);
     EXPECT_FLOAT_EQ(empty.Width, 2 * LabelMarginPx * MmPerMeasurePixel);
+}
+
+// Measurements are kept by font and caption: after each change a label measures as a fresh
+// measurement of it does, never as it measured before.
+TEST(LabelMetrics, KeptMeasurementsFollowEveryChangeOfCaptionAndFont)
+{
+    const std::pair<const char *, std::function<void(AnnotationLabel &)>> changes[] = {
+        {"first measured", [](AnnotationLabel &) {}},
+        {"caption", [](AnnotationLabel &l) { l.Caption = QStringLiteral("123.4cm コメント"); }},
+        {"face", [](AnnotationLabel &l) { l.FontName = QStringLiteral("ＭＳ Ｐゴシック"); }},
+        {"size", [](AnnotationLabel &l) { l.FontSize = 19.5f; }},
+        {"bold", [](AnnotationLabel &l) { l.FontBold = true; }},
+        {"italic", [](AnnotationLabel &l) { l.FontItalic = true; }},
+        {"strike-out", [](AnnotationLabel &l) { l.FontStrikethru = true; }},
+        {"underline", [](AnnotationLabel &l) { l.FontUnderline = true; }},
+        {"back to the first caption", [](AnnotationLabel &l) { l.Caption = "12.3cm "; }},
+    };
+    QImage device(1, 1, QImage::Format_RGB32); // 96 dots per inch, as labels are measured
+    device.setDotsPerMeterX(3780);
+    device.setDotsPerMeterY(3780);
+    AnnotationLabel l = label("12.3cm ", 9.75f);
+    for (const auto &[change, apply] : changes) {
+        apply(l);
+        const QFontMetricsF fresh(toQFont(l), &device);
+        const QSizeF kept = labelExtentMm(l);
+        EXPECT_DOUBLE_EQ(kept.width(), (fresh.horizontalAdvance(l.Caption) + 2 * LabelMarginPx)
+                                           * MmPerMeasurePixel)
+            << change;
+        EXPECT_DOUBLE_EQ(kept.height(), (fresh.height() + 2 * LabelMarginPx) * MmPerMeasurePixel)
+            << change;
+    }
+}
+
+// A caption longer than any label in use holds is measured character by character: shaping a
+// hostile record book's 49,149 long captions took seconds.
+TEST(LabelMetrics, LongCaptionIsMeasuredCharacterByCharacter)
+{
+    QImage device(1, 1, QImage::Format_RGB32);
+    device.setDotsPerMeterX(3780);
+    device.setDotsPerMeterY(3780);
+    const QString piece = QStringLiteral("釣AV🐟To");
+    for (const int repeats : {6, 7, 400}) { // 42 and 49 UTF-16 units, then 2,800
+        AnnotationLabel l = label("", 12);
+        setCaption(l, piece.repeated(repeats));
+        const QFontMetricsF metrics(toQFont(l), &device);
+        const qreal shaped = metrics.horizontalAdvance(l.Caption);
+        qreal summed = 0;
+        for (const QString &character : {QStringLiteral("釣"), QStringLiteral("A"),
+                                         QStringLiteral("V"), QStringLiteral("🐟"),
+                                         QStringLiteral("T"), QStringLiteral("o")})
+            summed += repeats * metrics.horizontalAdvance(character);
+        const qreal measured = l.Width / MmPerMeasurePixel - 2 * LabelMarginPx;
+        const bool byCharacters = l.Caption.size() > TextExtentCache::LongestShapedText;
+        EXPECT_NEAR(measured, byCharacters ? summed : shaped, 0.01) << repeats;
+    }
+}
+
+// Past 64 face names that no installed font, substitute or alias answers to, a name is taken
+// as the default face, as Qt would fall back to it: a different name on every label cost a
+// fontconfig query each (90 s for one record book).
+TEST(LabelMetrics, UnknownFaceNamesBeyondSixtyFourAreTakenAsTheDefaultFace)
+{
+    FaceNames faces; // of its own: the program's has its own history
+    for (int i = 0; i < 64; ++i)
+        EXPECT_EQ(faces.drawnFace(QStringLiteral("無名書体%1").arg(i)),
+                  QStringLiteral("無名書体%1").arg(i));
+    const QString defaultFace = QGuiApplication::font().families().first();
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("無名書体64"), defaultFace},
+        {QStringLiteral("無名書体0"), QStringLiteral("無名書体0")}, // decided before, kept
+        {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("ＭＳ ゴシック")}, // has substitutes
+        {QStringLiteral("ipagothic"), QStringLiteral("ipagothic")},         // installed
+        {QString(), QString()},
+    };
+    for (const auto &[face, drawn] : cases)
+        EXPECT_EQ(faces.drawnFace(face), drawn) << qPrintable(face);
 }
 
 TEST(LabelMetrics, FontCarriesEveryStoredAttribute)

@@ -61,6 +61,10 @@ TEST(Cp932, DecodesBrokenBytesAsReplacementCharacters)
     // lone lead byte at the end is cut short. Each bad byte becomes U+FFFD and decoding goes on.
     EXPECT_EQ(cp932::decode(QByteArray::fromHex("41 8120 42 8540 43 81")),
               QString::fromUtf16(u"A\uFFFD B\uFFFD@C\uFFFD"));
+    // Decoding goes on at the very next byte, which may start a character: in 85 81 40 the 81
+    // pairs with the 40 ("　", U+3000), though the 40 alone would be "@".
+    EXPECT_EQ(cp932::decode(QByteArray::fromHex("858140 41")),
+              QString::fromUtf16(u"\uFFFD\u3000A"));
 }
 
 // glibc's table lacks five single bytes that Windows reads and writes; without them a record

@@ -76,10 +76,15 @@ TEST(NumberText, LenientParseTakesTheLeadingNumber)
         {"-.5", -0.5},   {"5.", 5},          {"1.2.3", 1.2}, {"+7", 7},   {"1E+07", 1e7},
         {"1D3", 1000},   {"2e", 2},          {"2e+", 2},     {"-", 0},    {".", 0},
         {"&H10", 0},     {"1,5", 1},         {"\t4 5", 4},   {"1e-400", 0},
+        // beyond the double range by the digits before the point or after it
+        {"0.00001e-319", 0}, {"12345e-328", 0}, {"5e-324", 5e-324},
     };
     for (const auto &[text, value] : cases)
         EXPECT_EQ(parseLenient(QString::fromLatin1(text)), value) << text;
     EXPECT_EQ(parseLenient("-1e400"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(parseLenient("0.01e311"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(parseLenient(QString(100'000, u'0') + u'7'), 7); // any number of digits
+    EXPECT_FALSE(std::signbit(parseLenient("-1e-400"))); // too small: 0, without a sign
 }
 
 TEST(NumberText, TypedFullWidthNumbersBecomeAscii)

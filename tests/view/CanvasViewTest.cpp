@@ -46,7 +46,7 @@ struct ShownCanvas
 
     QPointF widgetPoint(QPointF mm) const
     {
-        return mm * ScreenPixelsPerMm - QPointF(form.hscX.Value, form.vscY.Value);
+        return mm * ScreenPixelsPerMm + QPointF(form.canvasOriginPx());
     }
 
     void send(QEvent::Type type, QPointF mm, Qt::MouseButton button, Qt::MouseButtons held)
