@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need. Quick and silent when
-# everything is already there.
+# Installs the Debian packages the build, the tests and the program need, and any named on its
+# command line. Quick and silent when everything is already there.
 set -euo pipefail
 
 packages=(
@@ -15,7 +15,11 @@ packages=(
     poppler-utils cups printer-driver-cups-pdf
     # Looking at the program as a user does: a virtual screen, a driver and screenshots.
     xvfb xdotool imagemagick x11-utils
+    # The desktop icons are rendered from their SVG at build time.
+    librsvg2-bin
 )
+# More for one task, named by the script that needs them (packaging/test-install.sh).
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do
