@@ -23,15 +23,27 @@ void paintPageOn(QPainter &painter, const PageScene &scene, PageKinds kinds, dou
 
 } // namespace
 
-std::optional<QString> paintPage(QPaintDevice &device, const PageScene &scene, PageKinds kinds)
+std::optional<QString> paintPages(QPaintDevice &device, int pages,
+                                  const std::function<bool()> &newPage, const PagePainter &paint)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return QStringLiteral("印刷を開始できませんでした。");
-    paintPageOn(painter, scene, kinds, device.logicalDpiX() / 25.4);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0 && !newPage())
+            return QStringLiteral("次のページを始められませんでした。");
+        paint(painter, device.logicalDpiX() / 25.4, page);
+    }
     if (!painter.end())
         return QStringLiteral("印刷を終えられませんでした。");
     return std::nullopt;
+}
+
+std::optional<QString> paintPage(QPaintDevice &device, const PageScene &scene, PageKinds kinds)
+{
+    return paintPages(device, 1, {}, [&](QPainter &painter, double dotsPerMm, int) {
+        paintPageOn(painter, scene, kinds, dotsPerMm);
+    });
 }
 
 std::optional<RuntimeError> writePagePdf(const QString &path, const PageScene &scene,
@@ -43,7 +55,7 @@ std::optional<RuntimeError> writePagePdf(const QString &path, const PageScene &s
 }
 
 std::optional<RuntimeError> writePdf(const QString &path, QSizeF paperMm, int pages,
-                                     const PdfPagePainter &paint)
+                                     const PagePainter &paint)
 {
     if (paperMm.isEmpty() || pages < 1)
         return RuntimeError::invalidCall();
@@ -62,18 +74,9 @@ std::optional<RuntimeError> writePdf(const QString &path, QSizeF paperMm, int pa
                                          landscape ? QPageLayout::Landscape
                                                    : QPageLayout::Portrait,
                                          QMarginsF(), QPageLayout::Millimeter));
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return RuntimeError::printerError(QStringLiteral("印刷を開始できませんでした。"));
-        for (int page = 0; page < pages; ++page) {
-            if (page > 0 && !writer.newPage()) {
-                return RuntimeError::printerError(
-                    QStringLiteral("次のページを始められませんでした。"));
-            }
-            paint(painter, writer.logicalDpiX() / 25.4, page);
-        }
-        if (!painter.end())
-            return RuntimeError::printerError(QStringLiteral("印刷を終えられませんでした。"));
+        if (const auto error = paintPages(writer, pages, [&writer] { return writer.newPage(); },
+                                          paint))
+            return RuntimeError::printerError(*error);
     }
     const QFileInfo target(path);
     StagedFiles staged(target.absolutePath(), StagedFiles::Durability::Unsynced);

@@ -25,8 +25,13 @@ inline constexpr int PdfDotsPerInch = 600;
 std::optional<RuntimeError> writePagePdf(const QString &path, const PageScene &scene,
                                          PageKinds kinds, QSizeF paperMm);
 
-// A PDF file of `pages` pages, each of paperMm as above, each painted by `paint` on a painter in
-// device units (dotsPerMm of them a millimetre) with the origin at the page's corner.
-using PdfPagePainter = std::function<void(QPainter &painter, double dotsPerMm, int page)>;
+// Paints page after page on one painter in device units (dotsPerMm of them a millimetre) with the
+// origin at the page's corner, starting each page after the first with `newPage`. Returns why the
+// device could not be painted on.
+using PagePainter = std::function<void(QPainter &painter, double dotsPerMm, int page)>;
+std::optional<QString> paintPages(QPaintDevice &device, int pages,
+                                  const std::function<bool()> &newPage, const PagePainter &paint);
+
+// A PDF file of `pages` pages, each of paperMm as above, each painted by `paint`.
 std::optional<RuntimeError> writePdf(const QString &path, QSizeF paperMm, int pages,
-                                     const PdfPagePainter &paint);
+                                     const PagePainter &paint);

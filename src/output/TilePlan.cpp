@@ -41,8 +41,7 @@ std::optional<TilePlan> planTiles(const QRectF &areaMm, const QSizeF &pageMm, do
 {
     if (areaMm.isEmpty() || pageMm.isEmpty() || overlapMm < 0)
         return std::nullopt;
-    const QSizeF wide(std::max(pageMm.width(), pageMm.height()),
-                      std::min(pageMm.width(), pageMm.height()));
+    const QSizeF wide = lyingDown(pageMm);
     const std::optional<TilePlan> landscape = planFor(areaMm, wide, overlapMm);
     const std::optional<TilePlan> portrait = planFor(areaMm, wide.transposed(), overlapMm);
     if (landscape && portrait)

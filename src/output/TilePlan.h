@@ -31,6 +31,12 @@ struct TilePlan
     QRectF partMm(int row, int column) const;
 };
 
+// A page lying down: the long side across.
+inline QSizeF lyingDown(QSizeF pageMm)
+{
+    return pageMm.width() >= pageMm.height() ? pageMm : pageMm.transposed();
+}
+
 // The fewest sheets of `pageMm` (in either orientation; landscape when both need as many)
 // that cover `areaMm` with the given overlap. Nothing when the page leaves no room for it: a
 // part no larger than the overlap, or a page lower than the strip.

@@ -37,7 +37,6 @@ QString TilePreview::summary() const
 
 bool TilePreview::needsTiles(const QRectF &areaMm, QSizeF pageMm)
 {
-    const QSizeF wide(std::max(pageMm.width(), pageMm.height()),
-                      std::min(pageMm.width(), pageMm.height()));
+    const QSizeF wide = lyingDown(pageMm);
     return areaMm.width() > wide.width() + Tolerance || areaMm.height() > wide.height() + Tolerance;
 }

@@ -87,6 +87,17 @@ void drawStrip(SheetPen &pen, const TilePlan &plan, int row, int column)
         pen.line(x, bar - 2, x, bar + 2);
 }
 
+// Page n is the n-th sheet along the rows.
+PagePainter sheetPainter(const PageScene &scene, PageKinds kinds, const TilePlan &plan)
+{
+    return [&scene, kinds, &plan](QPainter &painter, double dotsPerMm, int page) {
+        PageStyle style;
+        style.dotsPerMm = dotsPerMm;
+        style.kinds = kinds;
+        renderSheet(painter, scene, style, plan, page / plan.columns, page % plan.columns);
+    };
+}
+
 } // namespace
 
 void renderSheet(QPainter &painter, const PageScene &scene, const PageStyle &style,
@@ -115,33 +126,12 @@ void renderSheet(QPainter &painter, const PageScene &scene, const PageStyle &sty
 std::optional<QString> printSheets(platform::PrintTarget &target, const PageScene &scene,
                                    PageKinds kinds, const TilePlan &plan)
 {
-    QPainter painter;
-    if (!painter.begin(&target.device()))
-        return QStringLiteral("印刷を開始できませんでした。");
-    PageStyle style;
-    style.dotsPerMm = target.device().logicalDpiX() / 25.4;
-    style.kinds = kinds;
-    for (int sheet = 0; sheet < plan.count(); ++sheet) {
-        if (sheet > 0 && !target.newPage()) {
-            painter.end();
-            return QStringLiteral("次のページを始められませんでした。");
-        }
-        renderSheet(painter, scene, style, plan, sheet / plan.columns, sheet % plan.columns);
-    }
-    if (!painter.end())
-        return QStringLiteral("印刷を終えられませんでした。");
-    return std::nullopt;
+    return paintPages(target.device(), plan.count(), [&target] { return target.newPage(); },
+                      sheetPainter(scene, kinds, plan));
 }
 
 std::optional<RuntimeError> writeTiledPdf(const QString &path, const PageScene &scene,
                                           PageKinds kinds, const TilePlan &plan)
 {
-    return writePdf(path, plan.sheetMm, plan.count(),
-                    [&](QPainter &painter, double dotsPerMm, int page) {
-                        PageStyle style;
-                        style.dotsPerMm = dotsPerMm;
-                        style.kinds = kinds;
-                        renderSheet(painter, scene, style, plan, page / plan.columns,
-                                    page % plan.columns);
-                    });
+    return writePdf(path, plan.sheetMm, plan.count(), sheetPainter(scene, kinds, plan));
 }

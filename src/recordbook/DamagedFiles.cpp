@@ -61,15 +61,24 @@ std::optional<RuntimeError> copyWhole(const QString &from, const QString &to)
     return error ? error : files.commit();
 }
 
+// The reports of the object files that were found but not read to their end.
+QList<const ObjectFileReport *> incompleteReports(const RecordBookLoadResult &loaded)
+{
+    QList<const ObjectFileReport *> incomplete;
+    for (const ObjectFileReport *report : {&loaded.textFile, &loaded.lineFile, &loaded.shapeFile}) {
+        if (!report->path.isEmpty() && !report->complete)
+            incomplete.append(report);
+    }
+    return incomplete;
+}
+
 } // namespace
 
 QStringList incompleteObjectFiles(const RecordBookLoadResult &loaded)
 {
     QStringList paths;
-    for (const ObjectFileReport *report : {&loaded.textFile, &loaded.lineFile, &loaded.shapeFile}) {
-        if (!report->path.isEmpty() && !report->complete)
-            paths.append(report->path);
-    }
+    for (const ObjectFileReport *report : incompleteReports(loaded))
+        paths.append(report->path);
     return paths;
 }
 
@@ -87,10 +96,8 @@ QString incompleteFileText(const ObjectFileReport &report)
 QString openedDamagedText(const RecordBookLoadResult &loaded)
 {
     QString files;
-    for (const ObjectFileReport *report : {&loaded.textFile, &loaded.lineFile, &loaded.shapeFile}) {
-        if (!report->path.isEmpty() && !report->complete)
-            files += QStringLiteral("\r%1\r　%2").arg(report->path, incompleteFileText(*report));
-    }
+    for (const ObjectFileReport *report : incompleteReports(loaded))
+        files += QStringLiteral("\r%1\r　%2").arg(report->path, incompleteFileText(*report));
     if (files.isEmpty())
         return {};
     return QStringLiteral("記録帳のファイルが壊れているため、読み込めたところまでを表示します。\r")

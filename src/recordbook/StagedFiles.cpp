@@ -107,6 +107,19 @@ void syncFolder(const QString &folder)
     }
 }
 
+// Each folder the files are in, once: the moves into them are on the disk.
+void syncFoldersOf(const QStringList &files)
+{
+    QStringList folders;
+    for (const QString &file : files) {
+        const QString folder = QFileInfo(file).absolutePath();
+        if (!folders.contains(folder)) {
+            folders << folder;
+            syncFolder(folder);
+        }
+    }
+}
+
 } // namespace
 
 StagedFiles::StagedFiles(QString folder, Durability durability)
@@ -265,14 +278,10 @@ std::optional<RuntimeError> StagedFiles::commit()
     if (!single)
         killedHereForTesting();
     if (m_durability == Durability::Synced) {
-        QStringList folders;
-        for (const Entry &entry : m_entries) {
-            const QString folder = QFileInfo(entry.target).absolutePath();
-            if (!folders.contains(folder))
-                folders << folder;
-        }
-        for (const QString &folder : folders)
-            syncFolder(folder);
+        QStringList targets;
+        for (const Entry &entry : m_entries)
+            targets << entry.target;
+        syncFoldersOf(targets);
     }
     if (!single)
         ::unlink(native(journal).constData());
@@ -300,17 +309,14 @@ void StagedFiles::finishInterrupted(const QString &folder, const QString &name)
             || (!backup.isEmpty() && !isSiblingOf(backup, target, "bak")))
             return; // not a list this program wrote: touch nothing
     }
-    QStringList folders;
+    QStringList targets;
     for (qsizetype i = 0; i + 2 < fields.size(); i += 3) {
         // A temporary file still there was not moved yet; one that is gone already was.
         if (QFileInfo::exists(QFile::decodeName(fields[i])))
             ::rename(fields[i].constData(), fields[i + 1].constData());
-        const QString target = QFileInfo(QFile::decodeName(fields[i + 1])).absolutePath();
-        if (!folders.contains(target))
-            folders << target;
+        targets << QFile::decodeName(fields[i + 1]);
     }
-    for (const QString &path : folders)
-        syncFolder(path);
+    syncFoldersOf(targets);
     ::unlink(native(journal).constData());
     for (qsizetype i = 2; i < fields.size(); i += 3) {
         if (!fields[i].isEmpty())

@@ -19,49 +19,34 @@ int toFixed6(double value)
 
 // The rough clip the engine applies in floating point before stepping, against its device one
 // pixel wider on every side: moves the ends onto the bounds, or says the line misses them.
-bool clippedAway(double &x1, double &y1, double &x2, double &y2, const QRect &device)
+// One axis of that clip: a along the axis, b across it, both ends moved onto [min, max].
+bool clippedAwayAlong(double &a1, double &b1, double &a2, double &b2, double min, double max)
 {
-    const double xmin = device.left() - 1;
-    const double xmax = device.right() + 2;
-    const double ymin = device.top() - 1;
-    const double ymax = device.bottom() + 2;
-    if (x1 < xmin) {
-        if (x2 <= xmin)
+    if (a1 < min) {
+        if (a2 <= min)
             return true;
-        y1 += (y2 - y1) / (x2 - x1) * (xmin - x1);
-        x1 = xmin;
-    } else if (x1 > xmax) {
-        if (x2 >= xmax)
+        b1 += (b2 - b1) / (a2 - a1) * (min - a1);
+        a1 = min;
+    } else if (a1 > max) {
+        if (a2 >= max)
             return true;
-        y1 += (y2 - y1) / (x2 - x1) * (xmax - x1);
-        x1 = xmax;
+        b1 += (b2 - b1) / (a2 - a1) * (max - a1);
+        a1 = max;
     }
-    if (x2 < xmin) {
-        y2 += (y2 - y1) / (x2 - x1) * (xmin - x2);
-        x2 = xmin;
-    } else if (x2 > xmax) {
-        y2 += (y2 - y1) / (x2 - x1) * (xmax - x2);
-        x2 = xmax;
-    }
-    if (y1 < ymin) {
-        if (y2 <= ymin)
-            return true;
-        x1 += (x2 - x1) / (y2 - y1) * (ymin - y1);
-        y1 = ymin;
-    } else if (y1 > ymax) {
-        if (y2 >= ymax)
-            return true;
-        x1 += (x2 - x1) / (y2 - y1) * (ymax - y1);
-        y1 = ymax;
-    }
-    if (y2 < ymin) {
-        x2 += (x2 - x1) / (y2 - y1) * (ymin - y2);
-        y2 = ymin;
-    } else if (y2 > ymax) {
-        x2 += (x2 - x1) / (y2 - y1) * (ymax - y2);
-        y2 = ymax;
+    if (a2 < min) {
+        b2 += (b2 - b1) / (a2 - a1) * (min - a2);
+        a2 = min;
+    } else if (a2 > max) {
+        b2 += (b2 - b1) / (a2 - a1) * (max - a2);
+        a2 = max;
     }
     return false;
+}
+
+bool clippedAway(double &x1, double &y1, double &x2, double &y2, const QRect &device)
+{
+    return clippedAwayAlong(x1, y1, x2, y2, device.left() - 1, device.right() + 2)
+        || clippedAwayAlong(y1, x1, y2, x2, device.top() - 1, device.bottom() + 2);
 }
 
 // One step of a line along its long axis: the first pixel row (or column) it covers, the one
