@@ -1,6 +1,7 @@
 #include "LimitBook.h"
 
 #include "Segment.h"
+#include "SyntheticPhoto.h"
 #include "recordbook/RecordBook.h"
 
 #include <QImage>
@@ -11,19 +12,9 @@ namespace {
 const QSize PhotoPixels(2400, 1600);
 constexpr double ActualSizeRatio = 0.5;
 
-// A photograph-like picture: smooth gradients with fine noise.
 bool writePhoto(const QString &path)
 {
-    QImage image(PhotoPixels, QImage::Format_RGB32);
-    QRandomGenerator random(5);
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int noise = int(random.bounded(24));
-            line[x] = qRgb((x / 12 + noise) & 0xFF, (y / 8 + noise) & 0xFF, ((x + y) / 20) & 0xFF);
-        }
-    }
-    return image.save(path, "JPEG", 90);
+    return writeSyntheticPhoto(path, PhotoPixels, 1, 5);
 }
 
 void fill(AnnotationStore &objects, QSizeF areaMm)

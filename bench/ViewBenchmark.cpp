@@ -5,6 +5,7 @@
 #include "BenchApplication.h"
 #include "BenchReport.h"
 #include "StartedForm.h"
+#include "SyntheticPhoto.h"
 #include "view/CanvasRenderer.h"
 #include "view/PictureLoading.h"
 #include "view/PicturePainter.h"
@@ -14,26 +15,15 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QRandomGenerator>
 
 
 namespace {
 
 const QSize ViewSize(1600, 900);
 
-// A photograph-like picture: smooth gradients with fine noise, so JPEG cannot shortcut it.
 bool makeJpeg(const QString &path)
 {
-    QImage image(6000, 4000, QImage::Format_RGB32);
-    QRandomGenerator random(7);
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int noise = int(random.bounded(24));
-            line[x] = qRgb((x / 24 + noise) & 0xFF, (y / 16 + noise) & 0xFF, ((x + y) / 40) & 0xFF);
-        }
-    }
-    return image.save(path, "JPEG", 90);
+    return writeSyntheticPhoto(path, QSize(6000, 4000), 2, 7);
 }
 
 long peakResidentKiB()
