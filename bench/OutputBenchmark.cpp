@@ -5,6 +5,8 @@
 //   catchscale_output_bench --make-book PHOTO.jpg BOOK.ini
 //       writes the record book (the photograph spans 600 x 400 real millimetres); the book must
 //       sit in the photograph's folder to find it
+//   catchscale_output_bench --make-large-book PHOTO.jpg BOOK.ini
+//       the photograph 800 mm wide on a paper of its own size: a print larger than any sheet
 //   catchscale_output_bench BOOK.ini FOLDER
 //       opens the book as the window does and prints one "name value unit" line per measurement,
 //       writing its bitmaps into FOLDER
@@ -31,7 +33,9 @@
 
 namespace {
 
+// The photograph's real width on A3, and on a paper of its own size.
 constexpr double PhotoWidthRealMm = 600;
+constexpr double LargePhotoWidthRealMm = 800;
 constexpr int Runs = 5;
 
 // A measured fish: body length, height and two fins, each a kept dimension with its caption,
@@ -61,8 +65,8 @@ void measureFish(AnnotationStore &objects)
 }
 
 // A new record book of the photograph with the catch template, measured and calibrated so that
-// its actual size shows the photograph PhotoWidthRealMm wide on A3 paper.
-int makeBook(const QString &photo, const QString &iniPath)
+// its actual size shows the photograph widthMm wide on the paper.
+int makeBook(const QString &photo, const QString &iniPath, double widthMm, const QString &paper)
 {
     StartedForm started;
     frmMain &form = started.form;
@@ -71,10 +75,10 @@ int makeBook(const QString &photo, const QString &iniPath)
     if (!form.pictMapHasPicture)
         return 1;
     measureFish(form.annotations);
-    const double ratio = PhotoWidthRealMm / form.pictOrgSizeMm().width();
+    const double ratio = widthMm / form.pictOrgSizeMm().width();
     form.process.GE_tpPtoD_r_X = ratio;
     form.process.GE_tpPtoD_r_Y = ratio;
-    form.process.GE_strPpSize = QStringLiteral("A3");
+    form.process.GE_strPpSize = paper;
     const QFileInfo ini(iniPath);
     const auto error = subSaveRecordBook(ini.absolutePath(), ini.fileName(),
                                          form.recordBook.pictureFileName, form.process,
@@ -178,9 +182,12 @@ int main(int argc, char **argv)
     BenchApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() == 4 && args[1] == QLatin1String("--make-book"))
-        return makeBook(args[2], args[3]);
+        return makeBook(args[2], args[3], PhotoWidthRealMm, QStringLiteral("A3"));
+    if (args.size() == 4 && args[1] == QLatin1String("--make-large-book"))
+        return makeBook(args[2], args[3], LargePhotoWidthRealMm, QStringLiteral("00"));
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: catchscale_output_bench --make-book PHOTO.jpg BOOK.ini\n"
+                             "       catchscale_output_bench --make-large-book PHOTO.jpg BOOK.ini\n"
                              "       catchscale_output_bench BOOK.ini FOLDER\n");
         return 2;
     }

@@ -2,6 +2,7 @@
 
 #include "annotations/FaceNames.h"
 #include "annotations/FontCache.h"
+#include "annotations/FontThread.h"
 
 #include <QImage>
 
@@ -52,21 +53,68 @@ QFont toQFont(const AnnotationLabel &label)
     return fontKey(label).toFont();
 }
 
-QSizeF labelExtentMm(const AnnotationLabel &label)
+namespace {
+
+QSizeF extentMm(const AnnotationLabel &label, TextExtentCache &extents)
 {
-    // Labels are measured on every open and every zoom.
-    TextExtentCache &extents = fontCache<TextExtentCache>(measuringDevice());
     const FontKey font = fontKey(label);
     const qreal widthPx = extents.width(font, label.Caption) + 2 * LabelMarginPx;
     const qreal heightPx = extents.height(font) + 2 * LabelMarginPx;
     return {widthPx * MmPerMeasurePixel, heightPx * MmPerMeasurePixel};
 }
 
-void autoSize(AnnotationLabel &label)
+void sizeTo(AnnotationLabel &label, TextExtentCache &extents)
 {
-    const QSizeF extent = labelExtentMm(label);
+    const QSizeF extent = extentMm(label, extents);
     label.Width = float(extent.width());
     label.Height = float(extent.height());
+}
+
+// The helper thread's own measurements, made and let go on that thread.
+struct HelperExtents
+{
+    TextExtentCache extents{measuringDevice()};
+};
+
+// Below this many labels a second thread gains nothing.
+constexpr int LeastLabelsShared = 512;
+
+} // namespace
+
+QSizeF labelExtentMm(const AnnotationLabel &label)
+{
+    // Labels are measured on every open and every zoom.
+    return extentMm(label, fontCache<TextExtentCache>(measuringDevice()));
+}
+
+void autoSize(AnnotationLabel &label)
+{
+    sizeTo(label, fontCache<TextExtentCache>(measuringDevice()));
+}
+
+void autoSizeRange(AnnotationCollection<AnnotationLabel> &labels, int first, int end)
+{
+    TextExtentCache &extents = fontCache<TextExtentCache>(measuringDevice());
+    if (end - first < LeastLabelsShared) {
+        for (int i = first; i < end; ++i)
+            sizeTo(labels[i], extents);
+        return;
+    }
+    // The helper takes the upper half; its thread ends with the application, before the fonts.
+    static FontThread<HelperExtents> helper;
+    static const bool stopsWithTheApplication = [] {
+        qAddPostRoutine([] { helper.stop(); });
+        return true;
+    }();
+    Q_UNUSED(stopsWithTheApplication);
+    const int middle = first + (end - first) / 2;
+    helper.start([&labels, middle, end](HelperExtents &own) {
+        for (int i = middle; i < end; ++i)
+            sizeTo(labels[i], own.extents);
+    });
+    for (int i = first; i < middle; ++i)
+        sizeTo(labels[i], extents);
+    helper.wait();
 }
 
 void setCaption(AnnotationLabel &label, const QString &text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "annotations/AnnotationCollection.h"
 #include "annotations/AnnotationTypes.h"
 #include "annotations/TextExtentCache.h"
 
@@ -32,6 +33,11 @@ QSizeF labelExtentMm(const AnnotationLabel &label);
 
 // Width and Height := labelExtentMm; Top and Left stay.
 void autoSize(AnnotationLabel &label);
+
+// autoSize for labels [first, end) of a collection. A zoom sizes every label of a record book
+// anew, thousands of them at a size not measured before: a long run is shared with a helper
+// thread that keeps measurements of its own.
+void autoSizeRange(AnnotationCollection<AnnotationLabel> &labels, int first, int end);
 
 // Caption := text, then the box follows it.
 void setCaption(AnnotationLabel &label, const QString &text);

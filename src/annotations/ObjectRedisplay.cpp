@@ -41,15 +41,15 @@ public:
         scale(line.Y1);
         scale(line.Y2);
     }
-    // The box follows the new font; its top-left corner stays where the scaling put it. Labels
-    // are not shifted after the font change, so a dimension label stays beside the middle of its
-    // line and zooming in and out again returns it to where it was.
+    // The corner and the font; the box then follows the new font (scaleLabels), its top-left
+    // corner staying where the scaling put it. Labels are not shifted after the font change, so
+    // a dimension label stays beside the middle of its line and zooming in and out again returns
+    // it to where it was.
     void scaleLabel(AnnotationLabel &label) const
     {
         scale(label.Top);
         scale(label.Left);
         scale(label.FontSize);
-        autoSize(label);
     }
 
 private:
@@ -61,6 +61,21 @@ void scaleEach(Collection &collection, int first, Scale scaleOne)
 {
     for (int j = first; j <= collection.UBound(); ++j)
         scaleOne(collection[j]);
+}
+
+// Labels scaled, then sized to their captions at the new size. When a label cannot be scaled,
+// those before it are sized all the same.
+void scaleLabels(AnnotationCollection<AnnotationLabel> &labels, int first, const Scaler &scaler)
+{
+    int j = first;
+    try {
+        for (; j <= labels.UBound(); ++j)
+            scaler.scaleLabel(labels[j]);
+    } catch (const ScaleFailure &) {
+        autoSizeRange(labels, first, j);
+        throw;
+    }
+    autoSizeRange(labels, first, j);
 }
 
 
@@ -77,7 +92,7 @@ void redisplay(frmMain &form)
 
     scaler.scaleBox(live.shpPrint);
     scaleEach(objects.lineHikidashi, 0, [&](AnnotationLine &l) { scaler.scaleEnds(l); });
-    scaleEach(objects.lblMoji, 1, [&](AnnotationLabel &l) { scaler.scaleLabel(l); });
+    scaleLabels(objects.lblMoji, 1, scaler);
     scaleEach(objects.lineHojoSave, 0, [&](AnnotationLine &l) { scaler.scaleEnds(l); });
     scaleEach(objects.lineDsSave, 0, [&](AnnotationLine &l) { scaler.scaleEnds(l); });
     // A record book whose marker file was lost holds fewer markers than lines: centre those there are.
@@ -87,7 +102,7 @@ void redisplay(frmMain &form)
         centreOn(objects.shpSnpo[2 * i], line.X1, line.Y1);
         centreOn(objects.shpSnpo[2 * i + 1], line.X2, line.Y2);
     }
-    scaleEach(objects.lblKyori, 0, [&](AnnotationLabel &l) { scaler.scaleLabel(l); });
+    scaleLabels(objects.lblKyori, 0, scaler);
     for (MarkerShape &frame : live.shpPrintWaku) {
         scaler.scale(frame.Width);
         scaler.scale(frame.Height);

@@ -75,6 +75,7 @@ void CanvasFrameCache::renderFrame(const CanvasViewport &viewport, const CanvasS
         CanvasRenderOptions rowsOptions = options;
         rowsOptions.exposedPx = rows;
         rowsOptions.captionLayouts = &layouts;
+        rowsOptions.skipCoveredLabels = true;
         renderCanvas(painter, scene, rowsOptions);
     };
     // Halves of a scaled frame would meet within a pixel: that is painted in one.

@@ -1,6 +1,7 @@
 #include "CanvasRenderer.h"
 
 #include "annotations/AnnotationPainter.h"
+#include "view/CoveredLabels.h"
 #include "view/ObjectBounds.h"
 #include "view/PicturePainter.h"
 #include "view/RasterLines.h"
@@ -62,21 +63,23 @@ struct RasterShortcuts
     }
 };
 
-auto labelPainter(const CanvasRenderOptions &options)
+auto labelPainter(const CanvasRenderOptions &options, const CoveredLabels *covered)
 {
-    return [layouts = options.captionLayouts](QPainter &painter, const AnnotationLabel &label,
-                                              double ppm) {
-        paintLabel(painter, label, ppm, layouts);
+    return [layouts = options.captionLayouts, covered](QPainter &painter,
+                                                       const AnnotationLabel &label, double ppm) {
+        if (!covered || !covered->covers(label))
+            paintLabel(painter, label, ppm, layouts);
     };
 }
 
 void paintDimensions(QPainter &painter, const AnnotationStore &store,
-                     const CanvasRenderOptions &options, RasterShortcuts &raster)
+                     const CanvasRenderOptions &options, RasterShortcuts &raster,
+                     const CoveredLabels *covered)
 {
     paintAll(painter, store.lineDsSave, options, raster.linePainter());
     paintAll(painter, store.lineHojoSave, options, raster.linePainter());
     paintAll(painter, store.shpSnpo, options, raster.shapePainter());
-    paintAll(painter, store.lblKyori, options, labelPainter(options));
+    paintAll(painter, store.lblKyori, options, labelPainter(options, covered));
 }
 
 void paintLiveObjects(QPainter &painter, const LiveObjects &live, double ppm)
@@ -128,12 +131,20 @@ void renderCanvas(QPainter &painter, const CanvasScene &scene, const CanvasRende
     if ((layers & CanvasLayer::Picture) && scene.picture)
         paintPicture(painter, scene, options);
     RasterShortcuts raster(painter, options.shapeStamps);
+    std::optional<CoveredLabels> covered;
+    if (options.skipCoveredLabels && !options.exposedPx.isEmpty()) {
+        const AnnotationStore &store = scene.annotations;
+        covered.emplace(layers & CanvasLayer::Dimensions ? &store.lblKyori : nullptr,
+                        layers & CanvasLayer::TextLabels ? &store.lblMoji : nullptr,
+                        options.exposedPx.toAlignedRect(), ppm);
+    }
+    const CoveredLabels *coveredLabels = covered ? &*covered : nullptr;
     if (layers & CanvasLayer::LeaderLines)
         paintAll(painter, scene.annotations.lineHikidashi, options, raster.linePainter());
     if (layers & CanvasLayer::Dimensions)
-        paintDimensions(painter, scene.annotations, options, raster);
+        paintDimensions(painter, scene.annotations, options, raster, coveredLabels);
     if (layers & CanvasLayer::TextLabels)
-        paintAll(painter, scene.annotations.lblMoji, options, labelPainter(options));
+        paintAll(painter, scene.annotations.lblMoji, options, labelPainter(options, coveredLabels));
     if (layers & CanvasLayer::PrintArea) {
         for (const MarkerShape &mask : scene.live.shpSps)
             paintMask(painter, mask, ppm);

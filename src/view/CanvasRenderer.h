@@ -50,6 +50,9 @@ struct CanvasRenderOptions
     PicturePainter *picturePainter = nullptr;  // keeps a reduced copy between paints
     ShapeStamps *shapeStamps = nullptr;        // keeps small shapes drawn between paints
     CaptionLayouts *captionLayouts = nullptr;  // keeps captions laid out between paints
+    // The painter is clipped to exposedPx, so labels that opaque labels cover there can be left
+    // out (CoveredLabels).
+    bool skipCoveredLabels = false;
 };
 
 // Paints the annotations in layers, the live measuring objects last, onto a painter that works

@@ -111,7 +111,8 @@ void leaderLines(AnnotationStore &objects)
 }
 
 // Captions in each alignment, font, size and attribute, some with spaces at their ends, an
-// empty one and one with a tab (which drawText treats specially), overlapping each other.
+// empty one and one with a tab (which drawText treats specially), overlapping each other, so
+// that the frame leaves out those wholly covered.
 void textLabels(AnnotationStore &objects)
 {
     QRandomGenerator random(5);
@@ -127,6 +128,7 @@ void textLabels(AnnotationStore &objects)
         label.FontUnderline = i % 11 == 0;
         label.Alignment = std::int16_t(i % 3);
         label.BorderStyle = std::int16_t(i % 5 == 0);
+        label.BackStyle = std::int16_t(i % 6 != 1); // some see-through, covering nothing
         label.ForeColor = rgb(i, 0, 255 - i % 256);
         setCaption(label, captions[i % 6]);
         label.Width *= i % 7 == 0 ? 1.5f : 1.0f; // wider than its caption: the alignment shows
