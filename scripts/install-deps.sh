@@ -11,8 +11,9 @@ packages=(
     # The program's Japanese interface font; installed explicitly because other packages bring
     # fallback fonts that would hide its absence.
     fonts-ipafont-gothic
-    # Printing: measuring printed pages, and a CUPS with a PDF printer for the print tests.
-    poppler-utils cups printer-driver-cups-pdf
+    # Printing: measuring printed pages, and a CUPS with a PDF printer for the print tests (with
+    # ipptool, which reads the options a job carried).
+    poppler-utils cups printer-driver-cups-pdf cups-ipp-utils
     # Looking at the program as a user does: a virtual screen, a driver and screenshots.
     xvfb xdotool imagemagick x11-utils
     # The desktop icons are rendered from their SVG at build time.

@@ -1,5 +1,7 @@
 #include "HeadlessPlatform.h"
 
+#include "annotations/AnnotationTypes.h"
+
 platform::MessageAnswer HeadlessPlatform::showMessage(const platform::MessageRequest &request)
 {
     QString line = request.text;
@@ -9,4 +11,9 @@ platform::MessageAnswer HeadlessPlatform::showMessage(const platform::MessageReq
     m_messages << line;
     return request.buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::No
                                                               : platform::MessageAnswer::Ok;
+}
+
+platform::ScreenInfo HeadlessPlatform::currentScreen() const
+{
+    return {QString(), QRect(), {ScreenPixelsPerMm, ScreenPixelsPerMm}};
 }

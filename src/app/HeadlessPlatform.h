@@ -38,12 +38,16 @@ public:
         return {nullptr, QStringLiteral("プリンタはありません。")};
     }
     void showPrinterDialog(dlgPrinter &) override {}
+    void showPrintCheckDialog(PrintCheckDialog &) override {}
     void showFolderDialog(dlgFolda &) override {}
     std::optional<QSizeF> printerPageMm(const QString &) override { return std::nullopt; }
     platform::TileChoice showTilePreview(TilePreview &) override
     {
         return platform::TileChoice::Cancel;
     }
+    // No screen: the canvas's nominal 96 dots an inch, and the self-check is cancelled.
+    platform::ScreenInfo currentScreen() const override;
+    void showScreenCheckDialog(ScreenCheckDialog &) override {}
     bool openWithDesktop(const QString &) override { return false; }
 
     // The texts of the messages shown, each on one line.

@@ -29,6 +29,7 @@ const std::vector<QString> &MenuTree::zoomGroup()
 {
     static const std::vector<QString> names = {
         QStringLiteral("mnuDispEnlarge"), QStringLiteral("mnuOrgEnlarge"),
+        QStringLiteral("mnuDispRealOnScreen"),
         QStringLiteral("mnuDisp200"),     QStringLiteral("mnuDisp100"),
         QStringLiteral("mnuDisp80"),      QStringLiteral("mnuDisp50"),
         QStringLiteral("mnuDisp25"),      QStringLiteral("mnuDispFit"),
@@ -72,6 +73,7 @@ void MenuTree::build()
     addSeparator(file).visible = false;
     add(file, "mnuSize", "用紙サイズ....");
     add(file, "mnuFilePrint", "印刷(&P)...", "Ctrl+P");
+    add(file, "mnuFilePrintCheck", "印刷の実寸チェック");
     addSeparator(file);
     add(file, "mnuFileEnd", "終了(&X)", "Ctrl+Q");
 
@@ -82,6 +84,7 @@ void MenuTree::build()
     MenuItem *zoom = &add(disp, "mnuDispEandR", "拡大縮小");
     add(zoom, "mnuDispEnlarge", "範囲を指定して拡大");
     add(zoom, "mnuOrgEnlarge", "原寸大へ拡大");
+    add(zoom, "mnuDispRealOnScreen", "画面上で実物大");
     add(zoom, "mnuDisp200", "１２５％");
     add(zoom, "mnuDisp100", "１００％");
     add(zoom, "mnuDisp80", "７５％");
@@ -90,6 +93,7 @@ void MenuTree::build()
     add(zoom, "mnuDispFit", "画面に合わせる");
     add(zoom, "mnuDispAll", "選択範囲を画面フィット");
     add(zoom, "mnuDispOrg", "読み込み時に戻す");
+    add(disp, "mnuDispScreenCheck", "画面の実寸合わせ");
 
     MenuItem *prj = &add(nullptr, "mnuPrj", "ﾌﾟﾛｼﾞｪｸﾄ(&P)");
     prj->visible = false;

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "platform/Platform.h"
 #include "view/ScaleModel.h"
 
 #include <QString>
+
+#include <map>
+#include <set>
 
 // The values the whole process shares: the scale values (named GE_…, also the record book's keys),
 // the working folders of the settings file and the flags the dialogs read. Created once at
@@ -19,4 +23,9 @@ struct ProcessState : ScaleValues
     // The displayed picture's size in canvas millimetres at the current zoom.
     float CanvasWidthMm = 0;
     float CanvasHeightMm = 0;
+    // The screens measured with the screen self-check, by their settings key: what this run
+    // measured or read, in force even when the settings file could not be written.
+    std::map<QString, platform::PixelsPerMm> measuredScreens;
+    // The screens the user was told once that they have not been measured.
+    std::set<QString> unmeasuredScreensTold;
 };

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "ScreenCheckDialog.h"
 #include "SettingsFile.h"
 #include "Toolbar.h"
 #include "ToolModes.h"
@@ -50,6 +51,7 @@ void frmMain::registerCommands()
     registerHelpCommands(*this);
     registerToolCommands(*this);
     registerFolderSettingsCommand(*this);
+    registerScreenCheckCommand(*this);
     registerMeasurePopupCommands(*this);
     registerOptionCommands(*this);
     registerEditCommands(*this);

@@ -4,6 +4,7 @@
 #include "output/BitmapExport.h"
 #include "output/PaperLayout.h"
 #include "output/PaperSize.h"
+#include "output/PrintCheckDialog.h"
 #include "output/dlgPrinter.h"
 #include "view/Zoom.h"
 
@@ -46,8 +47,8 @@ void atActualSize(frmMain &form, const std::function<void()> &work)
 void mnuFilePrint_Click(frmMain &form)
 {
     atActualSize(form, [&form] {
-        dlgPrinter dialog(form.platform,
-                          {pageScene(form), paperSizeMm(form), form.process.PictureFolder});
+        dlgPrinter dialog(form.platform, {pageScene(form), paperSizeMm(form),
+                                          form.process.PictureFolder, form.process.settingsFile});
         dialog.Form_Load();
         form.platform.showPrinterDialog(dialog);
     });
@@ -78,4 +79,5 @@ void registerOutputCommands(frmMain &form)
 {
     form.setCommand(QStringLiteral("mnuFilePrint"), [&form] { mnuFilePrint_Click(form); });
     form.setCommand(QStringLiteral("mnuFileSaveAsImg"), [&form] { mnuFileSaveAsImg_Click(form); });
+    registerPrintCheckCommand(form);
 }

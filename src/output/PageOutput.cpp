@@ -24,7 +24,8 @@ void paintPageOn(QPainter &painter, const PageScene &scene, PageKinds kinds, dou
 } // namespace
 
 std::optional<QString> paintPages(QPaintDevice &device, int pages,
-                                  const std::function<bool()> &newPage, const PagePainter &paint)
+                                  const std::function<bool()> &newPage, const PagePainter &paint,
+                                  PrintScale scale)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -32,18 +33,25 @@ std::optional<QString> paintPages(QPaintDevice &device, int pages,
     for (int page = 0; page < pages; ++page) {
         if (page > 0 && !newPage())
             return QStringLiteral("次のページを始められませんでした。");
+        painter.save();
+        painter.scale(scale.x, scale.y);
         paint(painter, device.logicalDpiX() / 25.4, page);
+        painter.restore();
     }
     if (!painter.end())
         return QStringLiteral("印刷を終えられませんでした。");
     return std::nullopt;
 }
 
-std::optional<QString> paintPage(QPaintDevice &device, const PageScene &scene, PageKinds kinds)
+std::optional<QString> paintPage(QPaintDevice &device, const PageScene &scene, PageKinds kinds,
+                                 PrintScale scale)
 {
-    return paintPages(device, 1, {}, [&](QPainter &painter, double dotsPerMm, int) {
-        paintPageOn(painter, scene, kinds, dotsPerMm);
-    });
+    return paintPages(
+        device, 1, {},
+        [&](QPainter &painter, double dotsPerMm, int) {
+            paintPageOn(painter, scene, kinds, dotsPerMm);
+        },
+        scale);
 }
 
 std::optional<RuntimeError> writePagePdf(const QString &path, const PageScene &scene,

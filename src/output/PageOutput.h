@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/PageRenderer.h"
+#include "output/PrintCorrection.h"
 #include "platform/RuntimeError.h"
 
 #include <QSizeF>
@@ -14,8 +15,10 @@ class QPainter;
 
 // The printed page on any paint device: the picture, the chosen kinds of annotation and the white
 // masks, at the device's own resolution, origin at its top-left corner (a printer's printable
-// area). Returns why the device could not be painted on.
-std::optional<QString> paintPage(QPaintDevice &device, const PageScene &scene, PageKinds kinds);
+// area). `scale` makes up for a printer that prints a little small or large. Returns why the
+// device could not be painted on.
+std::optional<QString> paintPage(QPaintDevice &device, const PageScene &scene, PageKinds kinds,
+                                 PrintScale scale = {});
 
 // A PDF file holding the page: its page is the paper, landscape, with no margins, so the origin
 // is the paper's corner and one millimetre of the canvas is one millimetre of the page. Lines are
@@ -26,11 +29,13 @@ std::optional<RuntimeError> writePagePdf(const QString &path, const PageScene &s
                                          PageKinds kinds, QSizeF paperMm);
 
 // Paints page after page on one painter in device units (dotsPerMm of them a millimetre) with the
-// origin at the page's corner, starting each page after the first with `newPage`. Returns why the
-// device could not be painted on.
+// origin at the page's corner, starting each page after the first with `newPage`. Each page is
+// drawn `scale` times larger about that corner, check bars and labels too. Returns why the device
+// could not be painted on.
 using PagePainter = std::function<void(QPainter &painter, double dotsPerMm, int page)>;
 std::optional<QString> paintPages(QPaintDevice &device, int pages,
-                                  const std::function<bool()> &newPage, const PagePainter &paint);
+                                  const std::function<bool()> &newPage, const PagePainter &paint,
+                                  PrintScale scale = {});
 
 // A PDF file of `pages` pages, each of paperMm as above, each painted by `paint`.
 std::optional<RuntimeError> writePdf(const QString &path, QSizeF paperMm, int pages,

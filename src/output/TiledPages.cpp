@@ -1,6 +1,7 @@
 #include "TiledPages.h"
 
 #include "output/PageOutput.h"
+#include "output/PagePen.h"
 
 #include <QPainter>
 
@@ -9,58 +10,21 @@ namespace {
 constexpr double CheckBarMm = 100;
 constexpr double MarkRadiusMm = 2.5;
 
-// Draws in millimetres of the sheet.
-class SheetPen
-{
-public:
-    SheetPen(QPainter &painter, double dotsPerMm) : m_painter(painter), m_dpm(dotsPerMm) {}
-
-    QPointF at(double xMm, double yMm) const { return {xMm * m_dpm, yMm * m_dpm}; }
-    void line(double x1, double y1, double x2, double y2, Qt::PenStyle style = Qt::SolidLine)
-    {
-        QPen pen(Qt::black, std::max(1.0, 0.15 * m_dpm), style);
-        pen.setCapStyle(Qt::FlatCap);
-        m_painter.setPen(pen);
-        m_painter.drawLine(at(x1, y1), at(x2, y2));
-    }
-    // A circle with a cross through it: laid over its twin on the neighbouring sheet, the two
-    // sheets are aligned.
-    void target(double x, double y)
-    {
-        line(x - 2 * MarkRadiusMm, y, x + 2 * MarkRadiusMm, y);
-        line(x, y - 2 * MarkRadiusMm, x, y + 2 * MarkRadiusMm);
-        m_painter.setBrush(Qt::NoBrush);
-        m_painter.drawEllipse(at(x, y), MarkRadiusMm * m_dpm, MarkRadiusMm * m_dpm);
-    }
-    void text(double x, double baseline, const QString &text, double points)
-    {
-        QFont font = m_painter.font();
-        font.setPointSizeF(points);
-        m_painter.setFont(font);
-        m_painter.setPen(Qt::black);
-        m_painter.drawText(at(x, baseline), text);
-    }
-
-private:
-    QPainter &m_painter;
-    double m_dpm;
-};
-
 // The marks on the overlaps a sheet shares, in the sheet's millimetres: the same canvas points on
 // both sheets of an overlap. The cut line runs down the middle of the overlap.
-void drawMarks(SheetPen &pen, const TilePlan &plan, int row, int column)
+void drawMarks(PagePen &pen, const TilePlan &plan, int row, int column)
 {
     const QSizeF part = plan.partSizeMm();
     const double o = plan.overlapMm;
     const auto vertical = [&](double x) {
         pen.line(x, 0, x, part.height(), Qt::DashLine);
-        pen.target(x, part.height() / 4);
-        pen.target(x, part.height() * 3 / 4);
+        pen.target(x, part.height() / 4, MarkRadiusMm);
+        pen.target(x, part.height() * 3 / 4, MarkRadiusMm);
     };
     const auto horizontal = [&](double y) {
         pen.line(0, y, part.width(), y, Qt::DashLine);
-        pen.target(part.width() / 4, y);
-        pen.target(part.width() * 3 / 4, y);
+        pen.target(part.width() / 4, y, MarkRadiusMm);
+        pen.target(part.width() * 3 / 4, y, MarkRadiusMm);
     };
     if (column > 0)
         vertical(o / 2);
@@ -74,7 +38,7 @@ void drawMarks(SheetPen &pen, const TilePlan &plan, int row, int column)
 
 // The strip below the part: the sheet's label, and a bar that measures 100 mm when the printer
 // prints at actual size.
-void drawStrip(SheetPen &pen, const TilePlan &plan, int row, int column)
+void drawStrip(PagePen &pen, const TilePlan &plan, int row, int column)
 {
     const double top = plan.partSizeMm().height();
     const double right = plan.sheetMm.width() - 5;
@@ -117,17 +81,17 @@ void renderSheet(QPainter &painter, const PageScene &scene, const PageStyle &sty
     }
     painter.restore();
     painter.save();
-    SheetPen pen(painter, dpm);
+    PagePen pen(painter, dpm);
     drawMarks(pen, plan, row, column);
     drawStrip(pen, plan, row, column);
     painter.restore();
 }
 
 std::optional<QString> printSheets(platform::PrintTarget &target, const PageScene &scene,
-                                   PageKinds kinds, const TilePlan &plan)
+                                   PageKinds kinds, const TilePlan &plan, PrintScale scale)
 {
     return paintPages(target.device(), plan.count(), [&target] { return target.newPage(); },
-                      sheetPainter(scene, kinds, plan));
+                      sheetPainter(scene, kinds, plan), scale);
 }
 
 std::optional<RuntimeError> writeTiledPdf(const QString &path, const PageScene &scene,

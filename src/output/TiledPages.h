@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/PageRenderer.h"
+#include "output/PrintCorrection.h"
 #include "output/TilePlan.h"
 #include "platform/Platform.h"
 #include "platform/RuntimeError.h"
@@ -18,10 +19,11 @@ class QPainter;
 void renderSheet(QPainter &painter, const PageScene &scene, const PageStyle &style,
                  const TilePlan &plan, int row, int column);
 
-// The sheets on a printer, one sheet a page, along the rows; a text says why they could not be
-// painted.
+// The sheets on a printer, one sheet a page, along the rows, each drawn `scale` times larger
+// (its check bar too, so the bar shows what the correction makes of 100 mm); a text says why
+// they could not be painted.
 std::optional<QString> printSheets(platform::PrintTarget &target, const PageScene &scene,
-                                   PageKinds kinds, const TilePlan &plan);
+                                   PageKinds kinds, const TilePlan &plan, PrintScale scale = {});
 
 // The sheets as the pages of a PDF file, one sheet a page, along the rows; the pages are the
 // plan's sheets with no margins, written as a single page is.

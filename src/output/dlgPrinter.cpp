@@ -1,5 +1,6 @@
 #include "dlgPrinter.h"
 
+#include "app/PrintCorrectionSettings.h"
 #include "output/PageOutput.h"
 #include "output/TilePreview.h"
 #include "output/TiledPages.h"
@@ -80,12 +81,16 @@ std::optional<RuntimeError> dlgPrinter::printOnPrinter(const std::optional<TileP
                 : QStringLiteral("プリンタ「%1」が見つかりません。").arg(SelectedPrinter);
         return RuntimeError::printerError(why);
     }
+    const bool portrait = tiles && !tiles->landscape();
     platform::OpenedPrinter printer =
-        m_platform.openPrinter({SelectedPrinter, monochrome, tiles && !tiles->landscape()});
+        m_platform.openPrinter({SelectedPrinter, monochrome, portrait});
     if (!printer.target)
         return RuntimeError::printerError(printer.error);
-    if (auto error = tiles ? printSheets(*printer.target, m_page.scene, kinds(), *tiles)
-                           : paintPage(printer.target->device(), m_page.scene, kinds()))
+    const PrintScale scale = LoadPrintCorrection(m_page.settingsFile, SelectedPrinter)
+                                 .value_or(PrintCorrection())
+                                 .scale(portrait);
+    if (auto error = tiles ? printSheets(*printer.target, m_page.scene, kinds(), *tiles, scale)
+                           : paintPage(printer.target->device(), m_page.scene, kinds(), scale))
         return RuntimeError::printerError(*error);
     if (auto error = printer.target->finish())
         return RuntimeError::printerError(*error);

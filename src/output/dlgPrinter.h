@@ -20,13 +20,15 @@ public:
     // The entry after the installed printers that prints to a PDF file.
     static const QString PdfFileEntry;
 
-    // What is printed: the page at actual size, its paper (the PDF file's page) and the folder a
-    // PDF file is first offered in.
+    // What is printed: the page at actual size, its paper (the PDF file's page), the folder a
+    // PDF file is first offered in and the settings file holding each printer's size correction
+    // (a PDF file is never corrected).
     struct Page
     {
         PageScene scene;
         QSizeF paperMm;
         QString pdfFolder;
+        QString settingsFile;
     };
 
     dlgPrinter(platform::Platform &platform, const Page &page, QObject *parent = nullptr);

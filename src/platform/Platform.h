@@ -2,6 +2,7 @@
 
 #include "platform/RuntimeError.h"
 
+#include <QRect>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -13,7 +14,9 @@
 // Everything the program asks of the desktop: dialogs, message boxes, the busy pointer, live key
 // state, printers. The program uses the Qt implementation; tests use a scripted fake that answers
 // from a queue and records every message shown.
+class PrintCheckDialog;
 class QPaintDevice;
+class ScreenCheckDialog;
 class TilePreview;
 class dlgFolda;
 class dlgPrinter;
@@ -91,6 +94,21 @@ struct OpenedPrinter
 // What the user chose in the preview of a print larger than the page.
 enum class TileChoice { Tiles, OnePage, Cancel };
 
+// A screen's pixels per millimetre, across and down: they need not be the same.
+struct PixelsPerMm
+{
+    double across = 0;
+    double down = 0;
+};
+
+// The screen the main window is on, as the desktop reports it.
+struct ScreenInfo
+{
+    QString name;         // "HDMI-1"
+    QRect geometry;       // in the desktop's pixels, the ones the canvas paints in
+    PixelsPerMm reported; // from the physical size the screen states; often rounded or wrong
+};
+
 struct KeyState
 {
     bool ctrl = false;
@@ -142,8 +160,14 @@ public:
     virtual TileChoice showTilePreview(TilePreview &preview) = 0;
     // The print dialog, modal: returns once the dialog asked to close.
     virtual void showPrinterDialog(dlgPrinter &dialog) = 0;
+    // The printer self-check, modal: returns once the dialog asked to close.
+    virtual void showPrintCheckDialog(PrintCheckDialog &dialog) = 0;
     // The folder settings dialog, modal: returns once the dialog asked to close.
     virtual void showFolderDialog(dlgFolda &dialog) = 0;
+    // The screen the main window is on, and the dialog that measures it, modal: returns once the
+    // dialog asked to close.
+    virtual ScreenInfo currentScreen() const = 0;
+    virtual void showScreenCheckDialog(ScreenCheckDialog &dialog) = 0;
     // Opens a local file with the desktop's default viewer; false when nothing could open it.
     virtual bool openWithDesktop(const QString &path) = 0;
 

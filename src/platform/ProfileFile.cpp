@@ -219,6 +219,26 @@ bool ProfileDocument::setValue(const QString &section, const QString &key, const
     return true;
 }
 
+bool ProfileDocument::removeKey(const QString &section, const QString &key)
+{
+    const Section *found = findSection(section);
+    const QString folded = foldedName(trimBlanks(key));
+    if (!found || !found->keys.contains(folded))
+        return false;
+    qsizetype end = found->header + 1;
+    while (end < m_lines.size() && !sectionName(m_lines.at(end).text))
+        ++end;
+    for (qsizetype i = end - 1; i > found->header; --i) {
+        const auto line = keyLine(m_lines.at(i).text);
+        if (line && foldedName(line->key) == folded)
+            m_lines.remove(i);
+    }
+    m_sections.clear();
+    m_sectionByName.clear();
+    buildIndex();
+    return true;
+}
+
 // A new section follows the last line, like the Windows writer puts it.
 qsizetype ProfileDocument::addSection(const QString &section, const QByteArray &bytes)
 {
@@ -275,6 +295,20 @@ bool ProfileDocument::save(const QString &file) const
            && output.flush() && output.commit();
 }
 
+QString escapedKey(const QString &name)
+{
+    QString key;
+    for (const char32_t c : name.toUcs4()) {
+        if (c > u' ' && c < 0x7F && !QStringView(u"%=;[]\"'").contains(QChar(c))) {
+            key += QChar(c);
+            continue;
+        }
+        for (const char byte : QString::fromUcs4(&c, 1).toUtf8())
+            key += u'%' + QString::number(uchar(byte), 16).toUpper().rightJustified(2, u'0');
+    }
+    return key;
+}
+
 QString ReadSetting(const QString &section, const QString &key, const QString &file)
 {
     const auto document = ProfileDocument::load(file);
@@ -286,4 +320,12 @@ bool WriteSetting(const QString &section, const QString &key, const QString &val
 {
     auto document = ProfileDocument::load(file);
     return document && document->setValue(section, key, value) && document->save(file);
+}
+
+bool RemoveSetting(const QString &section, const QString &key, const QString &file)
+{
+    auto document = ProfileDocument::load(file);
+    if (!document)
+        return false;
+    return !document->removeKey(section, key) || document->save(file);
 }

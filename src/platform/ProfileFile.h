@@ -35,6 +35,10 @@ public:
     // value would break the line syntax (a line break, a NUL, '=' in a key, ']' in a section).
     bool setValue(const QString &section, const QString &key, const QString &value);
 
+    // Takes the key's lines out of its section (a second line of the same key too, which would
+    // otherwise be read once the first is gone); false when there was none.
+    bool removeKey(const QString &section, const QString &key);
+
     // The document as its file holds it.
     QByteArray bytes() const;
 
@@ -72,6 +76,12 @@ private:
     mutable qsizetype m_linesParsed = 0;
 };
 
+// A name (a printer's, say) as a key that reads back as that name alone. What a key cannot hold
+// as it is, anything outside printable ASCII, a blank, '=', ';', brackets and quotes, and '%'
+// itself are written as '%' and two upper-case hex digits per UTF-8 byte ("a=b" -> "a%3Db").
+// Keys still match whatever their ASCII case.
+QString escapedKey(const QString &name);
+
 // Reads one key; empty when the file, the section or the key is missing.
 QString ReadSetting(const QString &section, const QString &key, const QString &file);
 
@@ -80,3 +90,8 @@ QString ReadSetting(const QString &section, const QString &key, const QString &f
 // be read or written.
 bool WriteSetting(const QString &section, const QString &key, const QString &value,
                   const QString &file);
+
+// Takes one key out, leaving everything else as it was. True when the key is no longer there
+// (also when it never was, and then the file is not touched); false when the file cannot be
+// read or written.
+bool RemoveSetting(const QString &section, const QString &key, const QString &file);

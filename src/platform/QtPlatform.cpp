@@ -2,6 +2,8 @@
 
 #include "annotations/LabelMetrics.h"
 #include "app/FolderDialogWidget.h"
+#include "app/ScreenCheckDialogWidget.h"
+#include "output/PrintCheckDialogWidget.h"
 #include "output/PrinterDialogWidget.h"
 #include "output/TilePreviewWidget.h"
 #include "platform/FontSubstitutions.h"
@@ -18,6 +20,7 @@
 #include <QVBoxLayout>
 #include <QMessageBox>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QUrl>
 
 namespace {
@@ -249,6 +252,12 @@ void QtPlatform::showPrinterDialog(dlgPrinter &dialog)
     m_printerDialog = nullptr;
 }
 
+void QtPlatform::showPrintCheckDialog(PrintCheckDialog &dialog)
+{
+    PrintCheckDialogWidget widget(dialog, m_window);
+    widget.exec();
+}
+
 std::optional<QSizeF> QtPlatform::printerPageMm(const QString &name)
 {
     return m_printers.pageMm(name);
@@ -268,6 +277,23 @@ void QtPlatform::showFolderDialog(dlgFolda &dialog)
     m_folderDialog = &widget;
     widget.exec();
     m_folderDialog = nullptr;
+}
+
+platform::ScreenInfo QtPlatform::currentScreen() const
+{
+    const QScreen *screen = m_window ? m_window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    constexpr double MmPerInch = 25.4;
+    return {screen->name(), screen->geometry(),
+            {screen->physicalDotsPerInchX() / MmPerInch,
+             screen->physicalDotsPerInchY() / MmPerInch}};
+}
+
+void QtPlatform::showScreenCheckDialog(ScreenCheckDialog &dialog)
+{
+    ScreenCheckDialogWidget widget(dialog, m_window);
+    widget.exec();
 }
 
 bool QtPlatform::openWithDesktop(const QString &path)

@@ -42,9 +42,12 @@ public:
     std::optional<QString> showPrinterProperties(const QString &name) override;
     platform::OpenedPrinter openPrinter(const platform::PrinterRequest &request) override;
     void showPrinterDialog(dlgPrinter &dialog) override;
+    void showPrintCheckDialog(PrintCheckDialog &dialog) override;
     void showFolderDialog(dlgFolda &dialog) override;
     std::optional<QSizeF> printerPageMm(const QString &name) override;
     platform::TileChoice showTilePreview(TilePreview &preview) override;
+    platform::ScreenInfo currentScreen() const override;
+    void showScreenCheckDialog(ScreenCheckDialog &dialog) override;
     bool openWithDesktop(const QString &path) override;
 
 private:

@@ -1,6 +1,7 @@
 #include "QtPrinters.h"
 
 #include <QPageSetupDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -30,6 +31,33 @@ public:
 private:
     QPrinter &m_printer;
 };
+
+// Asks CUPS to print the page as it is: a driver that fits the page to the paper, or scales it
+// otherwise, is the usual cause of a print of the wrong size. Qt has no public call for a job's
+// CUPS options; its print engine takes them as name, value, name, value… under this key, which
+// is how Qt's own print dialog sets them. Options already there stay, these two are overruled.
+void askCupsNotToScale(QPrinter &printer)
+{
+    const auto cupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+    QPrintEngine *engine = printer.printEngine();
+    QStringList options = engine->property(cupsOptions).toStringList();
+    if (options.size() % 2 != 0)
+        options.removeLast(); // a name without its value
+    const std::pair<QString, QString> asIs[] = {
+        {QStringLiteral("fit-to-page"), QStringLiteral("false")},
+        {QStringLiteral("print-scaling"), QStringLiteral("none")},
+    };
+    for (const auto &[name, value] : asIs) {
+        qsizetype at = 0;
+        while (at < options.size() && options[at] != name)
+            at += 2;
+        if (at < options.size())
+            options[at + 1] = value;
+        else
+            options << name << value;
+    }
+    engine->setProperty(cupsOptions, options);
+}
 
 } // namespace
 
@@ -101,5 +129,6 @@ platform::OpenedPrinter QtPrinters::open(const platform::PrinterRequest &request
     target->setPageOrientation(request.portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
     target->setColorMode(request.monochrome ? QPrinter::GrayScale : QPrinter::Color);
     target->setCopyCount(1);
+    askCupsNotToScale(*target);
     return {std::make_unique<PrinterPage>(*target), {}};
 }

@@ -1,11 +1,15 @@
 #include "Zoom.h"
 
 #include "annotations/ObjectRedisplay.h"
+#include "app/ScreenCheckDialog.h"
+#include "app/ScreenScale.h"
 #include "app/frmMain.h"
 #include "view/DisplayToggles.h"
 #include "output/PaperLayout.h"
 #include "output/PaperSize.h"
 #include "platform/RuntimeError.h"
+
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -145,6 +149,12 @@ float actualSizeZoom(double ratio)
     return usable ? float(ratio) : 1.0f;
 }
 
+float realSizeOnScreenZoom(double ratio, platform::PixelsPerMm screen)
+{
+    const double z = actualSizeZoom(ratio) * screen.across / ScreenPixelsPerMm;
+    return float(std::clamp(z, SmallestActualSizeZoom, LargestActualSizeZoom));
+}
+
 void ResetViewChecks(frmMain &form)
 {
     for (const QString &item : MenuTree::zoomGroup()) {
@@ -178,6 +188,14 @@ void zoomToActualSize(frmMain &form)
     });
 }
 
+void zoomToRealSizeOnScreen(frmMain &form)
+{
+    const platform::PixelsPerMm screen =
+        screenPixelsPerMm(form.process, form.platform.currentScreen());
+    // The paper frame scales with the picture, as at any zoom but actual size.
+    zoomKeepingTheCentre(form, realSizeOnScreenZoom(form.process.GE_tpPtoD_r_X, screen));
+}
+
 void zoomToFit(frmMain &form)
 {
     // The fitted canvas shows no scroll bars, so it comes out centred.
@@ -196,11 +214,21 @@ void zoomAtPoint(frmMain &form, int steps, QPointF viewPoint)
 QString zoomReadout(const frmMain &form)
 {
     const double z = form.ZoomFactor;
+    const auto at = [z](double zoom) { return std::abs(z - zoom) <= zoom * ActualSizeTolerance; };
+    const double ratio = form.process.GE_tpPtoD_r_X;
+    QStringList sizes;
+    if (at(actualSizeZoom(ratio)))
+        sizes << QStringLiteral("原寸大");
+    // Real size on the screen is told only where the user asked for it: on a screen never
+    // measured it is no more than the screen's claim. Opening a book or moving the window to
+    // another screen changes the zoom it needs, and the readout follows.
+    if (form.menus[QStringLiteral("mnuDispRealOnScreen")].checked
+        && at(realSizeOnScreenZoom(
+            ratio, screenPixelsPerMm(form.process, form.platform.currentScreen())))) {
+        sizes << QStringLiteral("実物大");
+    }
     const QString percent = QStringLiteral("%1 %").arg(std::lround(z * 100));
-    const double actual = actualSizeZoom(form.process.GE_tpPtoD_r_X);
-    if (std::abs(z - actual) > actual * ActualSizeTolerance)
-        return percent;
-    return percent + QStringLiteral("  原寸大");
+    return sizes.isEmpty() ? percent : percent + QStringLiteral("  ") + sizes.join(u'・');
 }
 
 void registerViewCommands(frmMain &form)
@@ -208,6 +236,13 @@ void registerViewCommands(frmMain &form)
     form.setCommand(QStringLiteral("mnuOrgEnlarge"), [&form] {
         checkZoomItem(form, QStringLiteral("mnuOrgEnlarge"));
         zoomToActualSize(form);
+    });
+    form.setCommand(QStringLiteral("mnuDispRealOnScreen"), [&form] {
+        // Without a picture the zoom says so, as every zoom does; nothing is asked first.
+        if (!form.pictOrg.isNull())
+            offerScreenCheckOnce(form);
+        checkZoomItem(form, QStringLiteral("mnuDispRealOnScreen"));
+        zoomToRealSizeOnScreen(form);
     });
     form.setCommand(QStringLiteral("mnuDispFit"), [&form] {
         checkZoomItem(form, QStringLiteral("mnuDispFit"));

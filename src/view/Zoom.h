@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QPointF>
 #include <QString>
 
@@ -21,6 +23,16 @@ void ResetViewChecks(frmMain &form);
 // within what the canvas can show (a damaged book's zero or absurd ratio shows at 100 %).
 float actualSizeZoom(double ratio);
 
+// The zoom at which the picture's calibrated millimetres are millimetres on a screen of that many
+// pixels a millimetre: the actual-size zoom, taken from the canvas's nominal 96 dots an inch to
+// the screen's. One zoom serves both directions; it follows the screen across, the direction the
+// calibration's ratio is taken in. Kept within what the canvas can show.
+float realSizeOnScreenZoom(double ratio, platform::PixelsPerMm screen);
+
+// "画面上で実物大" at the screen the window is on, as measured (else as it reports), keeping the
+// centre of the view; the caller checks the menu item.
+void zoomToRealSizeOnScreen(frmMain &form);
+
 // The toolbar's zoom steps; the caller has already run ResetViewChecks. Each keeps the canvas
 // point at the centre of the view where it was, as far as the scroll bars reach.
 void zoomToLoadedSize(frmMain &form); // "modosu"
@@ -34,8 +46,10 @@ void zoomToFit(frmMain &form);
 // pixels: the canvas point under it stays under it.
 void zoomAtPoint(frmMain &form, int steps, QPointF viewPoint);
 
-// The zoom as the window shows it: "125 %", and at the record book's actual size "原寸大" too.
+// The zoom as the window shows it: "125 %", and at the record book's actual size "原寸大" too;
+// at "画面上で実物大", while the zoom still is the real size on the window's screen, "実物大".
 QString zoomReadout(const frmMain &form);
 
-// The zoom menu group, "座標データ表示" and "デフォルト".
+// The zoom menu group (with "画面上で実物大", which first offers an unmeasured screen its
+// self-check), "座標データ表示" and "デフォルト".
 void registerViewCommands(frmMain &form);

@@ -1,5 +1,7 @@
 #include "annotations/EditTarget.h"
 #include "app/MainWindow.h"
+#include "app/ScreenCheckDialog.h"
+#include "app/ScreenScale.h"
 #include "app/frmMain.h"
 #include "platform/ProfileFile.h"
 #include "platform/QtPlatform.h"
@@ -61,7 +63,7 @@ TEST(MainWindow, MenuBarMirrorsTheModel)
     EXPECT_EQ(visibleCaptions(file->actions()),
               QStringList({"新しい記録帳の作成(&N)...", "記録帳を開く(&O)", "記録帳の上書き保存(&S)",
                            "名前を付けて保存...", "ビットマップファイルへ保存", "用紙サイズ....",
-                           "印刷(&P)...", "終了(&X)"}));
+                           "印刷(&P)...", "印刷の実寸チェック", "終了(&X)"}));
     auto *save = shown.window->findChild<QAction *>(QStringLiteral("mnuFileSavePrj"));
     ASSERT_NE(save, nullptr);
     EXPECT_FALSE(save->isEnabled());
@@ -202,4 +204,46 @@ TEST(MainWindow, FolderSettingsDialogSavesATypedFolder)
     EXPECT_EQ(ReadSetting(QStringLiteral("フォルダPath"), QStringLiteral("PRJ_FD"),
                           shown.process.settingsFile),
               QStringLiteral("/srv/catch 2024"));
+}
+
+// "画面の実寸合わせ": the rectangle is dragged by its corner handle and widened with Shift+Right;
+// OK keeps the screen's pixels per millimetre in Init.ini.
+TEST(MainWindow, ScreenCheckDialogDragsAndNudgesTheCard)
+{
+    ShownWindow shown;
+    const platform::ScreenInfo screen = shown.platform.currentScreen();
+    const platform::PixelsPerMm reported = reportedPixelsPerMm(screen);
+    const QSize start(int(std::lround(reported.across * ScreenCheckDialog::CardWidthMm)),
+                      int(std::lround(reported.down * ScreenCheckDialog::CardHeightMm)));
+    bool opened = false;
+    QTimer user;
+    user.setInterval(10);
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || dialog->objectName() != QLatin1String("dlgScreenCheck"))
+            return;
+        user.stop();
+        QWidget *card = dialog->findChild<QWidget *>(QStringLiteral("picCard"));
+        // The rectangle's corner lies 16 pixels in from the area's, plus its size.
+        const QPoint corner = QPoint(16, 16) + QPoint(start.width(), start.height());
+        const QPoint grab = corner - QPoint(3, 3);
+        QTest::mousePress(card, Qt::LeftButton, {}, grab);
+        QTest::mouseMove(card, grab + QPoint(20, 10));
+        QTest::mouseRelease(card, Qt::LeftButton, {}, grab + QPoint(20, 10));
+        QTest::keyClick(card, Qt::Key_Right, Qt::ShiftModifier);
+        opened = true;
+        dialog->findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
+    });
+    user.start();
+
+    shown.window->findChild<QAction *>(QStringLiteral("mnuDispScreenCheck"))->trigger();
+
+    ASSERT_TRUE(opened);
+    // Dragged 20 across and 10 down, then ten more across.
+    const QString stored =
+        pixelsPerMmText({(start.width() + 30) / ScreenCheckDialog::CardWidthMm,
+                         (start.height() + 10) / ScreenCheckDialog::CardHeightMm});
+    EXPECT_EQ(ReadSetting(QStringLiteral("画面の実寸"), screenSettingsKey(screen),
+                          shown.process.settingsFile),
+              stored);
 }

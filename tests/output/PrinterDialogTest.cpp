@@ -32,7 +32,8 @@ struct OpenDialog
         platform.printerPage = QSizeF(420, 297);
         frmMain &form = book.started.form;
         dialog = std::make_unique<dlgPrinter>(
-            platform, dlgPrinter::Page{pageScene(form), paperSizeMm(form), QString()});
+            platform, dlgPrinter::Page{pageScene(form), paperSizeMm(form), QString(),
+                                       form.process.settingsFile});
         QObject::connect(dialog.get(), &dlgPrinter::closeRequested, [this] { ++closes; });
         dialog->Form_Load();
     }

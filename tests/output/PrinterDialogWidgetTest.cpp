@@ -39,7 +39,8 @@ TEST(PrinterDialogWidget, BoxesFollowTheUserAndPrintWritesThePdfAndCloses)
     platform.defaultPrinter = QStringLiteral("Laser");
     platform.printerPage = QSizeF(420, 297); // the page is taken at 100 %: A3 holds it whole
     frmMain &form = book.started.form;
-    dlgPrinter model(platform, {pageScene(form), paperSizeMm(form), QString()});
+    dlgPrinter model(platform,
+                     {pageScene(form), paperSizeMm(form), QString(), form.process.settingsFile});
     model.Form_Load();
     PrinterDialogWidget dialog(model, nullptr);
     dialog.show();

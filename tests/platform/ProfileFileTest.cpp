@@ -173,6 +173,28 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"BracketInSection", "S]x", "k", "v"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST_F(ProfileFileTest, RemovingAKeyTakesItsLinesOutOfItsSectionOnly)
+{
+    writeBytes("[A]\r\nk=1\r\nx=2\r\nK =3\r\n\r\n[B]\r\nk=4\r\n[A]\r\nk=5\r\n");
+    ASSERT_TRUE(RemoveSetting("a", "k", path()));
+    const QByteArray removed = "[A]\r\nx=2\r\n\r\n[B]\r\nk=4\r\n[A]\r\nk=5\r\n";
+    EXPECT_EQ(readBytes(), removed);
+    EXPECT_EQ(ReadSetting("A", "k", path()), QString()) << "the second line went too";
+    // Nothing to remove: the file is not touched, a missing one not made.
+    EXPECT_TRUE(RemoveSetting("A", "k", path()));
+    EXPECT_TRUE(RemoveSetting("C", "k", path()));
+    EXPECT_EQ(readBytes(), removed);
+    EXPECT_TRUE(RemoveSetting("A", "k", path("none.ini")));
+    EXPECT_FALSE(QFileInfo::exists(path("none.ini")));
+    // The index follows: a new key still goes at the end of its section.
+    auto document = ProfileDocument::load(path());
+    ASSERT_TRUE(document && document->removeKey("A", "x") && document->setValue("A", "n", "6"));
+    EXPECT_EQ(document->bytes(), "[A]\r\nn=6\r\n\r\n[B]\r\nk=4\r\n[A]\r\nk=5\r\n");
+
+    ASSERT_TRUE(QDir(path("folder.ini")).mkpath("."));
+    EXPECT_FALSE(RemoveSetting("A", "k", path("folder.ini")));
+}
+
 TEST_F(ProfileFileTest, UnwritableFolderReportsFailure)
 {
     // A path below a regular file can never be created, whoever runs the test.

@@ -161,11 +161,25 @@ void ScriptedPlatform::showPrinterDialog(dlgPrinter &dialog)
         usePrinterDialog(dialog);
 }
 
+void ScriptedPlatform::showPrintCheckDialog(PrintCheckDialog &dialog)
+{
+    EXPECT_TRUE(usePrintCheckDialog) << "the printer self-check was not expected";
+    if (usePrintCheckDialog)
+        usePrintCheckDialog(dialog);
+}
+
 void ScriptedPlatform::showFolderDialog(dlgFolda &dialog)
 {
     EXPECT_TRUE(useFolderDialog) << "the folder settings dialog was not expected";
     if (useFolderDialog)
         useFolderDialog(dialog);
+}
+
+void ScriptedPlatform::showScreenCheckDialog(ScreenCheckDialog &dialog)
+{
+    EXPECT_TRUE(useScreenCheckDialog) << "the screen self-check was not expected";
+    if (useScreenCheckDialog)
+        useScreenCheckDialog(dialog);
 }
 
 bool ScriptedPlatform::openWithDesktop(const QString &path)

@@ -63,8 +63,14 @@ public:
     // The print dialog: what the user does in it, run when it is shown.
     std::function<void(dlgPrinter &)> usePrinterDialog;
     int printerDialogShows = 0;
+    // The printer self-check: what the user does in it, run when it is shown.
+    std::function<void(PrintCheckDialog &)> usePrintCheckDialog;
     // The folder settings dialog: what the user does in it, run when it is shown.
     std::function<void(dlgFolda &)> useFolderDialog;
+    // The screen the window is on, and what the user does in its self-check.
+    platform::ScreenInfo screen{QStringLiteral("HDMI-1"), QRect(0, 0, 1920, 1080),
+                                {96 / 25.4, 96 / 25.4}};
+    std::function<void(ScreenCheckDialog &)> useScreenCheckDialog;
 
     platform::MessageAnswer showMessage(const platform::MessageRequest &request) override;
     std::optional<QString> chooseOpenFile(const platform::FileDialogRequest &request) override;
@@ -86,9 +92,12 @@ public:
     std::optional<QString> showPrinterProperties(const QString &name) override;
     platform::OpenedPrinter openPrinter(const platform::PrinterRequest &request) override;
     void showPrinterDialog(dlgPrinter &dialog) override;
+    void showPrintCheckDialog(PrintCheckDialog &dialog) override;
     void showFolderDialog(dlgFolda &dialog) override;
     std::optional<QSizeF> printerPageMm(const QString &) override { return printerPage; }
     platform::TileChoice showTilePreview(TilePreview &preview) override;
+    platform::ScreenInfo currentScreen() const override { return screen; }
+    void showScreenCheckDialog(ScreenCheckDialog &dialog) override;
     bool openWithDesktop(const QString &path) override;
 
     // The texts of every message shown, in order.

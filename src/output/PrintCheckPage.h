@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QString>
+
+#include <optional>
+
+class QPainter;
+
+// The page of the printer self-check, drawn in device units (dotsPerMm of them a millimetre) from
+// the corner of the printable area, at actual size and never corrected: what the printer does to
+// it is what the user measures. It holds a 100 mm square to measure across and down, a 150 mm
+// bar with a millimetre scale, the printer's name and what to do.
+void renderPrintCheckPage(QPainter &painter, double dotsPerMm, const QString &printer);
+
+// The page on a printer, as one page of the job; a text says why it could not be painted.
+std::optional<QString> printCheckPage(platform::PrintTarget &target, const QString &printer);
+
+// Where the square and the bar lie on the page, in millimetres from its corner.
+namespace checkpage {
+inline constexpr double Left = 10;
+inline constexpr double SquareTop = 36;
+inline constexpr double BarY = 146;
+inline constexpr double BarMm = 150;
+} // namespace checkpage
