@@ -69,6 +69,8 @@ void MenuTree::build()
     add(file, "mnuFileSavePrj", "記録帳の上書き保存(&S)", "Ctrl+S");
     add(file, "mnuFileSaveAsPrj", "名前を付けて保存...");
     add(file, "mnuFileSaveAsImg", "ビットマップファイルへ保存");
+    add(file, "mnuFileExportImg", "画像へ書き出し（PNG・JPEG）...");
+    add(file, "mnuFileExportCsv", "CSV へ書き出し...");
     addSeparator(file).visible = false;
     add(file, "mnuSize", "用紙サイズ....");
     add(file, "mnuFilePrint", "印刷(&P)...", "Ctrl+P");

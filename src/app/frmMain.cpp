@@ -139,7 +139,9 @@ void frmMain::InitMainWindow(const StartupEnvironment &environment)
 
 void frmMain::InitMenuStates()
 {
-    for (const char *name : {"mnuFileSavePrj", "mnuFileSaveAsPrj", "mnuFileSaveAsImg"})
+    for (const char *name :
+         {"mnuFileSavePrj", "mnuFileSaveAsPrj", "mnuFileSaveAsImg", "mnuFileExportImg",
+          "mnuFileExportCsv"})
         menus[QLatin1String(name)].enabled = false;
     for (const char *name : {"popEdit", "popMes", "popHikidashi", "popMoji"})
         menus[QLatin1String(name)].visible = false;
