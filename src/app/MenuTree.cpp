@@ -106,6 +106,13 @@ void MenuTree::build()
     addSeparator(tools);
     add(tools, "mnuToolFolda", "フォルダ設定");
     add(tools, "mnuToolOpt", "ｵﾌﾟｼｮﾝ(&T)....");
+    MenuItem *units = &add(tools, "mnuUnit", "寸法の単位");
+    add(units, "mnuUnitCm", "センチメートル (cm)").checked = true;
+    add(units, "mnuUnitIn4", "インチ (1/4)");
+    add(units, "mnuUnitIn8", "インチ (1/8)");
+    add(units, "mnuUnitFtIn", "フィート・インチ (1/4)");
+    addSeparator(units);
+    add(units, "mnuUnitRoundUp", "切り上げる (0.5 cm・1/4 インチ)");
 
     MenuItem *help = &add(nullptr, "mnuHelp", "ヘルプ(&H)");
     add(help, "mnuHelpVerInfo", "バージョン情報");

@@ -8,6 +8,7 @@
 #include "annotations/LabelMetrics.h"
 #include "annotations/TextAndLeaderPopups.h"
 #include "app/Version.h"
+#include "measure/LengthUnitCommands.h"
 #include "measure/MeasurePopup.h"
 #include "output/OutputCommands.h"
 #include "output/PaperLayout.h"
@@ -51,6 +52,7 @@ void frmMain::registerCommands()
     registerToolCommands(*this);
     registerFolderSettingsCommand(*this);
     registerMeasurePopupCommands(*this);
+    registerLengthUnitCommands(*this);
     registerOptionCommands(*this);
     registerEditCommands(*this);
     registerTextAndLeaderCommands(*this);
@@ -84,8 +86,10 @@ void frmMain::Form_Load(const StartupEnvironment &environment)
     const FolderSettings folders = LoadFolderSettings(process.settingsFile);
     process.RecordBookFolder = folders.RecordBookFolder;
     process.PictureFolder = folders.PictureFolder;
+    process.lengthStyle = LoadLengthStyle(process.settingsFile);
     InitMainWindow(environment);
     InitMenuStates();
+    showLengthStyle(*this);
     SetScaleDefaults();
     process.helpFile = helpFilePath(environment.executableFolder);
     // The layout itself runs when the window reports its size (Form_Resize).
