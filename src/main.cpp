@@ -46,14 +46,16 @@ int runDump(int argc, char **argv, const QString &iniPath)
     return output.exitStatus;
 }
 
-// --export-pdf and --export-bmp: no window either.
+// The exports: no window either.
 int runExport(int argc, char **argv, const CommandLine &command)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     installFontSubstitutions();
-    const CommandOutput output =
-        exportRecordBook(command, QCoreApplication::applicationDirPath());
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    const CommandOutput output = command.action == CommandLine::Action::ExportCsv
+                                     ? exportCatchBook(command, executableFolder)
+                                     : exportRecordBook(command, executableFolder);
     write(stdout, output.standardOutput);
     write(stderr, output.standardError);
     return output.exitStatus;
@@ -132,6 +134,8 @@ int main(int argc, char **argv)
         return runDump(argc, argv, command.path);
     case CommandLine::Action::ExportPdf:
     case CommandLine::Action::ExportBmp:
+    case CommandLine::Action::ExportImage:
+    case CommandLine::Action::ExportCsv:
         return runExport(argc, argv, command);
     case CommandLine::Action::ShowUsage:
         write(stdout, commandLineUsage().toUtf8());

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "output/ImageExport.h"
 #include "recordbook/DamagedFiles.h"
 #include "recordbook/FileLookup.h"
 #include "recordbook/RecordBook.h"
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QPageSize>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -15,6 +17,10 @@ namespace {
 const QString DumpOption = QStringLiteral("--dump");
 const QString ExportPdfOption = QStringLiteral("--export-pdf");
 const QString ExportBmpOption = QStringLiteral("--export-bmp");
+const QString ExportImageOption = QStringLiteral("--export-image");
+const QString ExportCsvOption = QStringLiteral("--export-csv");
+const QString DpiOption = QStringLiteral("--dpi");
+const QString ShareOption = QStringLiteral("--share");
 const QString KindsOption = QStringLiteral("--kinds");
 const QString TileOption = QStringLiteral("--tile");
 const QString OverlapOption = QStringLiteral("--overlap");
@@ -73,16 +79,36 @@ std::optional<QSizeF> paperNamed(const QString &name)
     return std::nullopt;
 }
 
+// One of the resolutions an image export offers; nothing for any other text.
+std::optional<int> resolutionNamed(const QString &text)
+{
+    bool number = false;
+    const int dpi = text.toInt(&number);
+    if (number && std::find(std::begin(ImageExportResolutions), std::end(ImageExportResolutions),
+                            dpi) != std::end(ImageExportResolutions))
+        return dpi;
+    return std::nullopt;
+}
+
 CommandLine parseExport(const QStringList &given)
 {
     const bool pdf = given.first() == ExportPdfOption;
+    const bool image = given.first() == ExportImageOption;
     QStringList files;
     PageKinds kinds = PageKinds::all();
     std::optional<QSizeF> sheet;
     std::optional<double> overlap;
+    std::optional<int> dpi;
+    bool share = false;
     for (int i = 1; i < given.size(); ++i) {
         const QString &argument = given.at(i);
-        if (pdf && argument == TileOption) {
+        if (image && argument == DpiOption) {
+            dpi = i + 1 < given.size() ? resolutionNamed(given.at(++i)) : std::nullopt;
+            if (!dpi)
+                return refuse(QStringLiteral("--dpi には 96、150、300、600 のどれかを指定してください。"));
+        } else if (image && argument == ShareOption) {
+            share = true;
+        } else if (pdf && argument == TileOption) {
             sheet = i + 1 < given.size() ? paperNamed(given.at(++i)) : std::nullopt;
             if (!sheet) {
                 return refuse(
@@ -95,7 +121,7 @@ CommandLine parseExport(const QStringList &given)
                 return refuse(
                     QStringLiteral("--overlap には 0 から 100 までの mm を指定してください。"));
             }
-        } else if (pdf && argument == KindsOption) {
+        } else if ((pdf || image) && argument == KindsOption) {
             const auto parsed = i + 1 < given.size() ? parseKinds(given.at(++i)) : std::nullopt;
             if (!parsed)
                 return refuse(QStringLiteral("--kinds には dims,comments,leaders,texts から選んで"
@@ -112,9 +138,30 @@ CommandLine parseExport(const QStringList &given)
                       + QStringLiteral(" には出力ファイルと記録帳の .ini ファイルを指定してください。"));
     if (overlap && !sheet)
         return refuse(QStringLiteral("--overlap は --tile と一緒に指定してください。"));
-    CommandLine command{pdf ? CommandLine::Action::ExportPdf : CommandLine::Action::ExportBmp,
-                        absolute(files.at(1)), {}, absolute(files.at(0)), kinds, sheet};
+    if (dpi && share)
+        return refuse(QStringLiteral("--dpi と --share は一緒に指定できません。"));
+    const CommandLine::Action action = pdf     ? CommandLine::Action::ExportPdf
+                                       : image ? CommandLine::Action::ExportImage
+                                               : CommandLine::Action::ExportBmp;
+    CommandLine command{action, absolute(files.at(1)), {}, absolute(files.at(0)), kinds, sheet};
     command.overlapMm = overlap.value_or(DefaultOverlapMm);
+    command.dotsPerInch = dpi.value_or(command.dotsPerInch);
+    command.shareSize = share;
+    return command;
+}
+
+CommandLine parseCatchBook(const QStringList &given)
+{
+    const QStringList files = given.mid(1);
+    const bool allBooks = files.size() >= 2
+                          && std::all_of(files.begin() + 1, files.end(), isRecordBook);
+    if (!allBooks || std::any_of(files.begin(), files.end(),
+                                 [](const QString &file) { return file.startsWith(u'-'); }))
+        return refuse(QStringLiteral(
+            "--export-csv には出力ファイルと、記録帳の .ini ファイルを 1 つ以上指定してください。"));
+    CommandLine command{CommandLine::Action::ExportCsv, {}, {}, absolute(files.first())};
+    for (const QString &book : files.mid(1))
+        command.books << absolute(book);
     return command;
 }
 
@@ -135,8 +182,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
             return refuse(QStringLiteral("--dump には記録帳の .ini ファイルを 1 つ指定してください。"));
         return {CommandLine::Action::Dump, absolute(given.at(1)), {}};
     }
-    if (first == ExportPdfOption || first == ExportBmpOption)
+    if (first == ExportPdfOption || first == ExportBmpOption || first == ExportImageOption)
         return parseExport(given);
+    if (first == ExportCsvOption)
+        return parseCatchBook(given);
     if (first.startsWith(u'-'))
         return refuse(QStringLiteral("不明なオプションです: ") + first);
     if (given.size() > 1)

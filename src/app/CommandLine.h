@@ -21,6 +21,12 @@
 //                                 its own paper or over sheets of PAPER ("A4", "Letter" …)
 //   catchscale --export-bmp OUT.bmp BOOK.ini
 //                                 saves it as a bitmap, as "ビットマップファイルへ保存" does
+//   catchscale --export-image OUT.png|OUT.jpg BOOK.ini [--dpi 96|150|300|600 | --share]
+//              [--kinds …]       saves the print area as a PNG or JPEG picture at that
+//                                 resolution (300 by default), or share-sized with a scale bar
+//   catchscale --export-csv OUT.csv BOOK.ini [BOOK.ini …]
+//                                 writes the catch book of the record books: a row for each
+//                                 kept dimension (JSON lines when OUT ends in .jsonl)
 //   catchscale --help             the usage text, on standard output
 //   catchscale --version          the version and copyright lines, on standard output
 struct CommandLine
@@ -32,6 +38,8 @@ struct CommandLine
         Dump,
         ExportPdf,
         ExportBmp,
+        ExportImage,
+        ExportCsv,
         ShowUsage,
         ShowVersion,
         Invalid
@@ -44,6 +52,9 @@ struct CommandLine
     PageKinds kinds = PageKinds::all(); // what a PDF export prints
     std::optional<QSizeF> tileSheetMm;  // a PDF export over sheets of this paper (portrait)
     double overlapMm = DefaultOverlapMm; // and their overlap
+    int dotsPerInch = 300;               // an image export's resolution
+    bool shareSize = false;              // or share-sized instead
+    QStringList books;                   // the record books of a catch book, made absolute
 };
 
 // `arguments` as the process got them, the program itself first. A file ending in ".ini" (in
@@ -75,7 +86,12 @@ inline constexpr int ExportFailedStatus = 3;
 // program itself goes on with what it read.
 CommandOutput dumpRecordBook(const QString &iniPath, const QString &fallbackFolder);
 
-// --export-pdf and --export-bmp: opens the record book as the window would (settings from the
+// --export-pdf, --export-bmp and --export-image: opens the record book as the window would (settings from the
 // executable folder), lays the page out at actual size and writes the file. On failure the
 // output file is left as it was and standard error says why, on one line.
 CommandOutput exportRecordBook(const CommandLine &command, const QString &executableFolder);
+
+// --export-csv: reads each record book (object files missing beside it are looked up in the
+// record-book folder setting) and writes their catch book. A record book that cannot be read
+// stops it, and nothing is written.
+CommandOutput exportCatchBook(const CommandLine &command, const QString &executableFolder);

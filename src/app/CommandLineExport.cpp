@@ -1,11 +1,15 @@
 #include "CommandLine.h"
 
 #include "app/HeadlessPlatform.h"
+#include "app/SettingsFile.h"
 #include "app/frmMain.h"
 #include "output/BitmapExport.h"
+#include "output/ImageExport.h"
 #include "output/OutputCommands.h"
 #include "output/PageOutput.h"
 #include "output/TiledPages.h"
+#include "recordbook/CatchBook.h"
+#include "recordbook/RecordBook.h"
 #include "recordbook/RecordBookCommands.h"
 
 #include <QFileInfo>
@@ -44,7 +48,10 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
     std::optional<RuntimeError> error;
     bool noRoom = false;
     atActualSize(form, [&] {
-        if (command.action != CommandLine::Action::ExportPdf) {
+        if (command.action == CommandLine::Action::ExportImage) {
+            error = exportImage(command.output, pageScene(form),
+                                {command.kinds, command.dotsPerInch, command.shareSize});
+        } else if (command.action != CommandLine::Action::ExportPdf) {
             error = subSaveImage(command.output, pageScene(form), canvasPixels(form),
                                  form.annotations.shpSnpo[0].FillColor);
         } else if (!command.tileSheetMm) {
@@ -61,6 +68,27 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
         return failure(UsageErrorStatus, command.output,
                        QStringLiteral("用紙が小さすぎて、のりしろの外に印刷する場所が残りません。"));
     }
+    if (error)
+        return failure(ExportFailedStatus, command.output, oneLine(*error));
+    return {};
+}
+
+CommandOutput exportCatchBook(const CommandLine &command, const QString &executableFolder)
+{
+    const QString fallback =
+        LoadFolderSettings(settingsFilePath(executableFolder)).RecordBookFolder;
+    std::vector<CatchRow> rows;
+    for (const QString &book : command.books) {
+        RecordBookContent content;
+        const RecordBookLoadResult loaded = subLoadRecordBook(book, fallback, content);
+        if (loaded.error) {
+            return failure(UnreadableRecordBookStatus, book,
+                           QStringLiteral("記録帳を読み込めません。") + oneLine(*loaded.error));
+        }
+        std::vector<CatchRow> more = catchRows(book, content.pictureFileName, content.annotations);
+        rows.insert(rows.end(), more.begin(), more.end());
+    }
+    const std::optional<RuntimeError> error = writeCatchBook(command.output, rows);
     if (error)
         return failure(ExportFailedStatus, command.output, oneLine(*error));
     return {};

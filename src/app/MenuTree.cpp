@@ -70,6 +70,8 @@ void MenuTree::build()
     add(file, "mnuFileSavePrj", "記録帳の上書き保存(&S)", "Ctrl+S");
     add(file, "mnuFileSaveAsPrj", "名前を付けて保存...");
     add(file, "mnuFileSaveAsImg", "ビットマップファイルへ保存");
+    add(file, "mnuFileExportImg", "画像へ書き出し（PNG・JPEG）...");
+    add(file, "mnuFileExportCsv", "CSV へ書き出し...");
     addSeparator(file).visible = false;
     add(file, "mnuSize", "用紙サイズ....");
     add(file, "mnuFilePrint", "印刷(&P)...", "Ctrl+P");
@@ -108,6 +110,13 @@ void MenuTree::build()
     addSeparator(tools);
     add(tools, "mnuToolFolda", "フォルダ設定");
     add(tools, "mnuToolOpt", "ｵﾌﾟｼｮﾝ(&T)....");
+    MenuItem *units = &add(tools, "mnuUnit", "寸法の単位");
+    add(units, "mnuUnitCm", "センチメートル (cm)").checked = true;
+    add(units, "mnuUnitIn4", "インチ (1/4)");
+    add(units, "mnuUnitIn8", "インチ (1/8)");
+    add(units, "mnuUnitFtIn", "フィート・インチ (1/4)");
+    addSeparator(units);
+    add(units, "mnuUnitRoundUp", "切り上げる (0.5 cm・1/4 インチ)");
 
     MenuItem *help = &add(nullptr, "mnuHelp", "ヘルプ(&H)");
     add(help, "mnuHelpVerInfo", "バージョン情報");

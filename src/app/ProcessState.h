@@ -1,5 +1,6 @@
 #pragma once
 
+#include "measure/LengthUnits.h"
 #include "platform/Platform.h"
 #include "view/ScaleModel.h"
 
@@ -20,6 +21,7 @@ struct ProcessState : ScaleValues
     QString PictureFolder;
     bool WindowsNTFlag = false;
     bool OptionDialogOpen = false;
+    LengthStyle lengthStyle; // the unit kept dimensions show, from the settings file
     // The displayed picture's size in canvas millimetres at the current zoom.
     float CanvasWidthMm = 0;
     float CanvasHeightMm = 0;

@@ -9,6 +9,7 @@
 #include "annotations/LabelMetrics.h"
 #include "annotations/TextAndLeaderPopups.h"
 #include "app/Version.h"
+#include "measure/LengthUnitCommands.h"
 #include "measure/MeasurePopup.h"
 #include "output/OutputCommands.h"
 #include "output/PaperLayout.h"
@@ -53,6 +54,7 @@ void frmMain::registerCommands()
     registerFolderSettingsCommand(*this);
     registerScreenCheckCommand(*this);
     registerMeasurePopupCommands(*this);
+    registerLengthUnitCommands(*this);
     registerOptionCommands(*this);
     registerEditCommands(*this);
     registerTextAndLeaderCommands(*this);
@@ -86,8 +88,10 @@ void frmMain::Form_Load(const StartupEnvironment &environment)
     const FolderSettings folders = LoadFolderSettings(process.settingsFile);
     process.RecordBookFolder = folders.RecordBookFolder;
     process.PictureFolder = folders.PictureFolder;
+    process.lengthStyle = LoadLengthStyle(process.settingsFile);
     InitMainWindow(environment);
     InitMenuStates();
+    showLengthStyle(*this);
     SetScaleDefaults();
     process.helpFile = helpFilePath(environment.executableFolder);
     // The layout itself runs when the window reports its size (Form_Resize).
@@ -141,7 +145,9 @@ void frmMain::InitMainWindow(const StartupEnvironment &environment)
 
 void frmMain::InitMenuStates()
 {
-    for (const char *name : {"mnuFileSavePrj", "mnuFileSaveAsPrj", "mnuFileSaveAsImg"})
+    for (const char *name :
+         {"mnuFileSavePrj", "mnuFileSaveAsPrj", "mnuFileSaveAsImg", "mnuFileExportImg",
+          "mnuFileExportCsv"})
         menus[QLatin1String(name)].enabled = false;
     for (const char *name : {"popEdit", "popMes", "popHikidashi", "popMoji"})
         menus[QLatin1String(name)].visible = false;

@@ -22,7 +22,7 @@ void subHojoPlace(frmMain &form, float X1, float Y1, float X2, float Y2, float L
 
 // Centres lblDistance between the +n ends and lblFt between the -n ends (side by side when they
 // would overlap), then writes the calibrated length of lineDistance into both labels, the
-// direction into txtPict(3) and the centimetre text into txtPict(4).
+// direction into txtPict(3) and the length text (in the chosen unit) into txtPict(4).
 void subDistanceLabels(frmMain &form);
 
 // Keeps the live construction as a new dimension: the extension lines of the side facing up

@@ -2,6 +2,7 @@
 
 #include "annotations/LabelMetrics.h"
 #include "app/frmMain.h"
+#include "measure/LengthUnits.h"
 #include "platform/NumberText.h"
 #include "view/ScaleModel.h"
 
@@ -82,7 +83,7 @@ void subDistanceLabels(frmMain &form)
     const float z = form.ZoomFactor;
     const double realMm = CalibratedLength(form.process, line.X1 / z, line.Y1 / z, line.X2 / z,
                                            line.Y2 / z, &form.txtPict[3].Text);
-    setCaption(cm, centimetreText(realMm));
+    setCaption(cm, lengthText(realMm, form.process.lengthStyle));
     setCaption(ft, footText(realMm));
     form.txtPict[4].Text = cm.Caption;
 }

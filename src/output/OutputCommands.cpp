@@ -2,10 +2,12 @@
 
 #include "app/frmMain.h"
 #include "output/BitmapExport.h"
+#include "output/ImageExport.h"
 #include "output/PaperLayout.h"
 #include "output/PaperSize.h"
 #include "output/PrintCheckDialog.h"
 #include "output/dlgPrinter.h"
+#include "recordbook/CatchBook.h"
 #include "view/Zoom.h"
 
 #include <cmath>
@@ -75,8 +77,63 @@ void mnuFileSaveAsImg_Click(frmMain &form)
         form.platform.showHandlerError("mnuFileSaveAsPrj_Click", *error);
 }
 
+// "画像へ書き出し": the print area as a PNG or JPEG picture, at a resolution for a print shop or
+// share-sized.
+void mnuFileExportImg_Click(frmMain &form)
+{
+    const QString folder = form.process.PictureFolder;
+    const std::optional<QString> path = form.platform.chooseSaveFile(
+        {QStringLiteral("画像へ書き出し"), folder,
+         folder.isEmpty() ? QStringLiteral("*.png") : folder + QStringLiteral("/*.png"),
+         QStringLiteral("png"), QStringLiteral("PNG 画像 (*.png)|*.png|JPEG 画像 (*.jpg)|*.jpg;*.jpeg")});
+    if (!path)
+        return;
+    QStringList sizes;
+    for (const int dpi : ImageExportResolutions)
+        sizes << QStringLiteral("%1 dpi（実寸で印刷できる解像度を記録）").arg(dpi);
+    sizes << QStringLiteral("共有用（長辺 %1 px、縮尺バー付き）").arg(ShareLongSidePx);
+    const std::optional<int> chosen = form.platform.chooseListEntry(
+        {QStringLiteral("画像の大きさ"), sizes, QStringLiteral("OK"), QStringLiteral("ｷｬﾝｾﾙ")});
+    if (!chosen || *chosen < 0 || *chosen >= sizes.size())
+        return;
+    ImageExportRequest request;
+    request.kinds = PageKinds::all();
+    request.shareSize = *chosen == int(std::size(ImageExportResolutions));
+    if (!request.shareSize)
+        request.dotsPerInch = ImageExportResolutions[*chosen];
+    std::optional<RuntimeError> error;
+    {
+        platform::BusyGuard busy(form.platform);
+        atActualSize(form, [&] { error = exportImage(*path, pageScene(form), request); });
+    }
+    if (error)
+        form.platform.showHandlerError("mnuFileExportImg_Click", *error);
+}
+
+// "CSV へ書き出し": the catch book of the record book as it stands, a row for each kept
+// dimension.
+void mnuFileExportCsv_Click(frmMain &form)
+{
+    const QString folder = form.process.RecordBookFolder;
+    const std::optional<QString> path = form.platform.chooseSaveFile(
+        {QStringLiteral("CSV へ書き出し"), folder,
+         folder.isEmpty() ? QStringLiteral("*.csv") : folder + QStringLiteral("/*.csv"),
+         QStringLiteral("csv"), QStringLiteral("CSV (*.csv)|*.csv|JSON Lines (*.jsonl)|*.jsonl")});
+    if (!path)
+        return;
+    const OpenRecordBook &book = form.recordBook;
+    const std::vector<CatchRow> rows =
+        catchRows(book.fileName.isEmpty() ? QString() : book.folder + book.fileName,
+                  book.pictureFileName, form.annotations);
+    const std::optional<RuntimeError> error = writeCatchBook(*path, rows);
+    if (error)
+        form.platform.showHandlerError("mnuFileExportCsv_Click", *error);
+}
+
 void registerOutputCommands(frmMain &form)
 {
+    form.setCommand(QStringLiteral("mnuFileExportCsv"), [&form] { mnuFileExportCsv_Click(form); });
+    form.setCommand(QStringLiteral("mnuFileExportImg"), [&form] { mnuFileExportImg_Click(form); });
     form.setCommand(QStringLiteral("mnuFilePrint"), [&form] { mnuFilePrint_Click(form); });
     form.setCommand(QStringLiteral("mnuFileSaveAsImg"), [&form] { mnuFileSaveAsImg_Click(form); });
     registerPrintCheckCommand(form);

@@ -1,6 +1,14 @@
 #pragma once
 
+#include <array>
+
 struct AnnotationStore;
+
+// The template's captions: the title, then body length, weight, angler, fishing place, tide,
+// bait, rig, date and time. The user writes each entry after its caption.
+enum class CatchTemplateLine { Title, BodyLength, Weight, Angler, Place, Tide, Bait, Rig, Date };
+inline constexpr std::array<const char16_t *, 9> CatchTemplateCaptions = {
+    u">゜)))彡", u"体長：", u"重さ：", u"釣り人：", u"釣り場：", u"潮：", u"餌：", u"仕掛け：", u"日時："};
 
 // The catch record template a new record book may start with: a title line and eight captions
 // (body length, weight, angler, fishing place, tide, bait, rig, date and time) as ordinary text

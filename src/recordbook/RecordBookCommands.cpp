@@ -148,6 +148,8 @@ void newRecordBook(frmMain &form, const QString &picturePath)
     form.LayoutZoom = 1.0f;
     mnuToolMes_Click(form);
     setMenuEnabled(form, "mnuFileSaveAsImg", true);
+    setMenuEnabled(form, "mnuFileExportImg", true);
+    setMenuEnabled(form, "mnuFileExportCsv", true);
     const platform::MessageAnswer answer = form.platform.showMessage(
         {QStringLiteral("文字列テンプレート"), QStringLiteral("文字列テンプレートを作成しますか？"),
          platform::MessageIcon::Question, platform::MessageButtons::YesNo});
@@ -224,7 +226,9 @@ void openRecordBook(frmMain &form, const QString &iniPath)
         subSetPaper(form, form.process.GE_strPpSize);
     }
     subResetPrintArea(form);
-    for (const char *item : {"mnuFileSavePrj", "mnuFileSaveAsPrj", "mnuFileSaveAsImg"})
+    for (const char *item :
+         {"mnuFileSavePrj", "mnuFileSaveAsPrj", "mnuFileSaveAsImg", "mnuFileExportImg",
+          "mnuFileExportCsv"})
         setMenuEnabled(form, item, true);
     for (const ObjectFileReport *report : {&loaded.textFile, &loaded.lineFile, &loaded.shapeFile}) {
         if (report->ambiguous)

@@ -62,7 +62,8 @@ TEST(MainWindow, MenuBarMirrorsTheModel)
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(visibleCaptions(file->actions()),
               QStringList({"新しい記録帳の作成(&N)...", "記録帳を開く(&O)", "記録帳の上書き保存(&S)",
-                           "名前を付けて保存...", "ビットマップファイルへ保存", "用紙サイズ....",
+                           "名前を付けて保存...", "ビットマップファイルへ保存",
+                           "画像へ書き出し（PNG・JPEG）...", "CSV へ書き出し...", "用紙サイズ....",
                            "印刷(&P)...", "印刷の実寸チェック", "終了(&X)"}));
     auto *save = shown.window->findChild<QAction *>(QStringLiteral("mnuFileSavePrj"));
     ASSERT_NE(save, nullptr);

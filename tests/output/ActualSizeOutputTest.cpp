@@ -301,8 +301,14 @@ TEST(ActualSizeExport, AFailureSaysWhyOnOneLineAndLeavesTheOutputAsItWas)
 {
     const Book book;
     const QByteArray old("a good file from before");
-    for (const char *option : {"--export-pdf", "--export-bmp"}) {
-        const QString out = outPath(book, "kept.out");
+    struct Export
+    {
+        const char *option, *name, *magic;
+    };
+    for (const auto [option, name, magic] : {Export{"--export-pdf", "kept.out", "%PDF"},
+                                             Export{"--export-bmp", "kept.out", "BM"},
+                                             Export{"--export-image", "kept.png", "\x89PNG"}}) {
+        const QString out = outPath(book, name);
         {
             QFile file(out);
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -329,13 +335,52 @@ TEST(ActualSizeExport, AFailureSaysWhyOnOneLineAndLeavesTheOutputAsItWas)
         EXPECT_EQ(bytesOf(out), old);
 
         // Nor does a folder that does not exist.
-        const QString lost = outPath(book, "no-such-folder/page.out");
+        const QString lost = outPath(book, "no-such-folder/page.png");
         EXPECT_EQ(exportBook(book, option, lost).exitStatus, ExportFailedStatus);
         EXPECT_FALSE(QFile::exists(lost));
 
         // Once it can, the export takes the old file's place, and only that.
         ASSERT_EQ(exportBook(book, option, out).exitStatus, 0) << option;
-        EXPECT_TRUE(bytesOf(out).startsWith(option == QLatin1String("--export-pdf") ? "%PDF" : "BM"));
+        EXPECT_TRUE(bytesOf(out).startsWith(magic)) << option;
         EXPECT_EQ(folder.entryList(QDir::Files), filesBefore) << "the old version is gone";
+    }
+}
+
+// For a print shop: the picture file says its resolution, so a 100 mm dimension prints 100 mm.
+// Shared: the long side fits social media.
+TEST(ActualSizeImage, SaysItsResolutionAndMeasuresTrue)
+{
+    const Book book;
+    const QString png = outPath(book, "page.png");
+    ASSERT_EQ(exportBook(book, "--export-image", png, {"--dpi", "300"}).exitStatus, 0);
+    const QByteArray bytes = bytesOf(png);
+    const qsizetype phys = bytes.indexOf("pHYs");
+    ASSERT_GT(phys, 0);
+    const auto field32 = [&bytes](qsizetype at) { return qFromBigEndian<quint32>(bytes.constData() + at); };
+    EXPECT_NEAR(field32(phys + 4) * 0.0254, 300, 0.01);
+    EXPECT_NEAR(field32(phys + 8) * 0.0254, 300, 0.01);
+    EXPECT_EQ(bytes.at(phys + 12), 1) << "pixels a metre";
+
+    // The image starts at the print area, 5 mm inside the paper.
+    const QImage image(png);
+    const double ppm = 300 / 25.4;
+    EXPECT_EQ(image.size(), QSize(std::lround(287 * ppm), std::lround(200 * ppm)));
+    const QRectF strip(DimensionStripMm.translated(-5, -5).topLeft() * ppm,
+                       DimensionStripMm.size() * ppm);
+    EXPECT_NEAR(dimensionLengthMm(image.copy(strip.toRect()), ppm) * ppm, 1181, 2);
+
+    const QString shared = outPath(book, "share.jpg");
+    ASSERT_EQ(exportBook(book, "--export-image", shared, {"--share"}).exitStatus, 0);
+    EXPECT_EQ(QImage(shared).size(), QSize(2048, std::lround(2048 * 200.0 / 287)));
+
+    // A format the export does not write is refused, and nothing is left behind.
+    const QString gif = outPath(book, "page.gif");
+    EXPECT_EQ(exportBook(book, "--export-image", gif).exitStatus, ExportFailedStatus);
+    EXPECT_FALSE(QFile::exists(gif));
+    for (const QStringList &refused : {QStringList{"--dpi", "72"}, QStringList{"--dpi"},
+                                       QStringList{"--dpi", "300", "--share"}}) {
+        const CommandLine command = parseCommandLine(
+            QStringList{"catchscale", "--export-image", png, book.iniPath} + refused);
+        EXPECT_EQ(command.action, CommandLine::Action::Invalid) << refused.join(' ').toStdString();
     }
 }

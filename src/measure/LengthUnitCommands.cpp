@@ -1,0 +1,63 @@
+#include "LengthUnitCommands.h"
+
+#include "app/SettingsWriteFailure.h"
+#include "app/frmMain.h"
+#include "measure/DimensionConstruction.h"
+#include "measure/LengthUnits.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+const std::array<std::pair<const char *, LengthUnit>, 4> UnitItems = {{
+    {"mnuUnitCm", LengthUnit::Centimetre},
+    {"mnuUnitIn4", LengthUnit::QuarterInch},
+    {"mnuUnitIn8", LengthUnit::EighthInch},
+    {"mnuUnitFtIn", LengthUnit::FeetAndInches},
+}};
+const QString RoundUpItem = QStringLiteral("mnuUnitRoundUp");
+
+// Takes the new style: the menu shows it, a measurement under way shows its length in it, and
+// the settings file keeps it for the next start.
+void choose(frmMain &form, const LengthStyle &style)
+{
+    form.process.lengthStyle = style;
+    showLengthStyle(form);
+    if (form.live.lineDistance.Visible)
+        subDistanceLabels(form);
+    const QString file = form.process.settingsFile;
+    if (!SaveLengthStyle(style, file)) {
+        form.platform.showOk(QStringLiteral("寸法の単位"),
+                             QStringLiteral("寸法の単位を設定ファイルに保存できませんでした。"
+                                            "この設定は終了するまで使われます。\r")
+                                 + settingsWriteFailure(file, QString()),
+                             platform::MessageIcon::Warning);
+    }
+}
+
+} // namespace
+
+void showLengthStyle(frmMain &form)
+{
+    for (const auto &[name, unit] : UnitItems)
+        form.menus[QLatin1String(name)].checked = form.process.lengthStyle.unit == unit;
+    form.menus[RoundUpItem].checked = form.process.lengthStyle.roundUp;
+}
+
+void registerLengthUnitCommands(frmMain &form)
+{
+    for (const auto &[name, unit] : UnitItems) {
+        const LengthUnit chosen = unit;
+        form.setCommand(QLatin1String(name), [&form, chosen] {
+            LengthStyle style = form.process.lengthStyle;
+            style.unit = chosen;
+            choose(form, style);
+        });
+    }
+    form.setCommand(RoundUpItem, [&form] {
+        LengthStyle style = form.process.lengthStyle;
+        style.roundUp = !style.roundUp;
+        choose(form, style);
+    });
+}

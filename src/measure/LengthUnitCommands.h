@@ -1,0 +1,8 @@
+#pragma once
+
+class frmMain;
+
+// "寸法の単位": which unit a kept dimension's caption shows, and whether it rounds up as
+// tournaments do. The choice is kept in the settings file and checked in the menu.
+void showLengthStyle(frmMain &form);
+void registerLengthUnitCommands(frmMain &form);

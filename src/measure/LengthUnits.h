@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// The unit a kept dimension's caption shows: the record book stores captions only, so the unit
+// is a choice of the moment of keeping, and nothing in its files changes.
+enum class LengthUnit { Centimetre, QuarterInch, EighthInch, FeetAndInches };
+
+struct LengthStyle
+{
+    LengthUnit unit = LengthUnit::Centimetre;
+    // As tournaments measure: up to the next 0.5 cm, or the next quarter inch (eighth for that
+    // unit), never down.
+    bool roundUp = false;
+
+    bool operator==(const LengthStyle &) const = default;
+};
+
+// The caption of a length of realMm real millimetres, ending in a space as the live labels do:
+// "38.0cm ", "15 1/4in ", "1ft 3 1/4in ". Fractions are written with ASCII digits and a slash,
+// which the record book's code page can hold. Without rounding up a length goes to the nearest
+// step.
+QString lengthText(double realMm, const LengthStyle &style);
+
+// The style kept in the settings file, section "寸法の単位"; the default when it holds none.
+LengthStyle LoadLengthStyle(const QString &settingsFile);
+// Writes it; false when the file cannot be written.
+bool SaveLengthStyle(const LengthStyle &style, const QString &settingsFile);

@@ -1,0 +1,146 @@
+#include "CatchBook.h"
+
+#include "recordbook/CatchTemplate.h"
+#include "recordbook/StagedFiles.h"
+
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+constexpr double CmPerInch = 2.54;
+
+// A column: its header in the CSV, its key in JSON, the field of a row.
+struct Column
+{
+    const char16_t *header;
+    const char *key;
+    QString (*value)(const CatchRow &);
+};
+
+const std::array<Column, 15> Columns = {{
+    {u"記録帳", "book", [](const CatchRow &r) { return r.book; }},
+    {u"画像", "picture", [](const CatchRow &r) { return r.picture; }},
+    {u"寸法番号", "dimension", [](const CatchRow &r) { return QString::number(r.dimension); }},
+    {u"表示", "caption", [](const CatchRow &r) { return r.caption; }},
+    {u"cm", "cm", [](const CatchRow &r) { return r.cm; }},
+    {u"inch", "inches", [](const CatchRow &r) { return r.inches; }},
+    {u"コメント", "comment", [](const CatchRow &r) { return r.comment; }},
+    {u"魚種", "species", [](const CatchRow &r) { return r.species; }},
+    {u"重さ", "weight", [](const CatchRow &r) { return r.weight; }},
+    {u"釣り人", "angler", [](const CatchRow &r) { return r.angler; }},
+    {u"釣り場", "place", [](const CatchRow &r) { return r.place; }},
+    {u"潮", "tide", [](const CatchRow &r) { return r.tide; }},
+    {u"餌", "bait", [](const CatchRow &r) { return r.bait; }},
+    {u"仕掛け", "rig", [](const CatchRow &r) { return r.rig; }},
+    {u"日時", "date", [](const CatchRow &r) { return r.date; }},
+}};
+
+// The entries the text labels give after the template's captions; the first label of each
+// caption wins.
+void fillTemplateFields(const AnnotationStore &objects, CatchRow &fields)
+{
+    using Line = CatchTemplateLine;
+    const std::pair<Line, QString *> wanted[] = {
+        {Line::Title, &fields.species}, {Line::Weight, &fields.weight},
+        {Line::Angler, &fields.angler}, {Line::Place, &fields.place},
+        {Line::Tide, &fields.tide},     {Line::Bait, &fields.bait},
+        {Line::Rig, &fields.rig},       {Line::Date, &fields.date},
+    };
+    // Text labels in use: the template at 0 is not one.
+    for (int i = 1; i <= objects.lblMoji.UBound(); ++i) {
+        const AnnotationLabel &label = objects.lblMoji[i];
+        if (!label.Visible)
+            continue;
+        for (const auto &[line, field] : wanted) {
+            const QString caption = QString::fromUtf16(CatchTemplateCaptions[std::size_t(line)]);
+            if (field->isEmpty() && label.Caption.startsWith(caption))
+                *field = label.Caption.mid(caption.size()).trimmed();
+        }
+    }
+}
+
+QByteArray quoted(const QString &field)
+{
+    QString text = field;
+    text.replace(u'"', QStringLiteral("\"\""));
+    return '"' + text.toUtf8() + '"';
+}
+
+} // namespace
+
+std::vector<CatchRow> catchRows(const QString &bookPath, const QString &pictureFileName,
+                                const AnnotationStore &objects)
+{
+    static const QRegularExpression centimetres(QStringLiteral("^([0-9]+(?:\\.[0-9]+)?)\\s*cm$"));
+    CatchRow shared;
+    shared.book = bookPath;
+    shared.picture = pictureFileName;
+    fillTemplateFields(objects, shared);
+    std::vector<CatchRow> rows;
+    const AnnotationCollection<AnnotationLabel> &labels = objects.lblKyori;
+    // The kept dimensions: every label below the spare on top.
+    for (int i = 0; i < labels.UBound(); ++i) {
+        CatchRow row = shared;
+        row.dimension = i + 1;
+        row.caption = labels[i].Caption.trimmed();
+        row.comment = labels[i].ToolTipText.trimmed();
+        const QRegularExpressionMatch match = centimetres.match(row.caption);
+        if (match.hasMatch()) {
+            row.cm = match.captured(1);
+            row.inches = QString::number(row.cm.toDouble() / CmPerInch, 'f', 2);
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+QByteArray catchBookCsv(const std::vector<CatchRow> &rows)
+{
+    QByteArray csv("\xEF\xBB\xBF");
+    const auto line = [&csv](auto field) {
+        for (std::size_t c = 0; c < Columns.size(); ++c) {
+            if (c > 0)
+                csv += ',';
+            csv += quoted(field(Columns[c]));
+        }
+        csv += "\r\n";
+    };
+    line([](const Column &column) { return QString::fromUtf16(column.header); });
+    for (const CatchRow &row : rows)
+        line([&row](const Column &column) { return column.value(row); });
+    return csv;
+}
+
+QByteArray catchBookJsonLines(const std::vector<CatchRow> &rows)
+{
+    QByteArray lines;
+    for (const CatchRow &row : rows) {
+        QJsonObject object;
+        for (const Column &column : Columns) {
+            const QString value = column.value(row);
+            object.insert(QLatin1String(column.key),
+                          column.key == std::string_view("dimension") ? QJsonValue(row.dimension)
+                                                                      : QJsonValue(value));
+        }
+        lines += QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+    }
+    return lines;
+}
+
+std::optional<RuntimeError> writeCatchBook(const QString &path, const std::vector<CatchRow> &rows)
+{
+    const bool jsonLines = path.endsWith(QLatin1String(".jsonl"), Qt::CaseInsensitive);
+    const QFileInfo target(path);
+    StagedFiles staged(target.absolutePath(), StagedFiles::Durability::Unsynced);
+    if (auto error = staged.stage(target.fileName(),
+                                  jsonLines ? catchBookJsonLines(rows) : catchBookCsv(rows)))
+        return error;
+    return staged.commit();
+}
