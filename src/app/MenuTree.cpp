@@ -117,6 +117,7 @@ void MenuTree::build()
     add(units, "mnuUnitFtIn", "フィート・インチ (1/4)");
     addSeparator(units);
     add(units, "mnuUnitRoundUp", "切り上げる (0.5 cm・1/4 インチ)");
+    add(units, "mnuUnitShowError", "誤差の目安 (±) を付ける");
 
     MenuItem *help = &add(nullptr, "mnuHelp", "ヘルプ(&H)");
     add(help, "mnuHelpVerInfo", "バージョン情報");

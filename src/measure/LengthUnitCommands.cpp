@@ -17,6 +17,7 @@ const std::array<std::pair<const char *, LengthUnit>, 4> UnitItems = {{
     {"mnuUnitFtIn", LengthUnit::FeetAndInches},
 }};
 const QString RoundUpItem = QStringLiteral("mnuUnitRoundUp");
+const QString UncertaintyItem = QStringLiteral("mnuUnitShowError");
 
 // Takes the new style: the menu shows it, a measurement under way shows its length in it, and
 // the settings file keeps it for the next start.
@@ -43,6 +44,7 @@ void showLengthStyle(frmMain &form)
     for (const auto &[name, unit] : UnitItems)
         form.menus[QLatin1String(name)].checked = form.process.lengthStyle.unit == unit;
     form.menus[RoundUpItem].checked = form.process.lengthStyle.roundUp;
+    form.menus[UncertaintyItem].checked = form.process.lengthStyle.showUncertainty;
 }
 
 void registerLengthUnitCommands(frmMain &form)
@@ -55,9 +57,13 @@ void registerLengthUnitCommands(frmMain &form)
             choose(form, style);
         });
     }
-    form.setCommand(RoundUpItem, [&form] {
-        LengthStyle style = form.process.lengthStyle;
-        style.roundUp = !style.roundUp;
-        choose(form, style);
-    });
+    for (const auto &[item, flag] : {std::pair{RoundUpItem, &LengthStyle::roundUp},
+                                     std::pair{UncertaintyItem, &LengthStyle::showUncertainty}}) {
+        const auto toggled = flag;
+        form.setCommand(item, [&form, toggled] {
+            LengthStyle style = form.process.lengthStyle;
+            style.*toggled = !(style.*toggled);
+            choose(form, style);
+        });
+    }
 }

@@ -1,8 +1,10 @@
 #include "LengthUnits.h"
 
 #include "measure/DimensionConstruction.h"
+#include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numeric>
@@ -15,6 +17,7 @@ constexpr int InchesPerFoot = 12;
 const QString Section = QStringLiteral("寸法の単位");
 const QString UnitKey = QStringLiteral("UNIT");
 const QString RoundUpKey = QStringLiteral("ROUND_UP");
+const QString UncertaintyKey = QStringLiteral("SHOW_ERROR");
 const std::array<QString, 4> UnitNames = {QStringLiteral("cm"), QStringLiteral("in4"),
                                           QStringLiteral("in8"), QStringLiteral("ftin")};
 
@@ -44,24 +47,39 @@ QString inchText(long long eighthsOrQuarters, int denominator)
 
 } // namespace
 
-QString lengthText(double realMm, const LengthStyle &style)
+QString lengthText(double realMm, const LengthStyle &style, double uncertaintyMm)
 {
+    const bool plusMinus = style.showUncertainty;
     switch (style.unit) {
-    case LengthUnit::Centimetre:
-        if (!style.roundUp)
-            return centimetreText(realMm);
-        return centimetreText(double(steps(realMm, 5, true)) * 5);
-    case LengthUnit::QuarterInch:
-    case LengthUnit::EighthInch: {
-        const int denominator = style.unit == LengthUnit::QuarterInch ? 4 : 8;
-        return inchText(steps(realMm / MmPerInch, 1.0 / denominator, style.roundUp), denominator)
-               + QStringLiteral("in ");
+    case LengthUnit::Centimetre: {
+        // centimetreText ends in "cm ": the ± goes before the unit.
+        QString text = centimetreText(style.roundUp ? double(steps(realMm, 5, true)) * 5 : realMm);
+        if (plusMinus) {
+            text.chop(3);
+            text += QStringLiteral("±") + numbertext::formatNumber(std::max(1LL, steps(uncertaintyMm, 1, true)) / 10.0,
+                                                    QStringLiteral("0.0"))
+                    + QStringLiteral("cm ");
+        }
+        return text;
     }
+    case LengthUnit::QuarterInch:
+    case LengthUnit::EighthInch:
     case LengthUnit::FeetAndInches: {
-        const long long quarters = steps(realMm / MmPerInch, 0.25, style.roundUp);
-        const long long feet = quarters / (4 * InchesPerFoot);
-        const QString inches = inchText(quarters % (4 * InchesPerFoot), 4) + QStringLiteral("in ");
-        return feet > 0 ? QStringLiteral("%1ft ").arg(feet) + inches : inches;
+        const int denominator = style.unit == LengthUnit::EighthInch ? 8 : 4;
+        const double step = 1.0 / denominator;
+        long long count = steps(realMm / MmPerInch, step, style.roundUp);
+        QString feet;
+        if (style.unit == LengthUnit::FeetAndInches) {
+            const long long perFoot = denominator * InchesPerFoot;
+            if (count >= perFoot)
+                feet = QStringLiteral("%1ft ").arg(count / perFoot);
+            count %= perFoot;
+        }
+        QString text = feet + inchText(count, denominator);
+        if (plusMinus)
+            text += QStringLiteral("±") + inchText(std::max(1LL, steps(uncertaintyMm / MmPerInch, step, true)),
+                                    denominator);
+        return text + QStringLiteral("in ");
     }
     }
     return centimetreText(realMm);
@@ -76,13 +94,15 @@ LengthStyle LoadLengthStyle(const QString &settingsFile)
             style.unit = LengthUnit(i);
     }
     style.roundUp = ReadSetting(Section, RoundUpKey, settingsFile) == QLatin1String("1");
+    style.showUncertainty =
+        ReadSetting(Section, UncertaintyKey, settingsFile) == QLatin1String("1");
     return style;
 }
 
 bool SaveLengthStyle(const LengthStyle &style, const QString &settingsFile)
 {
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
     return WriteSetting(Section, UnitKey, UnitNames[std::size_t(style.unit)], settingsFile)
-           && WriteSetting(Section, RoundUpKey, style.roundUp ? QStringLiteral("1")
-                                                              : QStringLiteral("0"),
-                           settingsFile);
+           && WriteSetting(Section, RoundUpKey, flag(style.roundUp), settingsFile)
+           && WriteSetting(Section, UncertaintyKey, flag(style.showUncertainty), settingsFile);
 }

@@ -12,6 +12,8 @@ struct LengthStyle
     // As tournaments measure: up to the next 0.5 cm, or the next quarter inch (eighth for that
     // unit), never down.
     bool roundUp = false;
+    // The caption adds how far the length can be off: "38.0±0.4cm ".
+    bool showUncertainty = false;
 
     bool operator==(const LengthStyle &) const = default;
 };
@@ -19,8 +21,9 @@ struct LengthStyle
 // The caption of a length of realMm real millimetres, ending in a space as the live labels do:
 // "38.0cm ", "15 1/4in ", "1ft 3 1/4in ". Fractions are written with ASCII digits and a slash,
 // which the record book's code page can hold. Without rounding up a length goes to the nearest
-// step.
-QString lengthText(double realMm, const LengthStyle &style);
+// step. With showUncertainty, uncertaintyMm follows the number, rounded up to the unit's step
+// and never less than one: "38.0±0.4cm ", "15 1/4±1/4in ".
+QString lengthText(double realMm, const LengthStyle &style, double uncertaintyMm = 0);
 
 // The style kept in the settings file, section "寸法の単位"; the default when it holds none.
 LengthStyle LoadLengthStyle(const QString &settingsFile);

@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "measure/LengthUnits.h"
 #include "platform/NumberText.h"
+#include "view/MeasurementAccuracy.h"
 #include "view/ScaleModel.h"
 
 #include <cmath>
@@ -83,7 +84,8 @@ void subDistanceLabels(frmMain &form)
     const float z = form.ZoomFactor;
     const double realMm = CalibratedLength(form.process, line.X1 / z, line.Y1 / z, line.X2 / z,
                                            line.Y2 / z, &form.txtPict[3].Text);
-    setCaption(cm, lengthText(realMm, form.process.lengthStyle));
+    setCaption(cm, lengthText(realMm, form.process.lengthStyle,
+                              lengthUncertaintyMm(form.process, realMm)));
     setCaption(ft, footText(realMm));
     form.txtPict[4].Text = cm.Caption;
 }

@@ -101,9 +101,17 @@ void OptionDialogWidget::buildLayout()
     bottom->addWidget(settei);
     bottom->addWidget(ok);
 
+    m_warning = new QLabel;
+    m_warning->setObjectName(QStringLiteral("lblWarning"));
+    m_warning->setWordWrap(true);
+    m_warning->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_warning->hide();
+
     auto *main = new QVBoxLayout(this);
     main->addWidget(frame);
     main->addLayout(bottom);
+    main->addWidget(m_warning);
+    m_warning->setFixedWidth(frame->sizeHint().width());
     setFixedSize(sizeHint());
 }
 
@@ -118,6 +126,11 @@ void OptionDialogWidget::refresh()
     }
     m_unit->setText(m_model->lblUnit);
     m_ratio->setText(m_model->lblRecio);
+    if (m_warning->text() != m_model->lblWarning) {
+        m_warning->setText(m_model->lblWarning);
+        m_warning->setVisible(!m_model->lblWarning.isEmpty());
+        setFixedSize(sizeHint());
+    }
 }
 
 void OptionDialogWidget::takeFocus(int index)

@@ -37,6 +37,7 @@ private:
     QPointer<frmOption> m_model;
     std::array<QLineEdit *, 6> m_boxes{};
     QLabel *m_unit = nullptr;
+    QLabel *m_warning = nullptr;
     QLabel *m_ratio = nullptr;
     int m_focusedByPress = -1; // the box a mouse press is focusing, until the press arrives
 };

@@ -1,5 +1,7 @@
 #include "frmOption.h"
 
+#include "view/MeasurementAccuracy.h"
+
 #include "app/frmMain.h"
 #include "measure/PointerEvents.h"
 #include "platform/NumberText.h"
@@ -11,6 +13,18 @@
 #include <cmath>
 
 namespace {
+
+// The longest kept dimension line, in base millimetres (at 100 %).
+double longestDimensionBaseMm(const frmMain &form)
+{
+    const auto &lines = form.annotations.lineDsSave;
+    double longest = 0;
+    for (int i = 0; i < lines.UBound(); ++i) {
+        const AnnotationLine &line = lines[i];
+        longest = std::max<double>(longest, PointDistance(line.X1, line.Y1, line.X2, line.Y2));
+    }
+    return longest / form.ZoomFactor;
+}
 
 // A text box selects "everything" with a length past any text the user types.
 constexpr int SelectAllLength = 99;
@@ -185,4 +199,5 @@ void frmOption::recomputeScreenLength()
 void frmOption::showRatio()
 {
     lblRecio = ratioText(m_form.process.GE_tpPtoD_r_X);
+    lblWarning = referenceWarning(m_form.process, longestDimensionBaseMm(m_form));
 }

@@ -49,6 +49,8 @@ public:
     QString txtXY[BoxCount];
     QString lblUnit;
     QString lblRecio;
+    // Why the reference may be too short for the lengths measured with it; empty when it is not.
+    QString lblWarning;
     // The box holding the focus (-1: none of them) and its selection.
     int ActiveBox = -1;
     int SelStart = 0;
