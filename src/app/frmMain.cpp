@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "SettingsFile.h"
+#include "UnsavedChanges.h"
 #include "Toolbar.h"
 #include "ToolModes.h"
 #include "dlgFolda.h"
@@ -55,6 +56,7 @@ void frmMain::registerCommands()
     registerEditCommands(*this);
     registerTextAndLeaderCommands(*this);
     registerRecordBookCommands(*this);
+    registerUndoCommands(*this);
 }
 
 void frmMain::setCommand(const QString &menuItemName, std::function<void()> command)
@@ -72,6 +74,11 @@ bool frmMain::runCommand(const QString &menuItemName)
     const auto it = m_commands.find(menuItemName);
     if (it == m_commands.end())
         return false;
+    if (!changesRecordBook(menuItemName)) {
+        it->second();
+        return true;
+    }
+    DocumentChange change(document);
     it->second();
     return true;
 }
@@ -225,5 +232,6 @@ void frmMain::openHelp()
 
 void frmMain::mnuFileEnd_Click()
 {
-    emit unloadRequested();
+    if (mayLetChangesGo(*this))
+        emit unloadRequested();
 }

@@ -126,6 +126,7 @@ void frmOption::cmdSettei_Click()
     // A length beyond the single range cannot be stored or divided sensibly: nothing changes.
     if (!std::isfinite(onScreen) || !std::isfinite(real))
         return;
+    const DocumentChange change(m_form.document);
     if (SetRatio(m_form.process, onScreen, real)) {
         showRatio();
         emit changed();

@@ -1,0 +1,136 @@
+#include "RecordBookDocument.h"
+
+#include "app/MenuTree.h"
+#include "app/frmMain.h"
+#include "annotations/ObjectRedisplay.h"
+#include "measure/MeasurePopup.h"
+#include "measure/PointerEvents.h"
+#include "output/PaperLayout.h"
+#include "view/ScaleModel.h"
+#include "view/frmOption.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+void RecordBookDocument::beginChange(std::uint64_t gesture)
+{
+    if (m_depth++ > 0)
+        return;
+    m_gesture = gesture;
+    // Later events of a gesture that has already made its step add to that step.
+    if (!m_history.continuesGesture(gesture))
+        m_before = capture();
+}
+
+void RecordBookDocument::endChange()
+{
+    if (--m_depth > 0)
+        return;
+    if (m_before) {
+        if (!(capture() == *m_before))
+            m_history.push(std::move(*m_before), m_gesture);
+        m_before.reset();
+    }
+    publish();
+}
+
+bool RecordBookDocument::canUndo() const
+{
+    return m_depth == 0 && m_history.canUndo();
+}
+
+bool RecordBookDocument::canRedo() const
+{
+    return m_depth == 0 && m_history.canRedo();
+}
+
+void RecordBookDocument::undo()
+{
+    if (!canUndo())
+        return;
+    cancelDrawing(m_form);
+    restore(*m_history.undo(capture()));
+}
+
+void RecordBookDocument::redo()
+{
+    if (!canRedo())
+        return;
+    cancelDrawing(m_form);
+    restore(*m_history.redo(capture()));
+}
+
+void RecordBookDocument::markSaved()
+{
+    m_history.markSaved();
+    publish();
+}
+
+void RecordBookDocument::reset()
+{
+    m_history.clear();
+    publish();
+}
+
+RecordBookSnapshot RecordBookDocument::capture() const
+{
+    const LiveObjects &live = m_form.live;
+    return {m_form.annotations,
+            static_cast<const ScaleValues &>(m_form.process),
+            live.shpPrint,
+            live.shpSps,
+            live.shpPrintWaku,
+            m_form.LayoutZoom};
+}
+
+void RecordBookDocument::restore(RecordBookSnapshot snapshot)
+{
+    frmMain &form = m_form;
+    form.annotations = std::move(snapshot.annotations);
+    static_cast<ScaleValues &>(form.process) = std::move(snapshot.scale);
+    form.live.shpPrint = snapshot.printArea;
+    form.live.shpSps = snapshot.masks;
+    form.live.shpPrintWaku = snapshot.paperFrame;
+    form.canvas.LeaderGrab = -1;
+    if (snapshot.zoom != form.LayoutZoom) {
+        // Laid out for the zoom it was taken at: brought to this one as a zoom step would.
+        form.LayoutZoom = snapshot.zoom;
+        subDisp_Object(form);
+    }
+    sizeCanvasToPaper(form);
+    showPaperCaption(form, form.process.GE_strPpSize);
+    checkHojoLength(form);
+    const float *tilt = form.process.GE_sngHosei;
+    ShowTiltCheck(form.live.lineCheck, form.live.shpCheck[0], form.live.shpCheck[1], tilt[0],
+                  tilt[1], tilt[2], tilt[3]);
+    if (form.optionDialog)
+        form.optionDialog->Form_Load(); // its boxes show the scale values as they are now
+    publish();
+}
+
+void RecordBookDocument::publish()
+{
+    m_form.menus[QStringLiteral("mnuEditUndo")].enabled = canUndo();
+    m_form.menus[QStringLiteral("mnuEditRedo")].enabled = canRedo();
+}
+
+bool changesRecordBook(const QString &menuItemName)
+{
+    static const QStringList wholeBook = {
+        QStringLiteral("mnuFileNewPrj"),    QStringLiteral("mnuFileOpenPrj"),
+        QStringLiteral("mnuFileSavePrj"),   QStringLiteral("mnuFileSaveAsPrj"),
+        QStringLiteral("mnuFileSaveAsImg"), QStringLiteral("mnuFilePrint"),
+        QStringLiteral("mnuFileEnd"),       QStringLiteral("mnuEditUndo"),
+        QStringLiteral("mnuEditRedo"),
+    };
+    const std::vector<QString> &zoom = MenuTree::zoomGroup();
+    return !wholeBook.contains(menuItemName)
+           && std::find(zoom.begin(), zoom.end(), menuItemName) == zoom.end();
+}
+
+void registerUndoCommands(frmMain &form)
+{
+    form.setCommand(QStringLiteral("mnuEditUndo"), [&form] { form.document.undo(); });
+    form.setCommand(QStringLiteral("mnuEditRedo"), [&form] { form.document.redo(); });
+}
