@@ -13,6 +13,22 @@
 
 #include <algorithm>
 
+namespace {
+
+// The state as it is, its annotations moved out rather than copied: a restore follows at once.
+RecordBookSnapshot takeState(frmMain &form)
+{
+    const LiveObjects &live = form.live;
+    return {std::move(form.annotations),
+            static_cast<const ScaleValues &>(form.process),
+            live.shpPrint,
+            live.shpSps,
+            live.shpPrintWaku,
+            form.LayoutZoom};
+}
+
+} // namespace
+
 void RecordBookDocument::beginChange(std::uint64_t gesture)
 {
     if (m_depth++ > 0)
@@ -50,7 +66,7 @@ void RecordBookDocument::undo()
     if (!canUndo())
         return;
     cancelDrawing(m_form);
-    restore(*m_history.undo(capture()));
+    restore(*m_history.undo(takeState(m_form)));
 }
 
 void RecordBookDocument::redo()
@@ -58,7 +74,7 @@ void RecordBookDocument::redo()
     if (!canRedo())
         return;
     cancelDrawing(m_form);
-    restore(*m_history.redo(capture()));
+    restore(*m_history.redo(takeState(m_form)));
 }
 
 void RecordBookDocument::markSaved()
