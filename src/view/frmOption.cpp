@@ -169,6 +169,7 @@ void frmOption::moveFocus(int index)
 // agreement whatever the zoom is now.
 void frmOption::recomputeScreenLength()
 {
+    const DocumentChange change(m_form.document); // the points typed are scale values
     m_pointsEdited = false;
     const float zoom = m_pointsZoom;
     float point[4];

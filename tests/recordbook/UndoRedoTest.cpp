@@ -163,14 +163,42 @@ void editObject(OpenSample &book, Rng &rng)
     book.platform.popupChoices.clear();
 }
 
-void calibrate(OpenSample &book, Rng &rng)
+// The option dialog opened, one thing done in it, and closed with OK.
+void inOptionDialog(OpenSample &book, const std::function<void(frmOption &)> &use)
 {
     book.run("mnuToolOpt");
-    frmOption &dialog = *book.form.optionDialog;
-    dialog.setBoxText(5, QString::number(below(rng, 300) + 50));
-    dialog.cmdSettei_Click();
-    dialog.cmdOK_Click();
+    use(*book.form.optionDialog);
+    book.form.optionDialog->cmdOK_Click();
     book.run("mnuToolMes");
+}
+
+void drawReferenceLine(OpenSample &book, Rng &rng)
+{
+    inOptionDialog(book, [&](frmOption &) {
+        const float x = between(rng, 20, 100), y = between(rng, 20, 100);
+        pictMap_MouseDown(book.form, Left, x, y);
+        pictMap_MouseUp(book.form, Left, x, y);
+        pictMap_MouseMove(book.form, 0, x + 30, y + 2);
+        pictMap_MouseMove(book.form, 0, x + 60, y + 3);
+        pictMap_MouseDown(book.form, Left, x + 60, y + 3);
+        pictMap_MouseUp(book.form, Left, x + 60, y + 3);
+    });
+}
+
+void typeReferencePoint(OpenSample &book, Rng &rng)
+{
+    inOptionDialog(book, [&](frmOption &dialog) {
+        dialog.setBoxText(0, QString::number(below(rng, 50) + 10));
+        dialog.txtXY_LostFocus(0);
+    });
+}
+
+void setRealLength(OpenSample &book, Rng &rng)
+{
+    inOptionDialog(book, [&](frmOption &dialog) {
+        dialog.setBoxText(5, QString::number(below(rng, 300) + 50));
+        dialog.cmdSettei_Click();
+    });
 }
 
 void choosePaper(OpenSample &book, Rng &rng)
@@ -210,7 +238,9 @@ const std::vector<Action> &actions()
         {"draw a leader line", drawLeader},
         {"drag a leader line", dragLeader},
         {"edit an object", editObject},
-        {"calibrate", calibrate},
+        {"draw a reference line", drawReferenceLine},
+        {"type a reference point", typeReferencePoint},
+        {"set the real length", setRealLength},
         {"choose a paper", choosePaper},
         {"drag the print area", dragPrintArea},
         {"extension lines 5 mm", [](OpenSample &b, Rng &) { b.run("popMesHj05"); }},
