@@ -10,12 +10,13 @@
 class frmMain;
 
 // The door every change of the open record book goes through. A command, a pointer event, a
-// label event or the option dialog's "設定" opens a change before it touches the book and closes
-// it after; changes opened inside another belong to the outer one. When the outermost change
-// closes and the book differs from the copy taken when it opened, that copy becomes an undo step.
-// A gesture (a press, the moves with the button held and the release) is one step however many
-// events it takes. Zooming and scrolling change no step: a copy remembers the zoom its geometry
-// was laid out for and comes back at the zoom of the moment, laid out the way a zoom lays out.
+// label event, the option dialog's "設定" and the points typed into it open a change before they
+// touch the book and close it after; changes opened inside another belong to the outer one. When
+// the outermost change closes and the book differs from the copy taken when it opened, that copy
+// becomes an undo step. A gesture (a press, the moves with the button held and the release; both
+// clicks of a measurement) is one step however many events it takes. Zooming and scrolling make
+// no step: a copy remembers the zoom its geometry was laid out for and comes back at the zoom of
+// the moment, laid out the way a zoom lays out.
 class RecordBookDocument
 {
 public:
@@ -27,8 +28,9 @@ public:
     std::uint64_t startGesture() { return ++m_lastGesture; }
     std::uint64_t currentGesture() const { return m_lastGesture; }
 
-    // "元に戻す" and "やり直し": whatever is being drawn is dropped first. Refused while a change
-    // is open or the option dialog is up (its boxes show the scale values as they are).
+    // "元に戻す" and "やり直し": whatever is being drawn is dropped first, and an open option
+    // dialog shows the scale values that come back. Refused while a change is open (a pop-up
+    // menu or dialog of a command).
     void undo();
     void redo();
     bool canUndo() const;
