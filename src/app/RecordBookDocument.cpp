@@ -15,16 +15,22 @@
 
 namespace {
 
-// The state as it is, its annotations moved out rather than copied: a restore follows at once.
-RecordBookSnapshot takeState(frmMain &form)
+// The book's state around the annotations given, at the zoom its geometry is laid out for.
+RecordBookSnapshot snapshotWith(const frmMain &form, AnnotationStore annotations)
 {
     const LiveObjects &live = form.live;
-    return {std::move(form.annotations),
+    return {std::move(annotations),
             static_cast<const ScaleValues &>(form.process),
             live.shpPrint,
             live.shpSps,
             live.shpPrintWaku,
             form.LayoutZoom};
+}
+
+// The state as it is, its annotations moved out rather than copied: a restore follows at once.
+RecordBookSnapshot takeState(frmMain &form)
+{
+    return snapshotWith(form, std::move(form.annotations));
 }
 
 } // namespace
@@ -91,13 +97,7 @@ void RecordBookDocument::reset()
 
 RecordBookSnapshot RecordBookDocument::capture() const
 {
-    const LiveObjects &live = m_form.live;
-    return {m_form.annotations,
-            static_cast<const ScaleValues &>(m_form.process),
-            live.shpPrint,
-            live.shpSps,
-            live.shpPrintWaku,
-            m_form.LayoutZoom};
+    return snapshotWith(m_form, m_form.annotations);
 }
 
 void RecordBookDocument::restore(RecordBookSnapshot snapshot)
