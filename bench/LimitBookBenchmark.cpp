@@ -1,7 +1,8 @@
 // Times the record book at its element limits as the window handles it: opening it (labels sized
-// with the real fonts), a zoom step with the repaint of a 1600 x 900 view, and saving it; beside
-// the time it takes to read its files' bytes and decode them from code page 932. The machine is
-// shared, so the zoom step's processor time (every thread of the process) is shown as well.
+// with the real fonts), a zoom step with the repaint of a 1600 x 900 view, saving it, and one
+// undo and one redo of clearing its dimensions; beside the time it takes to read its files' bytes
+// and decode them from code page 932. The machine is shared, so the zoom step's processor time
+// (every thread of the process) is shown as well.
 //
 //   catchscale_limit_book_bench --make-book FOLDER   writes the book (see LimitBook.h)
 //   catchscale_limit_book_bench FOLDER               prints one "name value unit" line per
@@ -130,5 +131,28 @@ int main(int argc, char **argv)
         save = std::min(save, milliseconds(timer));
     }
     report("save_limit_book", save, "ms");
+
+    // Every leader line cleared, then every dimension; one undo brings the dimensions back and
+    // one redo clears them again. Timed without the repaint that follows.
+    // The clearing itself carries the copy of the whole book that its undo step keeps.
+    form.runCommand(QStringLiteral("popHkdSenAllClr"));
+    timer.restart();
+    form.runCommand(QStringLiteral("popMesObjDel"));
+    report("limit_book_clear_dimensions", milliseconds(timer), "ms");
+    double undo = 1e300, redo = 1e300;
+    for (int round = 0; round < Rounds; ++round) {
+        timer.restart();
+        form.runCommand(QStringLiteral("mnuEditUndo"));
+        undo = std::min(undo, milliseconds(timer));
+        if (form.annotations.dimensionCount() != LimitDimensions)
+            return 1;
+        timer.restart();
+        form.runCommand(QStringLiteral("mnuEditRedo"));
+        redo = std::min(redo, milliseconds(timer));
+        if (form.annotations.dimensionCount() != 0)
+            return 1;
+    }
+    report("limit_book_undo", undo, "ms");
+    report("limit_book_redo", redo, "ms");
     return started.platform.messages.empty() ? 0 : 1;
 }

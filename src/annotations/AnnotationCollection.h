@@ -133,6 +133,8 @@ public:
         m_elements.front().Visible = false;
     }
 
+    bool operator==(const AnnotationCollection &) const = default;
+
 private:
     CollectionPolicy m_policy;
     std::vector<T> m_elements;

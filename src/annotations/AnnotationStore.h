@@ -58,4 +58,6 @@ struct AnnotationStore
     // its labels visible, no index past 32767. On failure `why` says what is wrong. It holds
     // between commands; while a leader line is being drawn its spare is shown on purpose.
     bool invariantsHold(QString *why = nullptr) const;
+
+    bool operator==(const AnnotationStore &) const = default;
 };

@@ -6,6 +6,8 @@
 #include "annotations/TextPrompts.h"
 #include "app/frmMain.h"
 
+#include <optional>
+
 namespace {
 
 constexpr int LeftButton = 1;
@@ -138,6 +140,7 @@ void lblDefault_MouseDown(frmMain &form, int Button, float, float)
 
 void labelMouseDown(frmMain &form, LabelKind kind, int index, int Button, float X, float Y)
 {
+    const DocumentChange change(form.document, form.document.startGesture());
     if (!toLabelRelative(form, kind, index, X, Y))
         return;
     switch (kind) {
@@ -149,6 +152,10 @@ void labelMouseDown(frmMain &form, LabelKind kind, int index, int Button, float 
 
 void labelMouseMove(frmMain &form, LabelKind kind, int index, int Button, float X, float Y)
 {
+    // Without a button held a label does not move.
+    std::optional<DocumentChange> change;
+    if (Button != 0)
+        change.emplace(form.document, form.document.currentGesture());
     if (!toLabelRelative(form, kind, index, X, Y))
         return;
     if (kind == LabelKind::Dimension)
@@ -159,6 +166,7 @@ void labelMouseMove(frmMain &form, LabelKind kind, int index, int Button, float 
 
 void labelDblClick(frmMain &form, LabelKind kind, int index)
 {
+    const DocumentChange change(form.document);
     if (kind == LabelKind::Dimension)
         lblKyori_DblClick(form, index);
     else if (kind == LabelKind::Text)

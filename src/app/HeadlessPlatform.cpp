@@ -9,8 +9,12 @@ platform::MessageAnswer HeadlessPlatform::showMessage(const platform::MessageReq
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
     m_messages << line;
-    return request.buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::No
-                                                              : platform::MessageAnswer::Ok;
+    switch (request.buttons) {
+    case platform::MessageButtons::YesNo: return platform::MessageAnswer::No;
+    case platform::MessageButtons::SaveDiscardCancel: return platform::MessageAnswer::Cancel;
+    case platform::MessageButtons::Ok: break;
+    }
+    return platform::MessageAnswer::Ok;
 }
 
 platform::ScreenInfo HeadlessPlatform::currentScreen() const

@@ -2,6 +2,7 @@
 
 #include "app/Toolbar.h"
 #include "app/ToolbarIcons.h"
+#include "app/UnsavedChanges.h"
 #include "app/frmMain.h"
 #include "measure/PointerEvents.h"
 #include "platform/QtPlatform.h"
@@ -11,6 +12,7 @@
 #include "view/frmOption.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
@@ -74,6 +76,7 @@ MainWindow::MainWindow(frmMain &model, QtPlatform &platform)
     connect(m_pictWindow, &CanvasView::wheelScrolled, this, &MainWindow::scrollBy);
     connect(m_pictWindow, &CanvasView::modelChanged, this, &MainWindow::syncFromModel);
     connect(m_pictWindow, &CanvasView::liveChanged, this, &MainWindow::syncPanel);
+    connect(&m_model, &frmMain::unloadRequested, this, [this] { m_quitting = true; });
     connect(&m_model, &frmMain::unloadRequested, qApp, &QApplication::quit,
             Qt::QueuedConnection);
 
@@ -97,8 +100,14 @@ MainWindow::MainWindow(frmMain &model, QtPlatform &platform)
     m_platform.setOptionDialogHost([this](frmOption *dialog) {
         hostOptionDialog(this, dialog);
         // OK and the title bar close the dialog outside any menu command.
-        if (dialog)
+        if (dialog) {
             connect(dialog, &frmOption::unloaded, this, &MainWindow::syncFromModel);
+            // "設定" is a change of the record book: undo and the title follow it.
+            connect(dialog, &frmOption::changed, this, [this] {
+                syncActions();
+                syncModified();
+            });
+        }
     });
 
     // Space is no modifier on Linux: watch its presses wherever the focus is.
@@ -106,7 +115,6 @@ MainWindow::MainWindow(frmMain &model, QtPlatform &platform)
 
     buildMenus();
     buildToolbar();
-    setWindowTitle(m_model.windowTitle);
     move(m_model.windowGeometry.topLeft());
     resize(m_model.windowGeometry.size());
     syncFromModel();
@@ -143,8 +151,12 @@ void MainWindow::addMenuItems(QMenu *menu, const MenuItem &parent)
         }
         QAction *action = menu->addAction(item->caption);
         action->setObjectName(item->name);
-        if (!item->shortcut.isEmpty())
-            action->setShortcut(QKeySequence(item->shortcut));
+        QList<QKeySequence> shortcuts;
+        for (const QString &keys : {item->shortcut, item->alternateShortcut}) {
+            if (!keys.isEmpty())
+                shortcuts << QKeySequence(keys);
+        }
+        action->setShortcuts(shortcuts);
         const QString name = item->name;
         connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
         m_actions[item->name] = action;
@@ -163,6 +175,9 @@ void MainWindow::buildToolbar()
         action->setObjectName(QStringLiteral("Toolbar1_") + button.key);
         action->setToolTip(button.toolTip);
         const QString key = button.key;
+        if (key == QLatin1String("undo") || key == QLatin1String("redo"))
+            m_toolbarMirrors[key == QLatin1String("undo") ? QStringLiteral("mnuEditUndo")
+                                                          : QStringLiteral("mnuEditRedo")] = action;
         connect(action, &QAction::triggered, this, [this, key] {
             Toolbar1_ButtonClick(m_model, key);
             syncFromModel();
@@ -193,6 +208,7 @@ void MainWindow::syncFromModel()
 {
     m_syncing = true;
     syncActions();
+    syncModified();
     syncPanel();
     m_zoomReadout->setText(zoomReadout(m_model));
     layOut();
@@ -213,6 +229,15 @@ void MainWindow::syncActions()
         action->setCheckable(item.checked);
         action->setChecked(item.checked);
     }
+    for (const auto &[name, action] : m_toolbarMirrors)
+        action->setEnabled(m_model.menus[name].enabled);
+}
+
+void MainWindow::syncModified()
+{
+    const bool modified = m_model.document.isModified();
+    setWindowTitle(modified ? m_model.windowTitle + QStringLiteral("[*]") : m_model.windowTitle);
+    setWindowModified(modified);
 }
 
 void MainWindow::syncPanel()
@@ -270,6 +295,17 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     layOut();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_quitting || mayLetChangesGo(m_model)) {
+        m_quitting = true;
+        event->accept();
+        return;
+    }
+    event->ignore();
+    syncFromModel(); // a save may have run before it failed or was cancelled
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -32,6 +32,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Closing the window asks first when the record book has unsaved changes.
+    void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -41,6 +43,8 @@ private:
     void addMenuItems(QMenu *menu, const MenuItem &parent);
     // Copies the menu items' captions and checked, enabled and visible states into the actions.
     void syncActions();
+    // The window title marks unsaved changes: "[*]" shows only while there are some.
+    void syncModified();
     void runCommand(const QString &name);
     void layOut();
     void scrollBy(Qt::Orientation orientation, int steps);
@@ -49,6 +53,8 @@ private:
     QtPlatform &m_platform;
     std::map<QString, QAction *> m_actions; // leaf items and the menu actions of submenus
     std::map<QString, QMenu *> m_menus;
+    // Toolbar buttons that are enabled with a menu item: undo and redo.
+    std::map<QString, QAction *> m_toolbarMirrors;
     QWidget *m_client = nullptr;
     CanvasView *m_pictWindow = nullptr;
     QScrollBar *m_vscY = nullptr;
@@ -56,4 +62,5 @@ private:
     QLineEdit *m_txtPict[7] = {};
     QLabel *m_zoomReadout = nullptr;
     bool m_syncing = false;
+    bool m_quitting = false; // "終了" has settled the unsaved changes already
 };

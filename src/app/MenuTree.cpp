@@ -79,6 +79,12 @@ void MenuTree::build()
     addSeparator(file);
     add(file, "mnuFileEnd", "終了(&X)", "Ctrl+Q");
 
+    MenuItem *history = &add(nullptr, "mnuEdit", "編集(&E)");
+    add(history, "mnuEditUndo", "元に戻す", "Ctrl+Z").enabled = false;
+    MenuItem &redo = add(history, "mnuEditRedo", "やり直し", "Ctrl+Y");
+    redo.alternateShortcut = QStringLiteral("Ctrl+Shift+Z");
+    redo.enabled = false;
+
     MenuItem *disp = &add(nullptr, "mnuDisp", "表示(&V)");
     add(disp, "mnuDispAxis", "座標データ表示");
     add(disp, "mnuDspDefault", "デフォルト").checked = true;

@@ -13,6 +13,7 @@ struct MenuItem
     QString name;    // "mnuToolMes", "popEditWidth(3)"; separators get "-" + a number
     QString caption; // as shown, with its "&" accelerator
     QString shortcut; // portable text, e.g. "Ctrl+N"; empty when none
+    QString alternateShortcut; // a second key for the same item, e.g. "Ctrl+Shift+Z"
     bool separator = false;
     bool checked = false;
     bool enabled = true;

@@ -38,6 +38,8 @@ const std::vector<ToolbarButton> &toolbarButtons()
         {QStringLiteral("open"), QStringLiteral("記録帳を開く")},
         {QStringLiteral("save"), QStringLiteral("上書き保存")},
         {QStringLiteral("print"), QStringLiteral("印刷")},
+        {QStringLiteral("undo"), QStringLiteral("元に戻す")},
+        {QStringLiteral("redo"), QStringLiteral("やり直し")},
         {QStringLiteral("magnify"), QStringLiteral("拡大")},
         {QStringLiteral("modosu"), QStringLiteral("読み込み時に戻す")},
         {QStringLiteral("reduce"), QStringLiteral("縮小")},
@@ -57,6 +59,10 @@ void Toolbar1_ButtonClick(frmMain &form, const QString &key)
         runIfEnabled(form, QStringLiteral("mnuFileSavePrj"));
     else if (key == QLatin1String("print"))
         runIfEnabled(form, QStringLiteral("mnuFilePrint"));
+    else if (key == QLatin1String("undo"))
+        runIfEnabled(form, QStringLiteral("mnuEditUndo"));
+    else if (key == QLatin1String("redo"))
+        runIfEnabled(form, QStringLiteral("mnuEditRedo"));
     else if (key == QLatin1String("magnify"))
         zoomIn(form);
     else if (key == QLatin1String("modosu"))

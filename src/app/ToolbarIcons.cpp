@@ -101,6 +101,10 @@ QIcon toolbarIcon(const QString &key)
         return themed("document-save", QStyle::SP_DialogSaveButton);
     if (key == QLatin1String("print"))
         return QIcon::fromTheme(QStringLiteral("document-print"), printer());
+    if (key == QLatin1String("undo"))
+        return themed("edit-undo", QStyle::SP_ArrowBack);
+    if (key == QLatin1String("redo"))
+        return themed("edit-redo", QStyle::SP_ArrowForward);
     if (key == QLatin1String("magnify"))
         return QIcon::fromTheme(QStringLiteral("zoom-in"), magnifier(QStringLiteral("+")));
     if (key == QLatin1String("reduce"))

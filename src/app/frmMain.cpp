@@ -2,6 +2,7 @@
 
 #include "ScreenCheckDialog.h"
 #include "SettingsFile.h"
+#include "UnsavedChanges.h"
 #include "Toolbar.h"
 #include "ToolModes.h"
 #include "dlgFolda.h"
@@ -59,6 +60,7 @@ void frmMain::registerCommands()
     registerEditCommands(*this);
     registerTextAndLeaderCommands(*this);
     registerRecordBookCommands(*this);
+    registerUndoCommands(*this);
 }
 
 void frmMain::setCommand(const QString &menuItemName, std::function<void()> command)
@@ -76,6 +78,11 @@ bool frmMain::runCommand(const QString &menuItemName)
     const auto it = m_commands.find(menuItemName);
     if (it == m_commands.end())
         return false;
+    if (!changesRecordBook(menuItemName)) {
+        it->second();
+        return true;
+    }
+    DocumentChange change(document);
     it->second();
     return true;
 }
@@ -233,5 +240,6 @@ void frmMain::openHelp()
 
 void frmMain::mnuFileEnd_Click()
 {
-    emit unloadRequested();
+    if (mayLetChangesGo(*this))
+        emit unloadRequested();
 }

@@ -3,6 +3,7 @@
 #include "MainLayout.h"
 #include "MenuTree.h"
 #include "ProcessState.h"
+#include "RecordBookDocument.h"
 #include "annotations/AnnotationStore.h"
 #include "annotations/LiveObjects.h"
 #include "annotations/LabelEvents.h"
@@ -58,7 +59,8 @@ public:
 
     void Form_Load(const StartupEnvironment &environment);
 
-    // Runs the command of a menu item; false when the item has none (yet).
+    // Runs the command of a menu item; false when the item has none (yet). A command that may
+    // change the record book runs as one change of the document.
     bool runCommand(const QString &menuItemName);
     bool hasCommand(const QString &menuItemName) const;
     // Subsystems add the commands of the menu items they own.
@@ -107,6 +109,7 @@ public:
     CanvasState canvas;
     LabelGrab labelGrab; // where a label was grabbed, relative to its corner
     OpenRecordBook recordBook;
+    RecordBookDocument document{*this}; // every change of the book goes through it
     std::unique_ptr<frmOption> optionDialog; // the scale option dialog while it is loaded
     TextBox txtPict[7];
     ScrollBarState vscY;
@@ -128,7 +131,7 @@ public:
     WindowMetrics windowMetrics;
 
 signals:
-    // "終了(&X)": the program ends at once, nothing saved, nothing asked.
+    // "終了(&X)": the program ends, once unsaved changes are saved or let go.
     void unloadRequested();
 
 private:

@@ -15,6 +15,7 @@
 #include "view/frmOption.h"
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -358,6 +359,12 @@ void dropUnfinishedStroke(frmMain &form)
 
 void pictMap_MouseDown(frmMain &form, int Button, float X, float Y)
 {
+    // The second click of a measurement finishes the gesture its first click started: keeping a
+    // dimension or drawing the reference line is one step.
+    RecordBookDocument &document = form.document;
+    const bool measuring = form.canvas.DimMeasuring || form.canvas.RefMeasuring;
+    const DocumentChange change(document,
+                                measuring ? document.currentGesture() : document.startGesture());
     // The grey beside the canvas is no place to start anything.
     const QSizeF canvasMm = form.pictMapPx / ScreenPixelsPerMm;
     if (X < 0 || Y < 0 || X > canvasMm.width() || Y > canvasMm.height())
@@ -371,6 +378,11 @@ void pictMap_MouseDown(frmMain &form, int Button, float X, float Y)
 
 void pictMap_MouseMove(frmMain &form, int Button, float X, float Y)
 {
+    // A move with no button held only stretches the live measuring objects, and the reference
+    // line of the option dialog, whose ends are scale values.
+    std::optional<DocumentChange> change;
+    if (Button != 0 || form.canvas.RefMeasuring)
+        change.emplace(form.document, form.document.currentGesture());
     prologue(form, X, Y);
     if (Button == LeftButton) {
         if (checked(form, "mnuPrintEria"))
@@ -391,6 +403,7 @@ void pictMap_MouseMove(frmMain &form, int Button, float X, float Y)
 
 void pictMap_MouseUp(frmMain &form, int Button, float X, float Y)
 {
+    const DocumentChange change(form.document, form.document.currentGesture());
     prologue(form, X, Y);
     if (Button == LeftButton && checked(form, "mnuToolLine") && checked(form, "popHkdSenNew"))
         finishLeader(form, X, Y);

@@ -53,8 +53,13 @@ void subSetPaper(frmMain &form, const QString &code)
     for (MarkerShape &frame : form.live.shpPrintWaku)
         place(frame, 0, 0, float(paper.width()), float(paper.height()));
     sizeCanvasToPaper(form);
+    showPaperCaption(form, shownCode);
+}
+
+void showPaperCaption(frmMain &form, const QString &code)
+{
     const QString paperText =
-        code == PictureSizePaperCode ? QStringLiteral("画像サイズ") : shownCode;
+        code == PictureSizePaperCode ? QStringLiteral("画像サイズ") : code;
     setCaption(form.defaults.lblDefault, PaperCaptionPrefix + paperText);
 }
 

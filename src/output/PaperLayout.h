@@ -11,6 +11,9 @@ class frmMain;
 // not in the table becomes "A4"; "00" is the picture's size at actual size.
 void subSetPaper(frmMain &form, const QString &code);
 
+// The default-style sample names the paper: "画像サイズ" for "00", else the code.
+void showPaperCaption(frmMain &form, const QString &code);
+
 // The canvas covers the paper and the picture as displayed, whichever reaches further, so every
 // part of the picture can be seen and measured; the scroll bars follow.
 void sizeCanvasToPaper(frmMain &form);

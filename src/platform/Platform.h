@@ -25,8 +25,9 @@ class frmOption;
 namespace platform {
 
 enum class MessageIcon { None, Information, Warning, Critical, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+// SaveDiscardCancel: "保存" / "保存しない" / "キャンセル", asked before unsaved changes would go.
+enum class MessageButtons { Ok, YesNo, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel };
 
 struct MessageRequest
 {

@@ -73,6 +73,19 @@ platform::MessageAnswer QtPlatform::showMessage(const platform::MessageRequest &
         return box.exec() == QMessageBox::Yes ? platform::MessageAnswer::Yes
                                               : platform::MessageAnswer::No;
     }
+    if (request.buttons == platform::MessageButtons::SaveDiscardCancel) {
+        QPushButton *save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+        QPushButton *discard =
+            box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
+        QPushButton *cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+        box.setDefaultButton(save);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == save)
+            return platform::MessageAnswer::Save;
+        return box.clickedButton() == discard ? platform::MessageAnswer::Discard
+                                              : platform::MessageAnswer::Cancel;
+    }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return platform::MessageAnswer::Ok;

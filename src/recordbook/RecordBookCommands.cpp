@@ -6,6 +6,7 @@
 #include "RecordBook.h"
 #include "annotations/AnnotationStore.h"
 #include "app/SettingsFile.h"
+#include "app/UnsavedChanges.h"
 #include "app/ToolModes.h"
 #include "app/Version.h"
 #include "app/frmMain.h"
@@ -75,6 +76,19 @@ void eraseAnnotations(frmMain &form)
     form.canvas = CanvasState{};
 }
 
+// A new or opened book starts with no history and unchanged, however far its opening got.
+class FreshHistory
+{
+public:
+    explicit FreshHistory(frmMain &form) : m_form(form) {}
+    ~FreshHistory() { m_form.document.reset(); }
+    FreshHistory(const FreshHistory &) = delete;
+    FreshHistory &operator=(const FreshHistory &) = delete;
+
+private:
+    frmMain &m_form;
+};
+
 // Before a save replaces an object file that opened damaged, a copy of it is kept; the user is
 // told once the save is done. Once saved, the book no longer stands on the damaged files.
 std::optional<RuntimeError> keepDamagedAndWrite(
@@ -117,6 +131,8 @@ std::optional<RuntimeError> writeAtFullSize(frmMain &form, const QString &folder
         ApplyZoom(form, form.ZoomFactor);
         ResetViewChecks(form);
     }
+    if (!error)
+        form.document.markSaved();
     return error;
 }
 
@@ -124,6 +140,8 @@ std::optional<RuntimeError> writeAtFullSize(frmMain &form, const QString &folder
 
 void mnuFileNewPrj_Click(frmMain &form)
 {
+    if (!mayLetChangesGo(form))
+        return;
     const std::optional<QString> picture = form.platform.chooseOpenFile(pictureDialog(form));
     if (picture)
         newRecordBook(form, *picture);
@@ -131,6 +149,7 @@ void mnuFileNewPrj_Click(frmMain &form)
 
 void newRecordBook(frmMain &form, const QString &picturePath)
 {
+    const FreshHistory fresh(form);
     unloadOptionDialog(form);
     eraseAnnotations(form);
     form.recordBook.damagedFiles.clear();
@@ -162,6 +181,8 @@ void newRecordBook(frmMain &form, const QString &picturePath)
 
 void mnuFileOpenPrj_Click(frmMain &form)
 {
+    if (!mayLetChangesGo(form))
+        return;
     const std::optional<QString> book =
         form.platform.chooseOpenFile(recordBookDialog(form, false));
     if (book)
@@ -170,6 +191,7 @@ void mnuFileOpenPrj_Click(frmMain &form)
 
 void openRecordBook(frmMain &form, const QString &iniPath)
 {
+    const FreshHistory fresh(form);
     OpenRecordBook &book = form.recordBook;
     const SplitPathResult parts = SplitPath(iniPath);
     book.folder = parts.folder;

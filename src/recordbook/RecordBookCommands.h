@@ -7,6 +7,9 @@ class frmMain;
 // save it under its name and under a new one. The toolbar's "open" and "save" buttons run Open
 // and Save while their entries are enabled.
 
+// New and Open first ask what becomes of unsaved changes (see mayLetChangesGo); a successful save
+// marks the book unchanged.
+
 // "新しい記録帳の作成(&N)...": asks for a picture, then newRecordBook.
 void mnuFileNewPrj_Click(frmMain &form);
 // "記録帳を開く(&O)": asks for a record book, then openRecordBook.
@@ -23,6 +26,7 @@ void mnuFileSaveAsPrj_Click(frmMain &form);
 // the picture folder setting or else beside the .ini, and shows it at actual size. A failure is
 // told with the command's own message and leaves "記録帳の上書き保存" disabled, so that nothing
 // half-opened is written over a record book.
+// Both leave the book with no undo history, unchanged.
 void newRecordBook(frmMain &form, const QString &picturePath);
 void openRecordBook(frmMain &form, const QString &iniPath);
 

@@ -7,6 +7,8 @@ struct tpPoint
 {
     float sngX = 0;
     float sngY = 0;
+
+    bool operator==(const tpPoint &) const = default;
 };
 
 // The calibration of the open record book: one instance for the whole program. The member names
@@ -30,6 +32,8 @@ struct ScaleValues
     double GE_tpPtoD_r_Y = 1.0; // and across it
     float GE_sngHojoLen = 15.0f; // extension-line length of a dimension, canvas millimetres
     QString GE_strPpSize = QStringLiteral("A4"); // paper-size code of the print frame
+
+    bool operator==(const ScaleValues &) const = default;
 };
 
 // Puts every value except GE_dblHosei back to its start value; the tilt angles are kept, so the

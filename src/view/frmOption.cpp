@@ -140,6 +140,7 @@ void frmOption::cmdSettei_Click()
     // A length beyond the single range cannot be stored or divided sensibly: nothing changes.
     if (!std::isfinite(onScreen) || !std::isfinite(real))
         return;
+    const DocumentChange change(m_form.document);
     if (SetRatio(m_form.process, onScreen, real)) {
         showRatio();
         emit changed();
@@ -182,6 +183,7 @@ void frmOption::moveFocus(int index)
 // agreement whatever the zoom is now.
 void frmOption::recomputeScreenLength()
 {
+    const DocumentChange change(m_form.document); // the points typed are scale values
     m_pointsEdited = false;
     const float zoom = m_pointsZoom;
     float point[4];

@@ -97,9 +97,15 @@ TEST(FormLoad, MenuBarCaptionsAndShortcuts)
         if (root->visible)
             bar << root->caption;
     }
-    EXPECT_EQ(bar, QStringList({"ﾌｧｲﾙ(&F)", "表示(&V)", "ﾂｰﾙ(&T)", "ヘルプ(&H)"}));
+    EXPECT_EQ(bar, QStringList({"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ﾂｰﾙ(&T)", "ヘルプ(&H)"}));
     const MenuTree &menus = started.form.menus;
     EXPECT_EQ(menus[QStringLiteral("mnuFileEnd")].shortcut, QStringLiteral("Ctrl+Q"));
+    EXPECT_EQ(menus[QStringLiteral("mnuEditUndo")].shortcut, QStringLiteral("Ctrl+Z"));
+    EXPECT_EQ(menus[QStringLiteral("mnuEditRedo")].shortcut, QStringLiteral("Ctrl+Y"));
+    EXPECT_EQ(menus[QStringLiteral("mnuEditRedo")].alternateShortcut,
+              QStringLiteral("Ctrl+Shift+Z"));
+    EXPECT_FALSE(menus[QStringLiteral("mnuEditUndo")].enabled);
+    EXPECT_FALSE(menus[QStringLiteral("mnuEditRedo")].enabled);
     EXPECT_EQ(menus[QStringLiteral("mnuFileNewPrj")].caption,
               QStringLiteral("新しい記録帳の作成(&N)..."));
     EXPECT_EQ(menus[QStringLiteral("popMesHj05")].caption, QStringLiteral("　5mm"));
@@ -107,7 +113,7 @@ TEST(FormLoad, MenuBarCaptionsAndShortcuts)
     EXPECT_EQ(menus[QStringLiteral("mnuPrjMapAdd")].caption, QStringLiteral("ﾏｯﾌﾟｲﾒｰｼﾞの変更..."));
 }
 
-TEST(FormLoad, ExitEndsAtOnceAskingNothing)
+TEST(FormLoad, ExitWithoutChangesEndsAtOnceAskingNothing)
 {
     StartedForm started;
     int unloads = 0;

@@ -57,7 +57,7 @@ TEST(MainWindow, MenuBarMirrorsTheModel)
     ShownWindow shown;
     EXPECT_EQ(shown.window->windowTitle(), QStringLiteral("CatchScale >゜)))彡"));
     EXPECT_EQ(visibleCaptions(shown.window->menuBar()->actions()),
-              QStringList({"ﾌｧｲﾙ(&F)", "表示(&V)", "ﾂｰﾙ(&T)", "ヘルプ(&H)"}));
+              QStringList({"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ﾂｰﾙ(&T)", "ヘルプ(&H)"}));
     auto *file = shown.window->findChild<QMenu *>(QStringLiteral("mnuFile"));
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(visibleCaptions(file->actions()),

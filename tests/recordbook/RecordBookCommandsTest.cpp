@@ -59,14 +59,22 @@ struct Desk : StartedForm
     }
     QString book(const QString &name) const { return QDir(books.path()).filePath(name); }
 
+    // New and Open ask first about unsaved changes: the user lets them go.
+    void letChangesGo()
+    {
+        if (form.document.isModified())
+            platform.messageAnswers.push_back(MessageAnswer::Discard);
+    }
     void newBook(const QString &picturePath, MessageAnswer templateAnswer)
     {
+        letChangesGo();
         platform.fileAnswers.push_back(picturePath);
         platform.messageAnswers.push_back(templateAnswer);
         ASSERT_TRUE(form.runCommand(QStringLiteral("mnuFileNewPrj")));
     }
     void open(const QString &path)
     {
+        letChangesGo();
         platform.fileAnswers.push_back(path);
         ASSERT_TRUE(form.runCommand(QStringLiteral("mnuFileOpenPrj")));
     }
@@ -151,8 +159,9 @@ TEST(RecordBookCommands, NewAsksForAPictureAndOffersTheTemplate)
     EXPECT_EQ(dialog.request.filter,
               QStringLiteral("BMP(*.bmp)|*.bmp|JPEG(*.jpg)|*.jpg|GIF(*.gif)|*.gif"));
 
-    ASSERT_EQ(desk.platform.messages.size(), 1u);
-    const platform::MessageRequest &question = desk.platform.messages[0];
+    ASSERT_EQ(desk.platform.messages.size(), 2u);
+    EXPECT_EQ(desk.platform.messages[0].text, QStringLiteral("変更を保存しますか?"));
+    const platform::MessageRequest &question = desk.platform.messages[1];
     EXPECT_EQ(question.title, QStringLiteral("文字列テンプレート"));
     EXPECT_EQ(question.text, QStringLiteral("文字列テンプレートを作成しますか？"));
     EXPECT_EQ(question.icon, platform::MessageIcon::Question);
@@ -236,10 +245,14 @@ TEST(RecordBookCommands, CancellingAnyDialogChangesNothing)
         const RecordBookContent before = desk.content();
         const std::size_t messages = desk.platform.messages.size();
 
+        // New and Open first ask about the unsaved drawing: the user lets it go, then cancels.
+        const bool asks = QLatin1String(command) != QLatin1String("mnuFileSaveAsPrj");
+        if (asks)
+            desk.platform.messageAnswers.push_back(MessageAnswer::Discard);
         desk.platform.fileAnswers.push_back(std::nullopt);
         desk.form.runCommand(QLatin1String(command));
         expectSameContent(desk.content(), before);
-        EXPECT_EQ(desk.platform.messages.size(), messages);
+        EXPECT_EQ(desk.platform.messages.size(), messages + (asks ? 1 : 0));
         EXPECT_EQ(desk.form.ZoomFactor, 1.25f);
         EXPECT_TRUE(desk.enabled("mnuFileSaveAsPrj"));
         EXPECT_FALSE(desk.enabled("mnuFileSavePrj"));
