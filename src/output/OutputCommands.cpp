@@ -56,13 +56,25 @@ void mnuFilePrint_Click(frmMain &form)
     });
 }
 
+namespace {
+
+// The save dialog of an export: started in `folder`, "*.EXT" offered as the name.
+std::optional<QString> chooseExportFile(frmMain &form, const QString &title, const QString &folder,
+                                        const QString &extension, const QString &filter)
+{
+    const QString pattern = QStringLiteral("*.") + extension;
+    return form.platform.chooseSaveFile(
+        {title, folder, folder.isEmpty() ? pattern : folder + u'/' + pattern, extension, filter});
+}
+
+} // namespace
+
 void mnuFileSaveAsImg_Click(frmMain &form)
 {
-    const QString folder = form.process.PictureFolder;
-    const std::optional<QString> path = form.platform.chooseSaveFile(
-        {QStringLiteral("ビットマップファイル保存"), folder,
-         folder.isEmpty() ? QStringLiteral("*.bmp") : folder + QStringLiteral("/*.bmp"),
-         QStringLiteral("bmp"), QStringLiteral("(*.bmp)|*.bmp")});
+    const std::optional<QString> path =
+        chooseExportFile(form, QStringLiteral("ビットマップファイル保存"),
+                         form.process.PictureFolder, QStringLiteral("bmp"),
+                         QStringLiteral("(*.bmp)|*.bmp"));
     if (!path)
         return;
     std::optional<RuntimeError> error;
@@ -77,15 +89,11 @@ void mnuFileSaveAsImg_Click(frmMain &form)
         form.platform.showHandlerError("mnuFileSaveAsPrj_Click", *error);
 }
 
-// "画像へ書き出し": the print area as a PNG or JPEG picture, at a resolution for a print shop or
-// share-sized.
 void mnuFileExportImg_Click(frmMain &form)
 {
-    const QString folder = form.process.PictureFolder;
-    const std::optional<QString> path = form.platform.chooseSaveFile(
-        {QStringLiteral("画像へ書き出し"), folder,
-         folder.isEmpty() ? QStringLiteral("*.png") : folder + QStringLiteral("/*.png"),
-         QStringLiteral("png"), QStringLiteral("PNG 画像 (*.png)|*.png|JPEG 画像 (*.jpg)|*.jpg;*.jpeg")});
+    const std::optional<QString> path = chooseExportFile(
+        form, QStringLiteral("画像へ書き出し"), form.process.PictureFolder, QStringLiteral("png"),
+        QStringLiteral("PNG 画像 (*.png)|*.png|JPEG 画像 (*.jpg)|*.jpg;*.jpeg"));
     if (!path)
         return;
     QStringList sizes;
@@ -110,15 +118,11 @@ void mnuFileExportImg_Click(frmMain &form)
         form.platform.showHandlerError("mnuFileExportImg_Click", *error);
 }
 
-// "CSV へ書き出し": the catch book of the record book as it stands, a row for each kept
-// dimension.
 void mnuFileExportCsv_Click(frmMain &form)
 {
-    const QString folder = form.process.RecordBookFolder;
-    const std::optional<QString> path = form.platform.chooseSaveFile(
-        {QStringLiteral("CSV へ書き出し"), folder,
-         folder.isEmpty() ? QStringLiteral("*.csv") : folder + QStringLiteral("/*.csv"),
-         QStringLiteral("csv"), QStringLiteral("CSV (*.csv)|*.csv|JSON Lines (*.jsonl)|*.jsonl")});
+    const std::optional<QString> path = chooseExportFile(
+        form, QStringLiteral("CSV へ書き出し"), form.process.RecordBookFolder, QStringLiteral("csv"),
+        QStringLiteral("CSV (*.csv)|*.csv|JSON Lines (*.jsonl)|*.jsonl"));
     if (!path)
         return;
     const OpenRecordBook &book = form.recordBook;

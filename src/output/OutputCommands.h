@@ -25,5 +25,11 @@ void atActualSize(frmMain &form, const std::function<void()> &work);
 void mnuFilePrint_Click(frmMain &form);
 // "ビットマップファイルへ保存": the canvas at actual size as a BMP file.
 void mnuFileSaveAsImg_Click(frmMain &form);
+// "画像へ書き出し": the print area as a PNG or JPEG picture, at a resolution for a print shop or
+// share-sized.
+void mnuFileExportImg_Click(frmMain &form);
+// "CSV へ書き出し": the catch book of the record book as it stands, a row for each kept
+// dimension.
+void mnuFileExportCsv_Click(frmMain &form);
 
 void registerOutputCommands(frmMain &form);
