@@ -1,3 +1,4 @@
+#include "ShownWindow.h"
 #include "annotations/EditTarget.h"
 #include "app/MainWindow.h"
 #include "app/ScreenCheckDialog.h"
@@ -23,22 +24,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ShownWindow
-{
-    QTemporaryDir folder;
-    QtPlatform platform;
-    ProcessState process;
-    frmMain form{process, platform};
-    std::unique_ptr<MainWindow> window;
-
-    ShownWindow()
-    {
-        form.Form_Load({folder.path(), QSize(1280, 800)});
-        window = std::make_unique<MainWindow>(form, platform);
-        window->show();
-    }
-};
 
 QStringList visibleCaptions(const QList<QAction *> &actions)
 {

@@ -1,5 +1,6 @@
 // Undo, redo and unsaved changes as the user meets them in the real window: the pointer on the
 // canvas, the keys, the menus and the question before the window closes.
+#include "ShownWindow.h"
 #include "app/MainWindow.h"
 #include "app/frmMain.h"
 #include "platform/QtPlatform.h"
@@ -26,26 +27,16 @@ const QStringList BookFiles = {"catch.ini", "catch_Text.Bin", "catch_Line.Bin", 
 
 // A copy of the sample book open at 100 % in the shown window; the pointer is driven in canvas
 // millimetres.
-struct ShownBook
+struct ShownBook : ShownWindow
 {
-    QTemporaryDir folder;
-    QtPlatform platform;
-    ProcessState process;
-    frmMain form{process, platform};
-    std::unique_ptr<MainWindow> window;
-    CanvasView *canvas = nullptr;
-
     ShownBook()
+        : ShownWindow(QSize(1000, 700), [](ShownWindow &shown) {
+              const QDir sample(QStringLiteral(SAMPLE_BOOK_FOLDER));
+              for (const QString &name : sample.entryList(QDir::Files))
+                  EXPECT_TRUE(QFile::copy(sample.filePath(name), shown.folder.filePath(name)));
+              openRecordBook(shown.form, shown.folder.filePath(QStringLiteral("catch.ini")));
+          })
     {
-        form.Form_Load({folder.path(), QSize(1280, 800)});
-        const QDir sample(QStringLiteral(SAMPLE_BOOK_FOLDER));
-        for (const QString &name : sample.entryList(QDir::Files))
-            EXPECT_TRUE(QFile::copy(sample.filePath(name), folder.filePath(name)));
-        openRecordBook(form, folder.filePath(QStringLiteral("catch.ini")));
-        window = std::make_unique<MainWindow>(form, platform);
-        window->resize(1000, 700);
-        window->show();
-        canvas = window->findChild<CanvasView *>(QStringLiteral("pictWindow"));
         trigger("mnuDisp100");
     }
 
@@ -60,12 +51,6 @@ struct ShownBook
         return window->findChild<QAction *>(QLatin1String(item))->isEnabled();
     }
 
-    void send(QEvent::Type type, QPointF mm, Qt::MouseButton button, Qt::MouseButtons held)
-    {
-        const QPointF local = mm * ScreenPixelsPerMm + QPointF(form.canvasOriginPx());
-        QMouseEvent event(type, local, canvas->mapToGlobal(local), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas, &event);
-    }
     void click(QPointF mm)
     {
         send(QEvent::MouseButtonPress, mm, Qt::LeftButton, Qt::LeftButton);

@@ -1,3 +1,4 @@
+#include "ShownWindow.h"
 #include "annotations/EditTarget.h"
 #include "app/MainWindow.h"
 #include "app/frmMain.h"
@@ -19,24 +20,10 @@
 
 namespace {
 
-// The real window on the desktop's platform; the pointer is driven in canvas millimetres.
-struct ShownCanvas
+// The real window on the desktop's platform, 1000 x 700.
+struct ShownCanvas : ShownWindow
 {
-    QTemporaryDir folder;
-    QtPlatform platform;
-    ProcessState process;
-    frmMain form{process, platform};
-    std::unique_ptr<MainWindow> window;
-    CanvasView *canvas = nullptr;
-
-    ShownCanvas()
-    {
-        form.Form_Load({folder.path(), QSize(1280, 800)});
-        window = std::make_unique<MainWindow>(form, platform);
-        window->resize(1000, 700);
-        window->show();
-        canvas = window->findChild<CanvasView *>(QStringLiteral("pictWindow"));
-    }
+    ShownCanvas() : ShownWindow(QSize(1000, 700)) {}
 
     void useTool(const char *item)
     {
@@ -44,17 +31,6 @@ struct ShownCanvas
         window->syncFromModel();
     }
 
-    QPointF widgetPoint(QPointF mm) const
-    {
-        return mm * ScreenPixelsPerMm + QPointF(form.canvasOriginPx());
-    }
-
-    void send(QEvent::Type type, QPointF mm, Qt::MouseButton button, Qt::MouseButtons held)
-    {
-        const QPointF local = widgetPoint(mm);
-        QMouseEvent event(type, local, canvas->mapToGlobal(local), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas, &event);
-    }
     void press(QPointF mm) { send(QEvent::MouseButtonPress, mm, Qt::LeftButton, Qt::LeftButton); }
     void moveHeld(QPointF mm) { send(QEvent::MouseMove, mm, Qt::NoButton, Qt::LeftButton); }
     void release(QPointF mm) { send(QEvent::MouseButtonRelease, mm, Qt::LeftButton, {}); }
