@@ -3,6 +3,7 @@
 #include "TestEnvironment.h"
 #include "platform/FontSubstitutions.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 
 // The application a benchmark runs in: headless and in the tests' fixed locale, with the
@@ -22,3 +23,9 @@ private:
     PreparedEnvironment m_environment;
     QGuiApplication m_app;
 };
+
+// The time since the timer started, in milliseconds.
+inline double milliseconds(const QElapsedTimer &timer)
+{
+    return timer.nsecsElapsed() / 1e6;
+}

@@ -29,11 +29,6 @@ namespace {
 const QSize ViewSize(1600, 900);
 constexpr int Rounds = 3;
 
-double milliseconds(const QElapsedTimer &timer)
-{
-    return timer.nsecsElapsed() / 1e6;
-}
-
 double processorMilliseconds()
 {
     timespec used{};

@@ -86,11 +86,6 @@ int makeBook(const QString &photo, const QString &iniPath, double widthMm, const
     return error ? 1 : 0;
 }
 
-double milliseconds(const QElapsedTimer &timer)
-{
-    return timer.nsecsElapsed() / 1e6;
-}
-
 // One way of writing the bitmap, and its best time so far.
 struct Writer
 {

@@ -30,10 +30,10 @@ long long steps(double value, double step, bool roundUp)
 }
 
 // Whole inches and a reduced fraction of `denominator`: "15 1/4", "15", "1/8".
-QString inchText(long long eighthsOrQuarters, int denominator)
+QString inchText(long long fractions, int denominator)
 {
-    const long long whole = eighthsOrQuarters / denominator;
-    long long numerator = eighthsOrQuarters % denominator;
+    const long long whole = fractions / denominator;
+    long long numerator = fractions % denominator;
     QString text = whole > 0 || numerator == 0 ? QString::number(whole) : QString();
     if (numerator > 0) {
         const long long common = std::gcd(numerator, static_cast<long long>(denominator));

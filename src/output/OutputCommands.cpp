@@ -67,6 +67,20 @@ std::optional<QString> chooseExportFile(frmMain &form, const QString &title, con
         {title, folder, folder.isEmpty() ? pattern : folder + u'/' + pattern, extension, filter});
 }
 
+// Writes an export of the page at actual size under the busy pointer; a failure is told as
+// `handler`'s.
+void exportAtActualSize(frmMain &form, const char *handler,
+                        const std::function<std::optional<RuntimeError>()> &write)
+{
+    std::optional<RuntimeError> error;
+    {
+        platform::BusyGuard busy(form.platform);
+        atActualSize(form, [&] { error = write(); });
+    }
+    if (error)
+        form.platform.showHandlerError(handler, *error);
+}
+
 } // namespace
 
 void mnuFileSaveAsImg_Click(frmMain &form)
@@ -77,16 +91,10 @@ void mnuFileSaveAsImg_Click(frmMain &form)
                          QStringLiteral("(*.bmp)|*.bmp"));
     if (!path)
         return;
-    std::optional<RuntimeError> error;
-    {
-        platform::BusyGuard busy(form.platform);
-        atActualSize(form, [&] {
-            error = subSaveImage(*path, pageScene(form), canvasPixels(form),
-                                 form.annotations.shpSnpo[0].FillColor);
-        });
-    }
-    if (error)
-        form.platform.showHandlerError("mnuFileSaveAsPrj_Click", *error);
+    exportAtActualSize(form, "mnuFileSaveAsPrj_Click", [&] {
+        return subSaveImage(*path, pageScene(form), canvasPixels(form),
+                            form.annotations.shpSnpo[0].FillColor);
+    });
 }
 
 void mnuFileExportImg_Click(frmMain &form)
@@ -109,13 +117,8 @@ void mnuFileExportImg_Click(frmMain &form)
     request.shareSize = *chosen == int(std::size(ImageExportResolutions));
     if (!request.shareSize)
         request.dotsPerInch = ImageExportResolutions[*chosen];
-    std::optional<RuntimeError> error;
-    {
-        platform::BusyGuard busy(form.platform);
-        atActualSize(form, [&] { error = exportImage(*path, pageScene(form), request); });
-    }
-    if (error)
-        form.platform.showHandlerError("mnuFileExportImg_Click", *error);
+    exportAtActualSize(form, "mnuFileExportImg_Click",
+                       [&] { return exportImage(*path, pageScene(form), request); });
 }
 
 void mnuFileExportCsv_Click(frmMain &form)

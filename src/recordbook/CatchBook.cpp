@@ -9,25 +9,27 @@
 #include <QRegularExpression>
 
 #include <array>
-#include <string_view>
 #include <utility>
 
 namespace {
 
 constexpr double CmPerInch = 2.54;
 
-// A column: its header in the CSV, its key in JSON, the field of a row.
+// A column: its header in the CSV, its key in JSON, the field of a row, and whether JSON
+// writes it as a number.
 struct Column
 {
     const char16_t *header;
     const char *key;
     QString (*value)(const CatchRow &);
+    bool number = false;
 };
 
 const std::array<Column, 15> Columns = {{
     {u"記録帳", "book", [](const CatchRow &r) { return r.book; }},
     {u"画像", "picture", [](const CatchRow &r) { return r.picture; }},
-    {u"寸法番号", "dimension", [](const CatchRow &r) { return QString::number(r.dimension); }},
+    {u"寸法番号", "dimension", [](const CatchRow &r) { return QString::number(r.dimension); },
+     true},
     {u"表示", "caption", [](const CatchRow &r) { return r.caption; }},
     {u"cm", "cm", [](const CatchRow &r) { return r.cm; }},
     {u"inch", "inches", [](const CatchRow &r) { return r.inches; }},
@@ -126,8 +128,7 @@ QByteArray catchBookJsonLines(const std::vector<CatchRow> &rows)
         for (const Column &column : Columns) {
             const QString value = column.value(row);
             object.insert(QLatin1String(column.key),
-                          column.key == std::string_view("dimension") ? QJsonValue(row.dimension)
-                                                                      : QJsonValue(value));
+                          column.number ? QJsonValue(value.toInt()) : QJsonValue(value));
         }
         lines += QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
     }
