@@ -51,6 +51,7 @@ expected=(
     share/catchscale/sample/catch_Line.Bin
     share/catchscale/sample/catch_Shape.Bin
     share/catchscale/sample/catch_Text.Bin
+    share/catchscale/weight-table.txt
     share/icons/hicolor/scalable/apps/catchscale.svg
     share/man/man1/catchscale.1.gz
     share/metainfo/$app_id.metainfo.xml

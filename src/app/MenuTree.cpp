@@ -124,6 +124,11 @@ void MenuTree::build()
     addSeparator(units);
     add(units, "mnuUnitRoundUp", "切り上げる (0.5 cm・1/4 インチ)");
     add(units, "mnuUnitShowError", "誤差の目安 (±) を付ける");
+    MenuItem *weight = &add(tools, "mnuWeight", "重さの推定");
+    add(weight, "mnuWeightOnKeep", "寸法を残すとき重さを記入する");
+    add(weight, "mnuWeightGirth", "胴回りから重さを推定...");
+    addSeparator(weight);
+    add(weight, "mnuWeightTable", "重さの換算表を開く...");
 
     MenuItem *help = &add(nullptr, "mnuHelp", "ヘルプ(&H)");
     add(help, "mnuHelpVerInfo", "バージョン情報");

@@ -22,6 +22,7 @@ struct ProcessState : ScaleValues
     bool WindowsNTFlag = false;
     bool OptionDialogOpen = false;
     LengthStyle lengthStyle; // the unit kept dimensions show, from the settings file
+    bool estimateWeightOnKeep = false; // "重さの推定": fill the weight line on keeping
     // The displayed picture's size in canvas millimetres at the current zoom.
     float CanvasWidthMm = 0;
     float CanvasHeightMm = 0;

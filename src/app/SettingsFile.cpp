@@ -53,9 +53,13 @@ QString helpFilePath(const QString &executableFolder)
     const QString compiled = besideExecutable(executableFolder, QStringLiteral("help.chm"));
     if (QFileInfo::exists(compiled))
         return compiled;
-    const QString guide = QStringLiteral("help.html");
-    const QString beside = besideExecutable(executableFolder, guide);
-    const QString installed = installedDataFolder(executableFolder) + u'/' + guide;
+    return bundledFilePath(executableFolder, QStringLiteral("help.html"));
+}
+
+QString bundledFilePath(const QString &executableFolder, const QString &name)
+{
+    const QString beside = besideExecutable(executableFolder, name);
+    const QString installed = installedDataFolder(executableFolder) + u'/' + name;
     return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
 }
 

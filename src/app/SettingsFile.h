@@ -25,8 +25,11 @@ QString settingsFilePath(const QString &executableFolder, bool runsFromOwnFolder
 // PREFIX/bin); it exists only for an installed program.
 QString installedDataFolder(const QString &executableFolder);
 
-// The HTML guide opened on F1: beside the executable (a build tree), else in the installed data
-// folder. When neither exists, the name beside the executable, for the message that says so.
+// A file the program ships with: beside the executable (a build tree), else in the installed
+// data folder. When neither exists, the name beside the executable, for the message that says so.
+QString bundledFilePath(const QString &executableFolder, const QString &name);
+// The HTML guide opened on F1, found as above unless a compiled help file lies beside the
+// executable.
 QString helpFilePath(const QString &executableFolder);
 
 // Section "フォルダPath", keys "PRJ_FD" and "MAP_FD"; a missing file or key gives empty text.

@@ -12,6 +12,7 @@
 #include "app/Version.h"
 #include "measure/LengthUnitCommands.h"
 #include "measure/MeasurePopup.h"
+#include "measure/WeightCommands.h"
 #include "output/OutputCommands.h"
 #include "output/PaperLayout.h"
 #include "recordbook/RecordBookCommands.h"
@@ -56,6 +57,7 @@ void frmMain::registerCommands()
     registerScreenCheckCommand(*this);
     registerMeasurePopupCommands(*this);
     registerLengthUnitCommands(*this);
+    registerWeightCommands(*this);
     registerOptionCommands(*this);
     registerEditCommands(*this);
     registerTextAndLeaderCommands(*this);
@@ -96,9 +98,11 @@ void frmMain::Form_Load(const StartupEnvironment &environment)
     process.RecordBookFolder = folders.RecordBookFolder;
     process.PictureFolder = folders.PictureFolder;
     process.lengthStyle = LoadLengthStyle(process.settingsFile);
+    process.estimateWeightOnKeep = LoadWeightOnKeep(process.settingsFile);
     InitMainWindow(environment);
     InitMenuStates();
     showLengthStyle(*this);
+    showWeightChoice(*this);
     SetScaleDefaults();
     process.helpFile = helpFilePath(environment.executableFolder);
     // The layout itself runs when the window reports its size (Form_Resize).

@@ -3,6 +3,7 @@
 #include "annotations/AnnotationLooks.h"
 #include "annotations/LabelMetrics.h"
 #include "app/frmMain.h"
+#include "measure/WeightCommands.h"
 
 namespace {
 
@@ -82,6 +83,7 @@ void subKeepDimension(frmMain &form)
         // The live extension lines are drawn by inverting: left over the kept ones they would
         // turn them white until the next measurement.
         subHojoVisible(form, false);
+        estimateWeightAfterKeep(form);
     } else {
         form.platform.showOk(QStringLiteral("寸法情報を残す"),
                              QStringLiteral("残せる寸法は16383個までです。") + QLatin1Char('\r')

@@ -4,6 +4,8 @@
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -83,6 +85,44 @@ QString lengthText(double realMm, const LengthStyle &style, double uncertaintyMm
     }
     }
     return centimetreText(realMm);
+}
+
+namespace {
+
+// "15 1/4", "15", "1/4" in inches.
+double inchNumber(const QString &text)
+{
+    double inches = 0;
+    for (const QString &part : text.split(u' ', Qt::SkipEmptyParts)) {
+        const qsizetype slash = part.indexOf(u'/');
+        inches += slash < 0 ? part.toDouble() : part.left(slash).toDouble() / part.mid(slash + 1).toDouble();
+    }
+    return inches;
+}
+
+} // namespace
+
+std::optional<CaptionLength> parseLengthText(const QString &caption)
+{
+    static const QRegularExpression centimetres(
+        QStringLiteral("^([0-9]*\\.?[0-9]+)(?:±([0-9]*\\.?[0-9]+))?cm$"));
+    static const QRegularExpression inches(QStringLiteral(
+        "^(?:([0-9]+)ft )?([0-9]+(?: [1-9]/[1-8])?|[1-9]/[1-8])(?:±([0-9]+(?: [1-9]/[1-8])?|[1-9]/[1-8]))?in$"));
+    const QString text = caption.trimmed();
+    if (const QRegularExpressionMatch cm = centimetres.match(text); cm.hasMatch()) {
+        CaptionLength length{cm.captured(1).toDouble() * 10, std::nullopt};
+        if (cm.hasCaptured(2))
+            length.uncertaintyMm = cm.captured(2).toDouble() * 10;
+        return length;
+    }
+    if (const QRegularExpressionMatch in = inches.match(text); in.hasMatch()) {
+        const double total = in.captured(1).toDouble() * InchesPerFoot + inchNumber(in.captured(2));
+        CaptionLength length{total * MmPerInch, std::nullopt};
+        if (in.hasCaptured(3))
+            length.uncertaintyMm = inchNumber(in.captured(3)) * MmPerInch;
+        return length;
+    }
+    return std::nullopt;
 }
 
 LengthStyle LoadLengthStyle(const QString &settingsFile)

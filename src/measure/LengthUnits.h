@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The unit a kept dimension's caption shows: the record book stores captions only, so the unit
 // is a choice of the moment of keeping, and nothing in its files changes.
 enum class LengthUnit { Centimetre, QuarterInch, EighthInch, FeetAndInches };
@@ -24,6 +26,15 @@ struct LengthStyle
 // step. With showUncertainty, uncertaintyMm follows the number, rounded up to the unit's step
 // and never less than one: "38.0±0.4cm ", "15 1/4±1/4in ".
 QString lengthText(double realMm, const LengthStyle &style, double uncertaintyMm = 0);
+
+// A kept caption read back: its length and, when it shows one, its ± in real millimetres.
+// Reads what lengthText writes in any unit; nothing for any other text.
+struct CaptionLength
+{
+    double mm = 0;
+    std::optional<double> uncertaintyMm;
+};
+std::optional<CaptionLength> parseLengthText(const QString &caption);
 
 // The style kept in the settings file, section "寸法の単位"; the default when it holds none.
 LengthStyle LoadLengthStyle(const QString &settingsFile);

@@ -1,12 +1,12 @@
 #include "CatchBook.h"
 
+#include "measure/LengthUnits.h"
 #include "recordbook/CatchTemplate.h"
 #include "recordbook/StagedFiles.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 #include <array>
 #include <utility>
@@ -44,8 +44,7 @@ const std::array<Column, 15> Columns = {{
     {u"日時", "date", [](const CatchRow &r) { return r.date; }},
 }};
 
-// The entries the text labels give after the template's captions; the first label of each
-// caption wins.
+// The entries the text labels give after the template's captions.
 void fillTemplateFields(const AnnotationStore &objects, CatchRow &fields)
 {
     using Line = CatchTemplateLine;
@@ -55,17 +54,8 @@ void fillTemplateFields(const AnnotationStore &objects, CatchRow &fields)
         {Line::Tide, &fields.tide},     {Line::Bait, &fields.bait},
         {Line::Rig, &fields.rig},       {Line::Date, &fields.date},
     };
-    // Text labels in use: the template at 0 is not one.
-    for (int i = 1; i <= objects.lblMoji.UBound(); ++i) {
-        const AnnotationLabel &label = objects.lblMoji[i];
-        if (!label.Visible)
-            continue;
-        for (const auto &[line, field] : wanted) {
-            const QString caption = QString::fromUtf16(CatchTemplateCaptions[std::size_t(line)]);
-            if (field->isEmpty() && label.Caption.startsWith(caption))
-                *field = label.Caption.mid(caption.size()).trimmed();
-        }
-    }
+    for (const auto &[line, field] : wanted)
+        *field = templateEntry(objects, line);
 }
 
 QByteArray quoted(const QString &field)
@@ -80,7 +70,6 @@ QByteArray quoted(const QString &field)
 std::vector<CatchRow> catchRows(const QString &bookPath, const QString &pictureFileName,
                                 const AnnotationStore &objects)
 {
-    static const QRegularExpression centimetres(QStringLiteral("^([0-9]+(?:\\.[0-9]+)?)\\s*cm$"));
     CatchRow shared;
     shared.book = bookPath;
     shared.picture = pictureFileName;
@@ -93,10 +82,13 @@ std::vector<CatchRow> catchRows(const QString &bookPath, const QString &pictureF
         row.dimension = i + 1;
         row.caption = labels[i].Caption.trimmed();
         row.comment = labels[i].ToolTipText.trimmed();
-        const QRegularExpressionMatch match = centimetres.match(row.caption);
-        if (match.hasMatch()) {
-            row.cm = match.captured(1);
-            row.inches = QString::number(row.cm.toDouble() / CmPerInch, 'f', 2);
+        if (const std::optional<CaptionLength> length = parseLengthText(row.caption)) {
+            // A centimetre caption gives its own number; an inch one to the millimetre, finer
+            // than its eighths.
+            const double cm = length->mm / 10;
+            row.cm = row.caption.endsWith(u"cm") ? row.caption.chopped(2).section(u'±', 0, 0)
+                                                 : QString::number(cm, 'f', 1);
+            row.inches = QString::number(cm / CmPerInch, 'f', 2);
         }
         rows.push_back(std::move(row));
     }

@@ -37,3 +37,27 @@ void subMakeTemplate(AnnotationStore &annotations)
         label.Visible = true;
     }
 }
+
+QString templateCaption(CatchTemplateLine line)
+{
+    return QString::fromUtf16(CatchTemplateCaptions[std::size_t(line)]);
+}
+
+int templateLabel(const AnnotationStore &annotations, CatchTemplateLine line)
+{
+    const QString caption = templateCaption(line);
+    // Text labels in use: the template at 0 is not one.
+    for (int i = 1; i <= annotations.lblMoji.UBound(); ++i) {
+        const AnnotationLabel &label = annotations.lblMoji[i];
+        if (label.Visible && label.Caption.startsWith(caption))
+            return i;
+    }
+    return -1;
+}
+
+QString templateEntry(const AnnotationStore &annotations, CatchTemplateLine line)
+{
+    const int index = templateLabel(annotations, line);
+    return index < 0 ? QString()
+                     : annotations.lblMoji[index].Caption.mid(templateCaption(line).size()).trimmed();
+}

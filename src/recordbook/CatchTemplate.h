@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 struct AnnotationStore;
@@ -16,3 +18,13 @@ inline constexpr std::array<const char16_t *, 9> CatchTemplateCaptions = {
 // template and is sized to its caption. Expects the text labels to have been erased, so that
 // the nine become lblMoji(1) to lblMoji(9); positions are canvas millimetres at 100 %.
 void subMakeTemplate(AnnotationStore &annotations);
+
+// A line's caption, "重さ：" for the weight.
+QString templateCaption(CatchTemplateLine line);
+
+// The text label holding a line of the template: the first visible text label whose caption
+// starts with the line's caption; -1 when there is none.
+int templateLabel(const AnnotationStore &annotations, CatchTemplateLine line);
+
+// What the user wrote after the line's caption, trimmed; empty when the line is missing.
+QString templateEntry(const AnnotationStore &annotations, CatchTemplateLine line);

@@ -70,3 +70,36 @@ TEST(LengthUnits, TheChosenUnitIsKeptAndComesBackWithTheNextStart)
     EXPECT_EQ(again.process.lengthStyle, (LengthStyle{LengthUnit::QuarterInch, true}));
     EXPECT_TRUE(again.form.menus[QStringLiteral("mnuUnitRoundUp")].checked);
 }
+
+// A kept caption reads back as the length it shows, in every unit and with its ±; anything
+// else, the foot label among them, is no length.
+TEST(LengthUnits, CaptionsReadBackAsTheirLength)
+{
+    struct Case
+    {
+        const char *caption;
+        double mm;
+        double uncertaintyMm; // < 0: the caption shows none
+    };
+    const Case cases[] = {
+        {"38.0cm ", 380, -1},
+        {".5cm ", 5, -1},
+        {"38.0±0.4cm ", 380, 4},
+        {"7cm", 70, -1},
+        {"15 1/4in ", 15.25 * 25.4, -1},
+        {"1/8in ", 0.125 * 25.4, -1},
+        {"15 3/8±1/8in ", 15.375 * 25.4, 0.125 * 25.4},
+        {"1ft 3 1/4in ", 15.25 * 25.4, -1},
+        {"2ft 0in ", 24 * 25.4, -1},
+    };
+    for (const Case &c : cases) {
+        const std::optional<CaptionLength> length = parseLengthText(QString::fromUtf8(c.caption));
+        ASSERT_TRUE(length) << c.caption;
+        EXPECT_NEAR(length->mm, c.mm, 1e-9) << c.caption;
+        EXPECT_EQ(length->uncertaintyMm.has_value(), c.uncertaintyMm >= 0) << c.caption;
+        if (length->uncertaintyMm)
+            EXPECT_NEAR(*length->uncertaintyMm, c.uncertaintyMm, 1e-9) << c.caption;
+    }
+    for (const char *other : {"1.25ft. ", "New  3", "cm", "15 1/4", "1ft in", "3/0in", "38.0cmx"})
+        EXPECT_FALSE(parseLengthText(QString::fromUtf8(other))) << other;
+}

@@ -41,16 +41,19 @@ TEST(CatchBook, RowsTakeCaptionsAsShownAndTheTemplatesEntries)
     keep(objects, QStringLiteral("38.0cm "), QStringLiteral("全長, \"尾叉\"\n2 行目"));
     keep(objects, QStringLiteral("1.25ft"), QString());
     keep(objects, QStringLiteral("7cm"), QString());
+    keep(objects, QStringLiteral("38.0±0.4cm "), QString());
+    keep(objects, QStringLiteral("1ft 3 1/4in "), QString());
 
     const std::vector<CatchRow> rows = catchRows(QStringLiteral("/b/book.ini"),
                                                  QStringLiteral("catch.jpg"), objects);
-    ASSERT_EQ(rows.size(), 3u) << "the spare on top is no dimension";
+    ASSERT_EQ(rows.size(), 5u) << "the spare on top is no dimension";
     struct Expected
     {
         const char *caption, *cm, *inches;
     };
-    const Expected expected[] = {{"38.0cm", "38.0", "14.96"}, {"1.25ft", "", ""}, {"7cm", "7", "2.76"}};
-    for (int i = 0; i < 3; ++i) {
+    const Expected expected[] = {{"38.0cm", "38.0", "14.96"}, {"1.25ft", "", ""}, {"7cm", "7", "2.76"},
+                                 {"38.0±0.4cm", "38.0", "14.96"}, {"1ft 3 1/4in", "38.7", "15.25"}};
+    for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(rows[i].dimension, i + 1);
         EXPECT_EQ(rows[i].caption.toStdString(), expected[i].caption);
         EXPECT_EQ(rows[i].cm.toStdString(), expected[i].cm);
@@ -63,10 +66,10 @@ TEST(CatchBook, RowsTakeCaptionsAsShownAndTheTemplatesEntries)
     const QByteArray csv = catchBookCsv(rows);
     EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF\"記録帳\",\"画像\",\"寸法番号\""));
     EXPECT_TRUE(csv.contains("\"全長, \"\"尾叉\"\"\n2 行目\""));
-    EXPECT_EQ(csv.count("\r\n"), 4) << "a header and three rows";
+    EXPECT_EQ(csv.count("\r\n"), 6) << "a header and five rows";
 
     const QList<QByteArray> lines = catchBookJsonLines(rows).split('\n');
-    ASSERT_EQ(lines.size(), 4); // and an empty one after the last line break
+    ASSERT_EQ(lines.size(), 6); // and an empty one after the last line break
     const QJsonObject first = QJsonDocument::fromJson(lines[0]).object();
     EXPECT_EQ(first.value(QLatin1String("dimension")).toInt(), 1);
     EXPECT_EQ(first.value(QLatin1String("comment")).toString(),

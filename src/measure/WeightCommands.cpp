@@ -1,0 +1,197 @@
+#include "WeightCommands.h"
+
+#include "app/SettingsFile.h"
+#include "app/SettingsWriteFailure.h"
+#include "app/frmMain.h"
+#include "platform/NumberText.h"
+#include "platform/ProfileFile.h"
+#include "recordbook/CatchTemplate.h"
+#include "recordbook/CatchWeight.h"
+#include "measure/LengthUnits.h"
+#include "measure/WeightEstimate.h"
+#include "measure/WeightTable.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString Title = QStringLiteral("重さの推定");
+const QString TableFileName = QStringLiteral("weight-table.txt");
+const QString Section = QStringLiteral("重さの推定");
+const QString OnKeepKey = QStringLiteral("ON_KEEP");
+const QString OnKeepItem = QStringLiteral("mnuWeightOnKeep");
+// How many of a table's faulty lines a message lists.
+constexpr qsizetype ProblemsShown = 5;
+
+std::optional<WeightTable> loadTable(frmMain &form)
+{
+    const QString path = weightTablePath(form.process.settingsFile, form.process.executableFolder);
+    std::optional<WeightTable> table = loadWeightTable(path);
+    if (!table) {
+        form.platform.showOk(Title, QStringLiteral("重さの換算表を読めません。\r") + path,
+                             platform::MessageIcon::Warning);
+    }
+    return table;
+}
+
+QString tableSummary(const WeightTable &table)
+{
+    QStringList names;
+    for (const SpeciesWeight &species : table.species)
+        names << species.names.first();
+    QString text = QStringLiteral("換算表にある魚: ") + names.join(QStringLiteral("、"))
+                   + QStringLiteral("\r魚は「ﾂｰﾙ→重さの推定→重さの換算表を開く」で加えられます。");
+    if (!table.problems.isEmpty()) {
+        text += QStringLiteral("\r換算表の次の行は読めませんでした:\r")
+                + table.problems.mid(0, ProblemsShown).join(u'\r');
+    }
+    return text;
+}
+
+void tellUnknownSpecies(frmMain &form, const WeightTable &table)
+{
+    const QString species = templateEntry(form.annotations, CatchTemplateLine::Title);
+    const QString why = species.isEmpty()
+                            ? QStringLiteral("重さを推定するには、「>゜)))彡」の行に魚の名前を書いてください。")
+                            : QStringLiteral("「%1」は重さの換算表にありません。").arg(species);
+    form.platform.showOk(Title, why + u'\r' + tableSummary(table), platform::MessageIcon::Information);
+}
+
+void chooseOnKeep(frmMain &form)
+{
+    form.process.estimateWeightOnKeep = !form.process.estimateWeightOnKeep;
+    showWeightChoice(form);
+    const QString file = form.process.settingsFile;
+    const QString value = form.process.estimateWeightOnKeep ? QStringLiteral("1") : QStringLiteral("0");
+    if (!WriteSetting(Section, OnKeepKey, value, file)) {
+        form.platform.showOk(Title,
+                             QStringLiteral("この設定を設定ファイルに保存できませんでした。"
+                                            "この設定は終了するまで使われます。\r")
+                                 + settingsWriteFailure(file, QString()),
+                             platform::MessageIcon::Warning);
+    }
+    if (form.process.estimateWeightOnKeep)
+        estimateWeightAfterKeep(form);
+}
+
+// The girth as typed: centimetres, with or without "cm", in full-width digits too.
+std::optional<double> typedGirthMm(const QString &typed)
+{
+    QString text = numbertext::halfWidthNumber(typed).trimmed();
+    if (text.endsWith(QStringLiteral("cm"), Qt::CaseInsensitive))
+        text.chop(2);
+    bool ok = false;
+    const double cm = text.trimmed().toDouble(&ok);
+    if (!ok || !(cm > 0) || !std::isfinite(cm))
+        return std::nullopt;
+    return cm * 10;
+}
+
+void estimateFromGirth(frmMain &form)
+{
+    AnnotationStore &objects = form.annotations;
+    const QString entry = templateEntry(objects, CatchTemplateLine::Weight);
+    if (templateLabel(objects, CatchTemplateLine::Weight) < 0) {
+        form.platform.showOk(Title, QStringLiteral("この記録帳には「重さ：」の行がありません。"
+                                                   "記録帳を新しく作るときに文字列テンプレートを作成してください。"));
+        return;
+    }
+    if (!isEstimatedEntry(entry)) {
+        form.platform.showOk(Title, QStringLiteral("「重さ：」に書かれた重さ（%1）は量った重さとして残します。"
+                                                   "推定を書き込むには、その行の重さを消してください。")
+                                        .arg(entry));
+        return;
+    }
+    const std::optional<KeptLength> length = longestKeptLength(objects, form.process);
+    if (!length) {
+        form.platform.showOk(Title, QStringLiteral("胴回りの式には魚の長さが要ります。"
+                                                   "先に魚の長さを測り、寸法情報を残してください。"));
+        return;
+    }
+    const std::optional<double> old = girthInEntry(entry);
+    QString initial = old ? QString::number(*old / 10, 'f', 1) : QString();
+    std::optional<double> girthMm;
+    for (;;) {
+        const std::optional<QString> typed = form.platform.promptText(
+            Title,
+            QStringLiteral("魚の長さ %1に対する胴回り（いちばん太いところ）を cm で入力してください。"
+                           "空にすると胴回りからの推定を消します。")
+                .arg(lengthText(length->mm, {})),
+            initial);
+        if (!typed)
+            return;
+        if (typed->trimmed().isEmpty())
+            break;
+        girthMm = typedGirthMm(*typed);
+        if (girthMm && *girthMm <= 2 * length->mm)
+            break;
+        form.platform.showOk(Title, QStringLiteral("胴回りは、魚の長さの 2 倍までの正の数（cm）で入力してください。"),
+                             platform::MessageIcon::Warning);
+        initial = *typed;
+    }
+    const std::optional<WeightTable> table = loadTable(form);
+    if (!table)
+        return;
+    fillWeightLine(objects, *table, form.process, {true, girthMm});
+}
+
+void openTable(frmMain &form)
+{
+    const QString path = userWeightTablePath(form.process.settingsFile);
+    if (!QFileInfo::exists(path)) {
+        const QString bundled = bundledFilePath(form.process.executableFolder, TableFileName);
+        if (!QFile::copy(bundled, path)) {
+            form.platform.showOk(Title, QStringLiteral("重さの換算表を作れません。\r") + path,
+                                 platform::MessageIcon::Warning);
+            return;
+        }
+        // A copy of an installed file is read-only like its original.
+        QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
+    }
+    if (!form.platform.openWithDesktop(path)) {
+        form.platform.showOk(Title, QStringLiteral("重さの換算表を開けるプログラムがありません。"
+                                                   "テキストエディタで開いてください。\r")
+                                        + path);
+    }
+}
+
+} // namespace
+
+QString userWeightTablePath(const QString &settingsFile)
+{
+    return QFileInfo(settingsFile).absolutePath() + u'/' + TableFileName;
+}
+
+QString weightTablePath(const QString &settingsFile, const QString &executableFolder)
+{
+    const QString own = userWeightTablePath(settingsFile);
+    return QFileInfo::exists(own) ? own : bundledFilePath(executableFolder, TableFileName);
+}
+
+bool LoadWeightOnKeep(const QString &settingsFile)
+{
+    return ReadSetting(Section, OnKeepKey, settingsFile) == QLatin1String("1");
+}
+
+void showWeightChoice(frmMain &form)
+{
+    form.menus[OnKeepItem].checked = form.process.estimateWeightOnKeep;
+}
+
+void registerWeightCommands(frmMain &form)
+{
+    form.setCommand(OnKeepItem, [&form] { chooseOnKeep(form); });
+    form.setCommand(QStringLiteral("mnuWeightGirth"), [&form] { estimateFromGirth(form); });
+    form.setCommand(QStringLiteral("mnuWeightTable"), [&form] { openTable(form); });
+}
+
+void estimateWeightAfterKeep(frmMain &form)
+{
+    if (!form.process.estimateWeightOnKeep
+        || templateLabel(form.annotations, CatchTemplateLine::Weight) < 0)
+        return;
+    const std::optional<WeightTable> table = loadTable(form);
+    if (table && fillWeightLine(form.annotations, *table, form.process) == WeightFill::UnknownSpecies)
+        tellUnknownSpecies(form, *table);
+}

@@ -1,0 +1,122 @@
+#include "OpenSample.h"
+#include "annotations/AnnotationStore.h"
+#include "measure/PointerEvents.h"
+#include "measure/WeightTable.h"
+#include "platform/Cp932.h"
+#include "recordbook/CatchTemplate.h"
+#include "recordbook/CatchWeight.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+WeightTable oneSpeciesTable()
+{
+    return parseWeightTable(cp932::encode(QStringLiteral("名前\t学名\ta\tb\t長さ\t出典\r\n"
+                                                         "スズキ\tL. j.\t0.01\t3\t全長\tある論文\r\n"))
+                                .bytes);
+}
+
+void keep(AnnotationStore &objects, const QString &caption)
+{
+    AnnotationLabel label = objects.lblKyori.spare();
+    label.Caption = caption;
+    const MarkerShape marker = objects.shpSnpo.spare();
+    const AnnotationLine line = objects.lineDsSave.spare();
+    objects.AppendDimension(label, line, line, line, marker, marker);
+}
+
+QString &line(AnnotationStore &objects, CatchTemplateLine which)
+{
+    return objects.lblMoji[templateLabel(objects, which)].Caption;
+}
+
+} // namespace
+
+// When the weight line is filled and when it is left as it is: never over a weight the user
+// wrote, always from the longest kept length, and the girth given before stays with it.
+TEST(CatchWeight, TheWeightLineFollowsTheLongestKeptLengthAndNeverTheUsersWeight)
+{
+    struct Case
+    {
+        const char *name;
+        bool withTemplate;
+        const char *title;
+        const char *weight;     // what the user's weight line holds after "重さ："
+        const char *captions;   // kept dimensions, '|' between them
+        WeightFillRequest request;
+        WeightFill outcome;
+        const char *weightAfter;
+    };
+    const ScaleValues scale;
+    const Case cases[] = {
+        {"no template", false, "", "", "40.0cm ", {}, WeightFill::NoWeightLine, ""},
+        {"weighed by hand", true, "スズキ", "1.2kg", "40.0cm ", {}, WeightFill::WeighedByHand, "1.2kg"},
+        {"nothing kept", true, "スズキ", "", "", {}, WeightFill::NoLength, ""},
+        {"no length kept", true, "スズキ", "", "1.25ft", {}, WeightFill::NoLength, ""},
+        {"unknown species", true, "メバル", "", "40.0cm ", {}, WeightFill::UnknownSpecies, ""},
+        {"longest of three", true, "スズキ", "", "12.0cm |40.0±0.2cm |1.25ft", {},
+         WeightFill::Written, "640g±10g (推定)"},
+        {"an earlier estimate is redone", true, "スズキ", "9g (推定)", "40.0±0.2cm ", {},
+         WeightFill::Written, "640g±10g (推定)"},
+        {"the girth stays", true, "スズキ", "1g (推定)、胴回り 25.0cm で 1g (推定)",
+         "40.0±0.2cm ", {}, WeightFill::Written, "640g±10g (推定)、胴回り 25.0cm で 860g (推定)"},
+        {"a girth for an unknown species", true, "メバル", "", "40.0cm ", {true, 250.0},
+         WeightFill::Written, "胴回り 25.0cm で 860g (推定)"},
+        {"the girth taken away", true, "メバル", "胴回り 25.0cm で 860g (推定)", "40.0cm ",
+         {true, std::nullopt}, WeightFill::Written, ""},
+    };
+    const WeightTable table = oneSpeciesTable();
+    for (const Case &c : cases) {
+        AnnotationStore objects;
+        if (c.withTemplate) {
+            subMakeTemplate(objects);
+            line(objects, CatchTemplateLine::Title) += QString::fromUtf8(c.title);
+            line(objects, CatchTemplateLine::Weight) += QString::fromUtf8(c.weight);
+        }
+        for (const QString &caption :
+             QString::fromUtf8(c.captions).split(u'|', Qt::SkipEmptyParts))
+            keep(objects, caption);
+
+        EXPECT_EQ(fillWeightLine(objects, table, scale, c.request), c.outcome) << c.name;
+        EXPECT_EQ(templateEntry(objects, CatchTemplateLine::Weight).toStdString(), c.weightAfter)
+            << c.name;
+    }
+}
+
+// Through the window: with the choice on, keeping the fish's length fills the sample's weight
+// line from the bundled table, and one undo takes the dimension and the estimate back together.
+TEST(CatchWeight, KeepingFillsTheWeightLineAndOneUndoTakesBothBack)
+{
+    OpenSample book;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(BUNDLED_WEIGHT_TABLE),
+                            book.folder.filePath(QStringLiteral("weight-table.txt"))));
+    AnnotationStore &objects = book.form.annotations;
+    // Turned on over a weight the user wrote, the choice leaves it alone.
+    line(objects, CatchTemplateLine::Weight) = QStringLiteral("重さ：1kg");
+    book.run("mnuWeightOnKeep");
+    ASSERT_TRUE(book.form.menus[QStringLiteral("mnuWeightOnKeep")].checked);
+    EXPECT_EQ(templateEntry(objects, CatchTemplateLine::Weight), QStringLiteral("1kg"));
+    line(objects, CatchTemplateLine::Title) = QStringLiteral(">゜)))彡 ブラックバス");
+    line(objects, CatchTemplateLine::Weight) = QStringLiteral("重さ：");
+    const int dimensions = objects.dimensionCount();
+
+    book.run("mnuToolMes");
+    if (!book.form.menus[QStringLiteral("popMesPutSen")].checked)
+        book.run("popMesPutSen");
+    for (const auto &[x, y] : {std::pair{20.0f, 100.0f}, std::pair{180.0f, 100.0f}}) {
+        pictMap_MouseDown(book.form, 1, x, y);
+        pictMap_MouseUp(book.form, 1, x, y);
+        pictMap_MouseMove(book.form, 0, x, y);
+    }
+    ASSERT_EQ(objects.dimensionCount(), dimensions + 1);
+    const QString weight = templateEntry(objects, CatchTemplateLine::Weight);
+    EXPECT_TRUE(weight.endsWith(QStringLiteral(" (推定)"))) << weight.toStdString();
+    EXPECT_TRUE(book.platform.messages.empty());
+
+    book.run("mnuEditUndo");
+    EXPECT_EQ(objects.dimensionCount(), dimensions);
+    EXPECT_TRUE(templateEntry(objects, CatchTemplateLine::Weight).isEmpty());
+}
