@@ -119,4 +119,14 @@ TEST(CatchWeight, KeepingFillsTheWeightLineAndOneUndoTakesBothBack)
     book.run("mnuEditUndo");
     EXPECT_EQ(objects.dimensionCount(), dimensions);
     EXPECT_TRUE(templateEntry(objects, CatchTemplateLine::Weight).isEmpty());
+
+    // A species the table lacks is told, with the ones it has, and the line stays empty.
+    line(objects, CatchTemplateLine::Title) = QStringLiteral(">゜)))彡 マダイ");
+    book.run("mnuWeightOnKeep");
+    book.run("mnuWeightOnKeep");
+    ASSERT_EQ(book.platform.messages.size(), 1u);
+    const QString told = book.platform.messages[0].text;
+    EXPECT_TRUE(told.startsWith(QStringLiteral("「マダイ」は重さの換算表にありません。"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("オオクチバス、"))) << told.toStdString();
+    EXPECT_TRUE(templateEntry(objects, CatchTemplateLine::Weight).isEmpty());
 }
