@@ -3,16 +3,17 @@
 #include "app/SettingsFile.h"
 #include "app/SettingsWriteFailure.h"
 #include "app/frmMain.h"
-#include "platform/NumberText.h"
-#include "platform/ProfileFile.h"
-#include "recordbook/CatchTemplate.h"
-#include "recordbook/CatchWeight.h"
 #include "measure/LengthUnits.h"
 #include "measure/WeightEstimate.h"
 #include "measure/WeightTable.h"
+#include "platform/ProfileFile.h"
+#include "recordbook/CatchTemplate.h"
+#include "recordbook/CatchWeight.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <cmath>
 
 namespace {
 
@@ -75,10 +76,10 @@ void chooseOnKeep(frmMain &form)
         estimateWeightAfterKeep(form);
 }
 
-// The girth as typed: centimetres, with or without "cm", in full-width digits too.
+// The girth as typed: centimetres, with or without "cm", in full-width characters too.
 std::optional<double> typedGirthMm(const QString &typed)
 {
-    QString text = numbertext::halfWidthNumber(typed).trimmed();
+    QString text = typed.normalized(QString::NormalizationForm_KC).trimmed();
     if (text.endsWith(QStringLiteral("cm"), Qt::CaseInsensitive))
         text.chop(2);
     bool ok = false;

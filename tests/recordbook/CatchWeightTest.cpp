@@ -130,3 +130,38 @@ TEST(CatchWeight, KeepingFillsTheWeightLineAndOneUndoTakesBothBack)
     EXPECT_TRUE(told.contains(QStringLiteral("オオクチバス、"))) << told.toStdString();
     EXPECT_TRUE(templateEntry(objects, CatchTemplateLine::Weight).isEmpty());
 }
+
+// The girth as the user types it at the prompt: bad input is asked again with a word, a cancel
+// changes nothing, and an empty answer takes the girth estimate away.
+TEST(CatchWeight, TheGirthPromptAsksAgainUntilItCanUseTheAnswer)
+{
+    struct Case
+    {
+        const char *name;
+        std::vector<std::optional<QString>> answers;
+        std::size_t warnings;
+        const char *weightAfter; // the sample's fish is 38.0 cm long
+    };
+    const Case cases[] = {
+        {"typed", {QStringLiteral("25")}, 0, "胴回り 25.0cm で 820g (推定)"},
+        {"full width with its unit", {QStringLiteral("２５．０ｃｍ")}, 0, "胴回り 25.0cm で 820g (推定)"},
+        {"not a number, then a number", {QStringLiteral("太い"), QStringLiteral("25")}, 1, "胴回り 25.0cm で 820g (推定)"},
+        {"longer than twice the fish", {QStringLiteral("900"), std::nullopt}, 1, "1g (推定)"},
+        {"negative, then cancelled", {QStringLiteral("-3"), std::nullopt}, 1, "1g (推定)"},
+        {"emptied", {QString()}, 0, ""},
+    };
+    for (const Case &c : cases) {
+        OpenSample book;
+        ASSERT_TRUE(QFile::copy(QStringLiteral(BUNDLED_WEIGHT_TABLE),
+                                book.folder.filePath(QStringLiteral("weight-table.txt"))));
+        AnnotationStore &objects = book.form.annotations;
+        line(objects, CatchTemplateLine::Title) = QStringLiteral(">゜)))彡 ?");
+        line(objects, CatchTemplateLine::Weight) = QStringLiteral("重さ：1g (推定)");
+        book.platform.textAnswers.assign(c.answers.begin(), c.answers.end());
+        book.run("mnuWeightGirth");
+        EXPECT_EQ(book.platform.messages.size(), c.warnings) << c.name;
+        EXPECT_TRUE(book.platform.textAnswers.empty()) << c.name;
+        const QString weight = templateEntry(objects, CatchTemplateLine::Weight);
+        EXPECT_EQ(weight.toStdString(), c.weightAfter) << c.name;
+    }
+}
