@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <map>
+#include <optional>
 #include <set>
 
 // The values the whole process shares: the scale values (named GE_…, also the record book's keys),
@@ -23,6 +24,9 @@ struct ProcessState : ScaleValues
     bool OptionDialogOpen = false;
     LengthStyle lengthStyle; // the unit kept dimensions show, from the settings file
     bool estimateWeightOnKeep = false; // "重さの推定": fill the weight line on keeping
+    // The catch title last told that the weight table lacks its species: told once, not at every
+    // dimension kept under it.
+    std::optional<QString> weightTitleTold;
     // The displayed picture's size in canvas millimetres at the current zoom.
     float CanvasWidthMm = 0;
     float CanvasHeightMm = 0;

@@ -53,6 +53,9 @@ QString tableSummary(const WeightTable &table)
 void tellUnknownSpecies(frmMain &form, const WeightTable &table)
 {
     const QString species = templateEntry(form.annotations, CatchTemplateLine::Title);
+    if (form.process.weightTitleTold == species)
+        return;
+    form.process.weightTitleTold = species;
     const QString why = species.isEmpty()
                             ? QStringLiteral("重さを推定するには、「>゜)))彡」の行に魚の名前を書いてください。")
                             : QStringLiteral("「%1」は重さの換算表にありません。").arg(species);
@@ -72,8 +75,10 @@ void chooseOnKeep(frmMain &form)
                                  + settingsWriteFailure(file, QString()),
                              platform::MessageIcon::Warning);
     }
-    if (form.process.estimateWeightOnKeep)
+    if (form.process.estimateWeightOnKeep) {
+        form.process.weightTitleTold.reset();
         estimateWeightAfterKeep(form);
+    }
 }
 
 // The girth as typed: centimetres, with or without "cm", in full-width characters too.
@@ -92,12 +97,12 @@ std::optional<double> typedGirthMm(const QString &typed)
 void estimateFromGirth(frmMain &form)
 {
     AnnotationStore &objects = form.annotations;
-    const QString entry = templateEntry(objects, CatchTemplateLine::Weight);
     if (templateLabel(objects, CatchTemplateLine::Weight) < 0) {
         form.platform.showOk(Title, QStringLiteral("この記録帳には「重さ：」の行がありません。"
                                                    "記録帳を新しく作るときに文字列テンプレートを作成してください。"));
         return;
     }
+    const QString entry = templateEntry(objects, CatchTemplateLine::Weight);
     if (!isEstimatedEntry(entry)) {
         form.platform.showOk(Title, QStringLiteral("「重さ：」に書かれた重さ（%1）は量った重さとして残します。"
                                                    "推定を書き込むには、その行の重さを消してください。")

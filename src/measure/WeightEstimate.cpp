@@ -3,6 +3,7 @@
 #include "measure/WeightTable.h"
 
 #include <QRegularExpression>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>

@@ -33,6 +33,19 @@ QString &line(AnnotationStore &objects, CatchTemplateLine which)
     return objects.lblMoji[templateLabel(objects, which)].Caption;
 }
 
+// Measures from left to right at mid height and keeps the dimension.
+void keepAcross(OpenSample &book, float left, float right)
+{
+    book.run("mnuToolMes");
+    if (!book.form.menus[QStringLiteral("popMesPutSen")].checked)
+        book.run("popMesPutSen");
+    for (const float x : {left, right}) {
+        pictMap_MouseDown(book.form, 1, x, 100);
+        pictMap_MouseUp(book.form, 1, x, 100);
+        pictMap_MouseMove(book.form, 0, x, 100);
+    }
+}
+
 } // namespace
 
 // When the weight line is filled and when it is left as it is: never over a weight the user
@@ -103,14 +116,7 @@ TEST(CatchWeight, KeepingFillsTheWeightLineAndOneUndoTakesBothBack)
     line(objects, CatchTemplateLine::Weight) = QStringLiteral("重さ：");
     const int dimensions = objects.dimensionCount();
 
-    book.run("mnuToolMes");
-    if (!book.form.menus[QStringLiteral("popMesPutSen")].checked)
-        book.run("popMesPutSen");
-    for (const auto &[x, y] : {std::pair{20.0f, 100.0f}, std::pair{180.0f, 100.0f}}) {
-        pictMap_MouseDown(book.form, 1, x, y);
-        pictMap_MouseUp(book.form, 1, x, y);
-        pictMap_MouseMove(book.form, 0, x, y);
-    }
+    keepAcross(book, 20, 180);
     ASSERT_EQ(objects.dimensionCount(), dimensions + 1);
     const QString weight = templateEntry(objects, CatchTemplateLine::Weight);
     EXPECT_TRUE(weight.endsWith(QStringLiteral(" (推定)"))) << weight.toStdString();
@@ -120,10 +126,12 @@ TEST(CatchWeight, KeepingFillsTheWeightLineAndOneUndoTakesBothBack)
     EXPECT_EQ(objects.dimensionCount(), dimensions);
     EXPECT_TRUE(templateEntry(objects, CatchTemplateLine::Weight).isEmpty());
 
-    // A species the table lacks is told, with the ones it has, and the line stays empty.
+    // A species the table lacks is told once, with the ones it has, and the line stays empty;
+    // the next dimension kept under the same title is not told again.
     line(objects, CatchTemplateLine::Title) = QStringLiteral(">゜)))彡 マダイ");
     book.run("mnuWeightOnKeep");
     book.run("mnuWeightOnKeep");
+    keepAcross(book, 30, 170);
     ASSERT_EQ(book.platform.messages.size(), 1u);
     const QString told = book.platform.messages[0].text;
     EXPECT_TRUE(told.startsWith(QStringLiteral("「マダイ」は重さの換算表にありません。"))) << told.toStdString();
