@@ -41,6 +41,9 @@ TEST(WeightTable, BundledRowsGiveTheWeightsTheirSourcesPrint)
         {"ワカサギ", 17, 30, 1},
         {"カラフトマス", 45, 1420, 10},
         {"カラフトマス", 76, 7130, 10},
+        {"真鯛", 34.3, 578, 1},
+        {"マダイ", 100, 14800, 100},
+        {"アジ", 19, 67.3, 0.1},
         // The standard weight of a 500 mm largemouth bass: "about 2 kg".
         {"ブラックバス", 50, 2000, 100},
     };
