@@ -128,13 +128,13 @@ TEST(CatchWeight, KeepingFillsTheWeightLineAndOneUndoTakesBothBack)
 
     // A species the table lacks is told once, with the ones it has, and the line stays empty;
     // the next dimension kept under the same title is not told again.
-    line(objects, CatchTemplateLine::Title) = QStringLiteral(">゜)))彡 マダイ");
+    line(objects, CatchTemplateLine::Title) = QStringLiteral(">゜)))彡 アオリイカ");
     book.run("mnuWeightOnKeep");
     book.run("mnuWeightOnKeep");
     keepAcross(book, 30, 170);
     ASSERT_EQ(book.platform.messages.size(), 1u);
     const QString told = book.platform.messages[0].text;
-    EXPECT_TRUE(told.startsWith(QStringLiteral("「マダイ」は重さの換算表にありません。"))) << told.toStdString();
+    EXPECT_TRUE(told.startsWith(QStringLiteral("「アオリイカ」は重さの換算表にありません。"))) << told.toStdString();
     EXPECT_TRUE(told.contains(QStringLiteral("オオクチバス、"))) << told.toStdString();
     EXPECT_TRUE(templateEntry(objects, CatchTemplateLine::Weight).isEmpty());
 }
