@@ -28,3 +28,16 @@ void PagePen::text(double x, double baseline, const QString &text, double points
     m_painter.setPen(Qt::black);
     m_painter.drawText(at(x, baseline), text);
 }
+
+double PagePen::paragraph(double x, double top, double widthMm, const QString &text, double points)
+{
+    QFont font = m_painter.font();
+    font.setPointSizeF(points);
+    m_painter.setFont(font);
+    m_painter.setPen(Qt::black);
+    // Tall enough for any paragraph; only the lines the text needs are drawn.
+    const QRectF box(at(x, top), QSizeF(widthMm * m_dpm, 1000 * m_dpm));
+    QRectF used;
+    m_painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text, &used);
+    return top + used.height() / m_dpm;
+}

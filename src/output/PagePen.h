@@ -21,6 +21,8 @@ public:
     void target(double x, double y, double radiusMm);
     // Black text in the painter's font at `points`, its baseline starting at (x, baseline).
     void text(double x, double baseline, const QString &text, double points);
+    // Text wrapped to widthMm, its first line's top at `top`; returns where the block ends.
+    double paragraph(double x, double top, double widthMm, const QString &text, double points);
 
 private:
     QPainter &m_painter;

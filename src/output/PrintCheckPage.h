@@ -17,10 +17,14 @@ void renderPrintCheckPage(QPainter &painter, double dotsPerMm, const QString &pr
 // The page on a printer, as one page of the job; a text says why it could not be painted.
 std::optional<QString> printCheckPage(platform::PrintTarget &target, const QString &printer);
 
-// Where the square and the bar lie on the page, in millimetres from its corner.
+// Where the bar, the square and the steps lie on the page, in millimetres from its corner. All
+// of it fits the printable part of an A5 sheet lying down (about 200 x 138 mm), the smallest
+// paper the program prints on, as well as A4 and Letter.
 namespace checkpage {
 inline constexpr double Left = 10;
-inline constexpr double SquareTop = 36;
-inline constexpr double BarY = 146;
+inline constexpr double BarY = 24;
 inline constexpr double BarMm = 150;
+inline constexpr double SquareTop = 34;
+inline constexpr double StepsLeft = Left + 108;
+inline constexpr double StepsWidthMm = 70;
 } // namespace checkpage

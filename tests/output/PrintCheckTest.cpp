@@ -12,6 +12,7 @@
 #include "recordbook/RecordBookCommands.h"
 
 #include <QDir>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -194,6 +195,34 @@ TEST(PrintCheck, TheCheckPageComesOutAsItIsWhateverTheCorrection)
     EXPECT_NEAR(outerLinesApartMm(column, false), 100, 0.1);
     EXPECT_NEAR(outerLinesApartMm(bar, true), 150, 0.1);
     EXPECT_EQ(lineCentresMm(bar, true, bar.height() / 2).size(), 16u);
+}
+
+// The whole page fits the printable part of an A5 sheet lying down: the bar with its sixteen
+// long ticks, the square's right and bottom sides, and nothing cut off at the right or the bottom.
+TEST(PrintCheck, TheCheckPageFitsAnA5SheetLyingDown)
+{
+    using namespace checkpage;
+    const auto px = [](double mm) { return int(mm * PixelsPerMm); };
+    QImage page(px(200), px(138), QImage::Format_Grayscale8);
+    page.setDotsPerMeterX(qRound(PixelsPerMm * 1000)); // text at its printed size
+    page.setDotsPerMeterY(qRound(PixelsPerMm * 1000));
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        renderPrintCheckPage(painter, PixelsPerMm, QStringLiteral("とても長い名前の A5 プリンタ"));
+    }
+    EXPECT_EQ(lineCentresMm(page, true, px(BarY - 3.5)).size(), 16u);
+    EXPECT_TRUE(isDark(page.pixel(px(Left + 100), px(SquareTop + 50))));
+    EXPECT_TRUE(isDark(page.pixel(px(Left + 50), px(SquareTop + 100))));
+    const auto blank = [&page](QRect strip) {
+        for (int y = strip.top(); y <= strip.bottom(); ++y)
+            for (int x = strip.left(); x <= strip.right(); ++x)
+                if (isDark(page.pixel(x, y)))
+                    return false;
+        return true;
+    };
+    EXPECT_TRUE(blank({page.width() - px(2), 0, px(2), page.height()})) << "cut off at the right";
+    EXPECT_TRUE(blank({0, page.height() - px(2), page.width(), px(2)})) << "cut off at the bottom";
 }
 
 // Each way the check can go wrong is told, the dialog stays, and the correction in force is
