@@ -8,9 +8,11 @@
 // at the zoom the objects are laid out for; fields are listed in the order the record book keeps
 // them.
 
+inline constexpr double MmPerInch = 25.4;
+
 // The canvas measures logical millimetres of a 96 dpi screen.
-inline constexpr double ScreenPixelsPerMm = 96.0 / 25.4;
-inline constexpr double MmPerScreenPixel = 25.4 / 96.0;
+inline constexpr double ScreenPixelsPerMm = 96.0 / MmPerInch;
+inline constexpr double MmPerScreenPixel = MmPerInch / 96.0;
 
 // 0x00BBGGRR: red in the low byte. A value with the top bit set names a system colour.
 using OleColor = std::uint32_t;

@@ -59,3 +59,10 @@ QString settingsWriteFailure(const QString &settingsFile, const QString &value)
     const QString problem = valueProblem(value);
     return problem.isEmpty() ? fileProblem(settingsFile) : problem;
 }
+
+QString choiceNotSaved(const QString &what, const QString &settingsFile)
+{
+    return what
+           + QStringLiteral("を設定ファイルに保存できませんでした。この設定は終了するまで使われます。\r")
+           + settingsWriteFailure(settingsFile, QString());
+}

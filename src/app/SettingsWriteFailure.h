@@ -6,3 +6,7 @@
 // carry, or what the file system shows about the file and its folder. Asked after the write
 // failed, so the answer is the likeliest reason, not a record of the failing call.
 QString settingsWriteFailure(const QString &settingsFile, const QString &value);
+
+// What the user is told when a menu choice could not be written: "<what>を設定ファイルに保存
+// できませんでした。この設定は終了するまで使われます。", a CR and the likeliest reason.
+QString choiceNotSaved(const QString &what, const QString &settingsFile);

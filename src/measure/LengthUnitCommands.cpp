@@ -30,9 +30,7 @@ void choose(frmMain &form, const LengthStyle &style)
     const QString file = form.process.settingsFile;
     if (!SaveLengthStyle(style, file)) {
         form.platform.showOk(QStringLiteral("寸法の単位"),
-                             QStringLiteral("寸法の単位を設定ファイルに保存できませんでした。"
-                                            "この設定は終了するまで使われます。\r")
-                                 + settingsWriteFailure(file, QString()),
+                             choiceNotSaved(QStringLiteral("寸法の単位"), file),
                              platform::MessageIcon::Warning);
     }
 }

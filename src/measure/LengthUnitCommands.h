@@ -3,6 +3,7 @@
 class frmMain;
 
 // "寸法の単位": which unit a kept dimension's caption shows, whether it rounds up as
-// tournaments do, and whether it adds how far the length can be off. The choice is kept in the settings file and checked in the menu.
+// tournaments do, and whether it adds how far the length can be off. The choice is kept in the
+// settings file and checked in the menu.
 void showLengthStyle(frmMain &form);
 void registerLengthUnitCommands(frmMain &form);

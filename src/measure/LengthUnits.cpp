@@ -1,5 +1,6 @@
 #include "LengthUnits.h"
 
+#include "annotations/AnnotationTypes.h"
 #include "measure/DimensionConstruction.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr double MmPerInch = 25.4;
 constexpr int InchesPerFoot = 12;
 
 const QString Section = QStringLiteral("寸法の単位");
@@ -58,8 +58,8 @@ QString lengthText(double realMm, const LengthStyle &style, double uncertaintyMm
         QString text = centimetreText(style.roundUp ? double(steps(realMm, 5, true)) * 5 : realMm);
         if (plusMinus) {
             text.chop(3);
-            text += QStringLiteral("±") + numbertext::formatNumber(std::max(1LL, steps(uncertaintyMm, 1, true)) / 10.0,
-                                                    QStringLiteral("0.0"))
+            const double tenths = double(std::max(1LL, steps(uncertaintyMm, 1, true)));
+            text += QStringLiteral("±") + numbertext::formatNumber(tenths / 10, QStringLiteral("0.0"))
                     + QStringLiteral("cm ");
         }
         return text;
@@ -78,9 +78,10 @@ QString lengthText(double realMm, const LengthStyle &style, double uncertaintyMm
             count %= perFoot;
         }
         QString text = feet + inchText(count, denominator);
-        if (plusMinus)
-            text += QStringLiteral("±") + inchText(std::max(1LL, steps(uncertaintyMm / MmPerInch, step, true)),
-                                    denominator);
+        if (plusMinus) {
+            const long long fractions = std::max(1LL, steps(uncertaintyMm / MmPerInch, step, true));
+            text += QStringLiteral("±") + inchText(fractions, denominator);
+        }
         return text + QStringLiteral("in ");
     }
     }
@@ -95,7 +96,8 @@ double inchNumber(const QString &text)
     double inches = 0;
     for (const QString &part : text.split(u' ', Qt::SkipEmptyParts)) {
         const qsizetype slash = part.indexOf(u'/');
-        inches += slash < 0 ? part.toDouble() : part.left(slash).toDouble() / part.mid(slash + 1).toDouble();
+        inches += slash < 0 ? part.toDouble()
+                            : part.left(slash).toDouble() / part.mid(slash + 1).toDouble();
     }
     return inches;
 }

@@ -69,10 +69,7 @@ void chooseOnKeep(frmMain &form)
     const QString file = form.process.settingsFile;
     const QString value = form.process.estimateWeightOnKeep ? QStringLiteral("1") : QStringLiteral("0");
     if (!WriteSetting(Section, OnKeepKey, value, file)) {
-        form.platform.showOk(Title,
-                             QStringLiteral("この設定を設定ファイルに保存できませんでした。"
-                                            "この設定は終了するまで使われます。\r")
-                                 + settingsWriteFailure(file, QString()),
+        form.platform.showOk(Title, choiceNotSaved(QStringLiteral("この設定"), file),
                              platform::MessageIcon::Warning);
     }
     if (form.process.estimateWeightOnKeep) {

@@ -1,5 +1,6 @@
 #include "WeightEstimate.h"
 
+#include "annotations/AnnotationTypes.h"
 #include "measure/WeightTable.h"
 
 #include <QRegularExpression>
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr double MmPerInch = 25.4;
 constexpr double GramsPerPound = 453.59237;
 constexpr double GirthDivisor = 800;
 

@@ -1,5 +1,6 @@
 #include "ImageExport.h"
 
+#include "annotations/AnnotationTypes.h"
 #include "recordbook/StagedFiles.h"
 
 #include <QBuffer>
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr double MmPerInch = 25.4;
 constexpr int JpegQuality = 92;
 
 // The file format an extension names; empty for one this export does not write.

@@ -1,5 +1,6 @@
 #include "CatchBook.h"
 
+#include "annotations/AnnotationTypes.h"
 #include "measure/LengthUnits.h"
 #include "recordbook/CatchTemplate.h"
 #include "recordbook/StagedFiles.h"
@@ -12,8 +13,6 @@
 #include <utility>
 
 namespace {
-
-constexpr double CmPerInch = 2.54;
 
 // A column: its header in the CSV, its key in JSON, the field of a row, and whether JSON
 // writes it as a number.
@@ -88,7 +87,7 @@ std::vector<CatchRow> catchRows(const QString &bookPath, const QString &pictureF
             const double cm = length->mm / 10;
             row.cm = row.caption.endsWith(u"cm") ? row.caption.chopped(2).section(u'±', 0, 0)
                                                  : QString::number(cm, 'f', 1);
-            row.inches = QString::number(cm / CmPerInch, 'f', 2);
+            row.inches = QString::number(length->mm / MmPerInch, 'f', 2);
         }
         rows.push_back(std::move(row));
     }

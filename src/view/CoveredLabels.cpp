@@ -1,5 +1,7 @@
 #include "CoveredLabels.h"
 
+#include "annotations/AnnotationTypes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -7,7 +9,6 @@
 namespace {
 
 constexpr double PointsPerInch = 72;
-constexpr double MmPerInch = 25.4;
 
 // The pixels of the area that opaque labels already painted over, one byte a pixel.
 class Coverage
