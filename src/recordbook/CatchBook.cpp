@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -57,9 +58,38 @@ void fillTemplateFields(const AnnotationStore &objects, CatchRow &fields)
         *field = templateEntry(objects, line);
 }
 
+// A number as a spreadsheet reads it, with its sign ("-12.5", "+3"): no formula.
+bool isSignedNumber(QStringView text)
+{
+    qsizetype digits = 0;
+    qsizetype points = 0;
+    for (const QChar c : text.trimmed().mid(1)) {
+        if (c == u'.')
+            ++points;
+        else if (c >= u'0' && c <= u'9')
+            ++digits;
+        else
+            return false;
+    }
+    return digits > 0 && points <= 1;
+}
+
+// The field as a spreadsheet shows it rather than evaluates it.
+QString neutralised(const QString &field)
+{
+    const auto first = std::find_if(field.begin(), field.end(),
+                                    [](QChar c) { return !c.isSpace(); });
+    if (first == field.end())
+        return field;
+    const bool formula = *first == u'=' || *first == u'@'
+                         || ((*first == u'+' || *first == u'-') && field.trimmed() != u"-"
+                             && !isSignedNumber(field));
+    return formula ? u'\'' + field : field;
+}
+
 QByteArray quoted(const QString &field)
 {
-    QString text = field;
+    QString text = neutralised(field);
     text.replace(u'"', QStringLiteral("\"\""));
     return '"' + text.toUtf8() + '"';
 }

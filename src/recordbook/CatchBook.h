@@ -30,7 +30,10 @@ std::vector<CatchRow> catchRows(const QString &bookPath, const QString &pictureF
                                 const AnnotationStore &objects);
 
 // Comma-separated, every field quoted, CR LF, UTF-8 with a byte order mark so that spreadsheet
-// programs on every desktop read the Japanese text; a header row first.
+// programs on every desktop read the Japanese text; a header row first. A field that starts
+// (after any blanks) with "=", "+", "-" or "@" gets an apostrophe before it, so that a
+// spreadsheet shows it rather than running it as a formula; a number with its sign and a lone
+// "-" are left as they are.
 QByteArray catchBookCsv(const std::vector<CatchRow> &rows);
 // The same rows as JSON lines, one object a row, UTF-8.
 QByteArray catchBookJsonLines(const std::vector<CatchRow> &rows);

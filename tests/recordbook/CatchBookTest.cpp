@@ -75,3 +75,40 @@ TEST(CatchBook, RowsTakeCaptionsAsShownAndTheTemplatesEntries)
     EXPECT_EQ(first.value(QLatin1String("comment")).toString(),
               QStringLiteral("全長, \"尾叉\"\n2 行目"));
 }
+
+// A cell that a spreadsheet would evaluate as a formula gets an apostrophe before it in the CSV,
+// in whichever column it stands; a number with its sign and a lone dash stay readable as they
+// are, and JSON lines keep every text as it is.
+TEST(CatchBook, CsvCellsASpreadsheetWouldEvaluateStartWithAnApostrophe)
+{
+    const struct
+    {
+        const char *text, *cell;
+    } rows[] = {
+        {"=HYPERLINK(\"http://x\",\"y\")", "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\""},
+        {"+1+1", "\"'+1+1\""},
+        {"-2+3", "\"'-2+3\""},
+        {"@SUM(A1)", "\"'@SUM(A1)\""},
+        {"  =1", "\"'  =1\""},
+        {"\t=1", "\"'\t=1\""},
+        {"\u3000=1", "\"'\u3000=1\""}, // after a full-width space
+        {"-", "\"-\""},
+        {"-12.5", "\"-12.5\""},
+        {" +3 ", "\" +3 \""},
+        {"-.5", "\"-.5\""},
+        {"-1.2.3", "\"'-1.2.3\""},
+        {"a=b", "\"a=b\""},
+        {"", "\"\""},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.text);
+        const QString text = QString::fromUtf8(row.text);
+        CatchRow fields{text, text, 1, text, text, text, text,
+                        text, text, text, text, text, text, text, text};
+        QByteArrayList cells(15, QByteArray(row.cell));
+        cells[2] = "\"1\""; // the dimension's number
+        EXPECT_EQ(catchBookCsv({fields}).split('\n').value(1), cells.join(',') + '\r');
+        const QJsonObject json = QJsonDocument::fromJson(catchBookJsonLines({fields})).object();
+        EXPECT_EQ(json.value(QLatin1String("comment")).toString(), text);
+    }
+}
