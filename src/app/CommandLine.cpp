@@ -208,16 +208,22 @@ CommandOutput dumpRecordBook(const QString &iniPath, const QString &fallbackFold
                          .arg(loaded.error->number));
         return output;
     }
+    output.standardError = partlyReadLines(iniPath, loaded);
+    output.standardOutput = recordBookToJson(content, &loaded);
+    return output;
+}
+
+QByteArray partlyReadLines(const QString &iniPath, const RecordBookLoadResult &loaded)
+{
+    QByteArray lines;
     for (const ObjectFileReport *report :
          {&loaded.textFile, &loaded.lineFile, &loaded.shapeFile}) {
         if (report->ambiguous)
-            output.standardError += errorLine(iniPath, ambiguousNameText(report->name));
+            lines += errorLine(iniPath, ambiguousNameText(report->name));
         if (!report->complete) {
-            output.standardError += errorLine(
-                report->path, QStringLiteral("%1。その手前までを読み込みました。")
-                                  .arg(incompleteFileText(*report)));
+            lines += errorLine(report->path, QStringLiteral("%1。その手前までを読み込みました。")
+                                                 .arg(incompleteFileText(*report)));
         }
     }
-    output.standardOutput = recordBookToJson(content, &loaded);
-    return output;
+    return lines;
 }

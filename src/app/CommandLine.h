@@ -9,6 +9,8 @@
 
 #include <optional>
 
+struct RecordBookLoadResult;
+
 // What the program was asked to do on its command line, as a file manager or a shell starts it:
 //   catchscale                    the empty window
 //   catchscale BOOK.ini           opens that record book
@@ -86,6 +88,10 @@ inline constexpr int ExportFailedStatus = 3;
 // program itself goes on with what it read.
 CommandOutput dumpRecordBook(const QString &iniPath, const QString &fallbackFolder);
 
+// That warning: a line for each object file of the book at iniPath that was not read to its end
+// or not read at all for the letter case of its name; nothing when all were read.
+QByteArray partlyReadLines(const QString &iniPath, const RecordBookLoadResult &loaded);
+
 // --export-pdf, --export-bmp and --export-image: opens the record book as the window would (settings from the
 // executable folder), lays the page out at actual size and writes the file. On failure the
 // output file is left as it was and standard error says why, on one line.
@@ -93,5 +99,6 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
 
 // --export-csv: reads each record book (object files missing beside it are looked up in the
 // record-book folder setting) and writes their catch book. A record book that cannot be read
-// stops it, and nothing is written.
+// stops it, and nothing is written; one with a damaged object file is told as --dump tells it,
+// and the rows that could be read are written.
 CommandOutput exportCatchBook(const CommandLine &command, const QString &executableFolder);

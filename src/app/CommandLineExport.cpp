@@ -78,6 +78,7 @@ CommandOutput exportCatchBook(const CommandLine &command, const QString &executa
     const QString fallback =
         LoadFolderSettings(settingsFilePath(executableFolder)).RecordBookFolder;
     std::vector<CatchRow> rows;
+    QByteArray warnings;
     for (const QString &book : command.books) {
         RecordBookContent content;
         const RecordBookLoadResult loaded = subLoadRecordBook(book, fallback, content);
@@ -85,11 +86,13 @@ CommandOutput exportCatchBook(const CommandLine &command, const QString &executa
             return failure(UnreadableRecordBookStatus, book,
                            QStringLiteral("記録帳を読み込めません。") + oneLine(*loaded.error));
         }
+        warnings += partlyReadLines(book, loaded);
         std::vector<CatchRow> more = catchRows(book, content.pictureFileName, content.annotations);
         rows.insert(rows.end(), more.begin(), more.end());
     }
-    const std::optional<RuntimeError> error = writeCatchBook(command.output, rows);
-    if (error)
-        return failure(ExportFailedStatus, command.output, oneLine(*error));
-    return {};
+    CommandOutput result;
+    if (const std::optional<RuntimeError> error = writeCatchBook(command.output, rows))
+        result = failure(ExportFailedStatus, command.output, oneLine(*error));
+    result.standardError.prepend(warnings);
+    return result;
 }

@@ -115,7 +115,9 @@ TEST(CommandLine, DumpFailsClearlyOnAnUnreadableBook)
     EXPECT_TRUE(message.contains(QStringLiteral("ファイルが見つかりません。"))) << message.toStdString();
 }
 
-TEST(CommandLine, DumpWarnsAboutADamagedObjectFileAndShowsWhatWasRead)
+// --dump and --export-csv both say on a line of its own which object file stopped, and go on with
+// what was read.
+TEST(CommandLine, ADamagedObjectFileIsToldAndWhatWasReadStillComesOut)
 {
     QTemporaryDir folder;
     const QString ini = writeBook(folder);
@@ -124,13 +126,23 @@ TEST(CommandLine, DumpWarnsAboutADamagedObjectFileAndShowsWhatWasRead)
     text.write("garbage\r\n");
     text.close();
 
-    const CommandOutput output = dumpRecordBook(ini, {});
-    EXPECT_EQ(output.exitStatus, 0);
-    EXPECT_TRUE(QString::fromUtf8(output.standardError).contains(text.fileName()));
-    const QJsonObject book = QJsonDocument::fromJson(output.standardOutput).object();
+    const QString csv = folder.filePath(QStringLiteral("catch.csv"));
+    const CommandOutput dumped = dumpRecordBook(ini, {});
+    const CommandOutput exported = exportCatchBook(
+        parseCommandLine({QStringLiteral("catchscale"), QStringLiteral("--export-csv"), csv, ini}),
+        folder.path());
+    for (const CommandOutput *output : {&dumped, &exported}) {
+        EXPECT_EQ(output->exitStatus, 0);
+        const QString error = QString::fromUtf8(output->standardError);
+        EXPECT_TRUE(error.startsWith(QStringLiteral("catchscale: ") + text.fileName()))
+            << error.toStdString();
+        EXPECT_EQ(error.count(u'\n'), 1) << error.toStdString();
+    }
+    const QJsonObject book = QJsonDocument::fromJson(dumped.standardOutput).object();
     EXPECT_FALSE(book[QStringLiteral("objectFiles")].toObject()[QStringLiteral("Text_Bin")]
                      .toObject()[QStringLiteral("complete")]
                      .toBool());
+    EXPECT_TRUE(QFile::exists(csv));
 }
 
 TEST(CommandLine, ExportsNameTheirOutputThenTheBookAndPdfKindsAreChosenByWord)
