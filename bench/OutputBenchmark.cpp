@@ -130,8 +130,9 @@ int timeExports(frmMain &form, const QDir &out)
     const auto saveBitmap = [&form, &out] {
         std::optional<RuntimeError> error;
         atActualSize(form, [&] {
-            error = subSaveImage(out.filePath(QStringLiteral("book.bmp")), pageScene(form),
-                                 canvasPixels(form), form.annotations.shpSnpo[0].FillColor);
+            error = subSaveImage({out.filePath(QStringLiteral("book.bmp")), QStringLiteral("bmp")},
+                                 pageScene(form), canvasPixels(form),
+                                 form.annotations.shpSnpo[0].FillColor);
         });
         return !error;
     };

@@ -92,13 +92,14 @@ CommandOutput dumpRecordBook(const QString &iniPath, const QString &fallbackFold
 // or not read at all for the letter case of its name; nothing when all were read.
 QByteArray partlyReadLines(const QString &iniPath, const RecordBookLoadResult &loaded);
 
-// --export-pdf, --export-bmp and --export-image: opens the record book as the window would (settings from the
-// executable folder), lays the page out at actual size and writes the file. On failure the
-// output file is left as it was and standard error says why, on one line.
+// --export-pdf, --export-bmp and --export-image: opens the record book as the window would
+// (settings from the executable folder), lays the page out at actual size and writes the file.
+// On failure the output file is left as it was and standard error says why, on one line. An
+// output file that the export may not write (see checkExportTarget) is refused so (exit 3).
 CommandOutput exportRecordBook(const CommandLine &command, const QString &executableFolder);
 
 // --export-csv: reads each record book (object files missing beside it are looked up in the
 // record-book folder setting) and writes their catch book. A record book that cannot be read
 // stops it, and nothing is written; one with a damaged object file is told as --dump tells it,
-// and the rows that could be read are written.
+// and the rows that could be read are written. The output file is checked as above.
 CommandOutput exportCatchBook(const CommandLine &command, const QString &executableFolder);

@@ -9,6 +9,8 @@
 #include "output/PageOutput.h"
 #include "output/TiledPages.h"
 #include "recordbook/CatchBook.h"
+#include "recordbook/ExportTarget.h"
+#include "recordbook/FileLookup.h"
 #include "recordbook/RecordBook.h"
 #include "recordbook/RecordBookCommands.h"
 
@@ -32,6 +34,16 @@ QString oneLine(const RuntimeError &error)
     return text;
 }
 
+ExportKind exportKind(CommandLine::Action action)
+{
+    switch (action) {
+    case CommandLine::Action::ExportPdf: return ExportKind::Pdf;
+    case CommandLine::Action::ExportBmp: return ExportKind::Bitmap;
+    case CommandLine::Action::ExportImage: return ExportKind::Image;
+    default: return ExportKind::CatchBook;
+    }
+}
+
 } // namespace
 
 CommandOutput exportRecordBook(const CommandLine &command, const QString &executableFolder)
@@ -45,21 +57,26 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
         return failure(UnreadableRecordBookStatus, command.path,
                        QStringLiteral("記録帳を開けません。")
                            + platform.messages().value(0, QStringLiteral("画像がありません。")));
+    const ExportTargetCheck out =
+        checkExportTarget(command.output, exportKind(command.action), openBookFiles(form));
+    if (out.refusal)
+        return failure(ExportFailedStatus, command.output, *out.refusal);
+    const ExportTarget &target = out.target;
     std::optional<RuntimeError> error;
     bool noRoom = false;
     atActualSize(form, [&] {
         if (command.action == CommandLine::Action::ExportImage) {
-            error = exportImage(command.output, pageScene(form),
+            error = exportImage(target, pageScene(form),
                                 {command.kinds, command.dotsPerInch, command.shareSize});
         } else if (command.action != CommandLine::Action::ExportPdf) {
-            error = subSaveImage(command.output, pageScene(form), canvasPixels(form),
+            error = subSaveImage(target, pageScene(form), canvasPixels(form),
                                  form.annotations.shpSnpo[0].FillColor);
         } else if (!command.tileSheetMm) {
-            error = writePagePdf(command.output, pageScene(form), command.kinds,
+            error = writePagePdf(target, pageScene(form), command.kinds,
                                  paperSizeMm(form));
         } else if (const auto plan = planTiles(pageScene(form).printAreaMm, *command.tileSheetMm,
                                                command.overlapMm)) {
-            error = writeTiledPdf(command.output, pageScene(form), command.kinds, *plan);
+            error = writeTiledPdf(target, pageScene(form), command.kinds, *plan);
         } else {
             noRoom = true;
         }
@@ -75,23 +92,37 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
 
 CommandOutput exportCatchBook(const CommandLine &command, const QString &executableFolder)
 {
-    const QString fallback =
-        LoadFolderSettings(settingsFilePath(executableFolder)).RecordBookFolder;
+    const FolderSettings folders = LoadFolderSettings(settingsFilePath(executableFolder));
     std::vector<CatchRow> rows;
+    QStringList bookFiles;
     QByteArray warnings;
     for (const QString &book : command.books) {
         RecordBookContent content;
-        const RecordBookLoadResult loaded = subLoadRecordBook(book, fallback, content);
+        const RecordBookLoadResult loaded =
+            subLoadRecordBook(book, folders.RecordBookFolder, content);
         if (loaded.error) {
             return failure(UnreadableRecordBookStatus, book,
                            QStringLiteral("記録帳を読み込めません。") + oneLine(*loaded.error));
         }
         warnings += partlyReadLines(book, loaded);
+        // The picture is looked for where Open looks for it; the catch book only names it.
+        const QString picture =
+            content.pictureFileName.isEmpty()
+                ? QString()
+                : findFileInFolders(content.pictureFileName,
+                                    {folders.PictureFolder, QFileInfo(book).absolutePath()})
+                      .path;
+        bookFiles += recordBookFiles(
+            book, {loaded.textFile.path, loaded.lineFile.path, loaded.shapeFile.path}, picture);
         std::vector<CatchRow> more = catchRows(book, content.pictureFileName, content.annotations);
         rows.insert(rows.end(), more.begin(), more.end());
     }
+    const ExportTargetCheck out =
+        checkExportTarget(command.output, ExportKind::CatchBook, bookFiles);
     CommandOutput result;
-    if (const std::optional<RuntimeError> error = writeCatchBook(command.output, rows))
+    if (out.refusal)
+        result = failure(ExportFailedStatus, command.output, *out.refusal);
+    else if (const std::optional<RuntimeError> error = writeCatchBook(out.target, rows))
         result = failure(ExportFailedStatus, command.output, oneLine(*error));
     result.standardError.prepend(warnings);
     return result;

@@ -43,7 +43,8 @@ QString commandLineUsage()
                " 0  正常終了\n"
                " 1  記録帳を読み込めない\n"
                " 2  コマンドラインの誤り\n"
-               " 3  出力ファイルに書き込めない\n"
+               " 3  出力ファイルに書き込めない、または書き出せない名前 (記録帳のファイル、\n"
+               "    .ini、拡張子の違うファイルなど)\n"
                "\n"
                "バグの報告先: <%2>\n")
         .arg(QString::fromUtf8(Version::FileDescription), QString::fromUtf8(Version::BugReports));

@@ -2,7 +2,6 @@
 
 #include "view/PicturePainter.h"
 
-#include <QFileInfo>
 #include <QPainter>
 
 #include <algorithm>
@@ -119,7 +118,7 @@ bool writeBmp(const QImage &image, const StagedFiles::Sink &sink)
     return true;
 }
 
-std::optional<RuntimeError> subSaveImage(const QString &path, const PageScene &scene,
+std::optional<RuntimeError> subSaveImage(const ExportTarget &target, const PageScene &scene,
                                          QSize canvasPx, OleColor markerFill)
 {
     if (!bmpCanHold(canvasPx))
@@ -127,10 +126,6 @@ std::optional<RuntimeError> subSaveImage(const QString &path, const PageScene &s
     const QImage canvas = subWrightImage(scene, canvasPx, markerFill);
     if (canvas.isNull())
         return RuntimeError::outOfMemory();
-    const QFileInfo target(path);
-    StagedFiles staged(target.absolutePath(), StagedFiles::Durability::Unsynced);
     const auto write = [&canvas](const StagedFiles::Sink &sink) { return writeBmp(canvas, sink); };
-    if (auto error = staged.stageWritten(target.fileName(), write))
-        return error;
-    return staged.commit();
+    return writeExport(target, write);
 }

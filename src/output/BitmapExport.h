@@ -2,6 +2,7 @@
 
 #include "output/PageRenderer.h"
 #include "platform/RuntimeError.h"
+#include "recordbook/ExportTarget.h"
 #include "recordbook/StagedFiles.h"
 
 #include <QImage>
@@ -30,7 +31,6 @@ bool bmpCanHold(QSize size);
 // False when the sink refuses the bytes or the image is too large for the format.
 bool writeBmp(const QImage &image, const StagedFiles::Sink &sink);
 
-// Burns, whitens and writes the canvas to `path` as a BMP file. The file is written whole under
-// a temporary name and then put in place, so a failure leaves what was at `path` untouched.
-std::optional<RuntimeError> subSaveImage(const QString &path, const PageScene &scene,
+// Burns, whitens and writes the canvas to the target as a BMP file.
+std::optional<RuntimeError> subSaveImage(const ExportTarget &target, const PageScene &scene,
                                          QSize canvasPx, OleColor markerFill);

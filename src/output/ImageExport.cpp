@@ -1,10 +1,8 @@
 #include "ImageExport.h"
 
 #include "annotations/AnnotationTypes.h"
-#include "recordbook/StagedFiles.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
 
@@ -15,12 +13,11 @@ namespace {
 constexpr int JpegQuality = 92;
 
 // The file format an extension names; empty for one this export does not write.
-QByteArray formatOf(const QString &path)
+QByteArray formatOf(const QString &extension)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("png"))
+    if (extension == QLatin1String("png"))
         return "png";
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+    if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg"))
         return "jpeg";
     return {};
 }
@@ -96,10 +93,10 @@ void burnScaleBar(QImage &image, double dotsPerMm)
     painter.drawText(label, Qt::AlignLeft | Qt::AlignBottom, text);
 }
 
-std::optional<RuntimeError> exportImage(const QString &path, const PageScene &scene,
+std::optional<RuntimeError> exportImage(const ExportTarget &target, const PageScene &scene,
                                         const ImageExportRequest &request)
 {
-    const QByteArray format = formatOf(path);
+    const QByteArray format = formatOf(target.format);
     if (format.isEmpty())
         return RuntimeError::pathFileAccess();
     const QSizeF areaMm = scene.printAreaMm.size();
@@ -123,9 +120,5 @@ std::optional<RuntimeError> exportImage(const QString &path, const PageScene &sc
         if (!writer.write(image))
             return RuntimeError::outOfMemory();
     }
-    const QFileInfo target(path);
-    StagedFiles staged(target.absolutePath(), StagedFiles::Durability::Unsynced);
-    if (auto error = staged.stage(target.fileName(), bytes))
-        return error;
-    return staged.commit();
+    return writeExport(target, bytes);
 }

@@ -2,6 +2,7 @@
 
 #include "output/PageRenderer.h"
 #include "platform/RuntimeError.h"
+#include "recordbook/ExportTarget.h"
 
 #include <QImage>
 #include <QString>
@@ -34,8 +35,6 @@ QImage printAreaImage(const PageScene &scene, PageKinds kinds, double dotsPerMm)
 // picture's width, with its length written above it, in the lower left corner.
 void burnScaleBar(QImage &image, double dotsPerMm);
 
-// Paints and writes the file. It is written whole under a temporary name and then put in place,
-// so a failure leaves what was at `path` untouched. An extension other than .png, .jpg or .jpeg
-// is refused.
-std::optional<RuntimeError> exportImage(const QString &path, const PageScene &scene,
+// Paints and writes the picture, as PNG or JPEG as the target's format says.
+std::optional<RuntimeError> exportImage(const ExportTarget &target, const PageScene &scene,
                                         const ImageExportRequest &request);

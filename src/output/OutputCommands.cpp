@@ -2,6 +2,7 @@
 
 #include "app/frmMain.h"
 #include "output/BitmapExport.h"
+#include "output/ExportFileDialog.h"
 #include "output/ImageExport.h"
 #include "output/PaperLayout.h"
 #include "output/PaperSize.h"
@@ -34,6 +35,13 @@ QSize canvasPixels(const frmMain &form)
     return {int(std::lround(paper.width())), int(std::lround(paper.height()))};
 }
 
+QStringList openBookFiles(const frmMain &form)
+{
+    const OpenRecordBook &book = form.recordBook;
+    return recordBookFiles(book.fileName.isEmpty() ? QString() : book.folder + book.fileName,
+                           book.objectFiles, book.picturePath);
+}
+
 void atActualSize(frmMain &form, const std::function<void()> &work)
 {
     const float kept = form.ZoomFactor;
@@ -50,7 +58,8 @@ void mnuFilePrint_Click(frmMain &form)
 {
     atActualSize(form, [&form] {
         dlgPrinter dialog(form.platform, {pageScene(form), paperSizeMm(form),
-                                          form.process.PictureFolder, form.process.settingsFile});
+                                          form.process.PictureFolder, form.process.settingsFile,
+                                          openBookFiles(form)});
         dialog.Form_Load();
         form.platform.showPrinterDialog(dialog);
     });
@@ -58,13 +67,10 @@ void mnuFilePrint_Click(frmMain &form)
 
 namespace {
 
-// The save dialog of an export: started in `folder`, "*.EXT" offered as the name.
-std::optional<QString> chooseExportFile(frmMain &form, const QString &title, const QString &folder,
-                                        const QString &extension, const QString &filter)
+// The save dialog of an export of the open record book.
+std::optional<ExportTarget> chooseExportFile(frmMain &form, const ExportFileDialog &dialog)
 {
-    const QString pattern = QStringLiteral("*.") + extension;
-    return form.platform.chooseSaveFile(
-        {title, folder, folder.isEmpty() ? pattern : folder + u'/' + pattern, extension, filter});
+    return chooseExportTarget(form.platform, dialog, openBookFiles(form));
 }
 
 // Writes an export of the page at actual size under the busy pointer; a failure is told as
@@ -85,24 +91,24 @@ void exportAtActualSize(frmMain &form, const char *handler,
 
 void mnuFileSaveAsImg_Click(frmMain &form)
 {
-    const std::optional<QString> path =
-        chooseExportFile(form, QStringLiteral("ビットマップファイル保存"),
-                         form.process.PictureFolder, QStringLiteral("bmp"),
-                         QStringLiteral("(*.bmp)|*.bmp"));
-    if (!path)
+    const std::optional<ExportTarget> target = chooseExportFile(
+        form, {QStringLiteral("ビットマップファイル保存"), form.process.PictureFolder,
+               QStringLiteral("bmp"), QStringLiteral("(*.bmp)|*.bmp"), ExportKind::Bitmap});
+    if (!target)
         return;
     exportAtActualSize(form, "mnuFileSaveAsPrj_Click", [&] {
-        return subSaveImage(*path, pageScene(form), canvasPixels(form),
+        return subSaveImage(*target, pageScene(form), canvasPixels(form),
                             form.annotations.shpSnpo[0].FillColor);
     });
 }
 
 void mnuFileExportImg_Click(frmMain &form)
 {
-    const std::optional<QString> path = chooseExportFile(
-        form, QStringLiteral("画像へ書き出し"), form.process.PictureFolder, QStringLiteral("png"),
-        QStringLiteral("PNG 画像 (*.png)|*.png|JPEG 画像 (*.jpg)|*.jpg;*.jpeg"));
-    if (!path)
+    const std::optional<ExportTarget> target = chooseExportFile(
+        form, {QStringLiteral("画像へ書き出し"), form.process.PictureFolder, QStringLiteral("png"),
+               QStringLiteral("PNG 画像 (*.png)|*.png|JPEG 画像 (*.jpg)|*.jpg;*.jpeg"),
+               ExportKind::Image});
+    if (!target)
         return;
     QStringList sizes;
     for (const int dpi : ImageExportResolutions)
@@ -118,21 +124,23 @@ void mnuFileExportImg_Click(frmMain &form)
     if (!request.shareSize)
         request.dotsPerInch = ImageExportResolutions[*chosen];
     exportAtActualSize(form, "mnuFileExportImg_Click",
-                       [&] { return exportImage(*path, pageScene(form), request); });
+                       [&] { return exportImage(*target, pageScene(form), request); });
 }
 
 void mnuFileExportCsv_Click(frmMain &form)
 {
-    const std::optional<QString> path = chooseExportFile(
-        form, QStringLiteral("CSV へ書き出し"), form.process.RecordBookFolder, QStringLiteral("csv"),
-        QStringLiteral("CSV (*.csv)|*.csv|JSON Lines (*.jsonl)|*.jsonl"));
-    if (!path)
+    const std::optional<ExportTarget> target = chooseExportFile(
+        form, {QStringLiteral("CSV へ書き出し"), form.process.RecordBookFolder,
+               QStringLiteral("csv"),
+               QStringLiteral("CSV (*.csv)|*.csv|JSON Lines (*.jsonl)|*.jsonl"),
+               ExportKind::CatchBook});
+    if (!target)
         return;
     const OpenRecordBook &book = form.recordBook;
     const std::vector<CatchRow> rows =
         catchRows(book.fileName.isEmpty() ? QString() : book.folder + book.fileName,
                   book.pictureFileName, form.annotations);
-    const std::optional<RuntimeError> error = writeCatchBook(*path, rows);
+    const std::optional<RuntimeError> error = writeCatchBook(*target, rows);
     if (error)
         form.platform.showHandlerError("mnuFileExportCsv_Click", *error);
 }

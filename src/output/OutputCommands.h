@@ -4,6 +4,7 @@
 
 #include <QSize>
 #include <QSizeF>
+#include <QStringList>
 
 #include <functional>
 
@@ -16,6 +17,8 @@ PageScene pageScene(const frmMain &form);
 QSizeF paperSizeMm(const frmMain &form);
 // The paper in whole canvas pixels: the size of the bitmap.
 QSize canvasPixels(const frmMain &form);
+// The files of the open record book, which no export may replace.
+QStringList openBookFiles(const frmMain &form);
 
 // Runs `work` with the view at the actual-size zoom and the paper laid out (and the masks
 // placed around the print area), then puts the zoom back.

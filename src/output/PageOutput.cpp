@@ -1,7 +1,6 @@
 #include "PageOutput.h"
 
 #include "app/Version.h"
-#include "recordbook/StagedFiles.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -54,15 +53,15 @@ std::optional<QString> paintPage(QPaintDevice &device, const PageScene &scene, P
         scale);
 }
 
-std::optional<RuntimeError> writePagePdf(const QString &path, const PageScene &scene,
+std::optional<RuntimeError> writePagePdf(const ExportTarget &target, const PageScene &scene,
                                          PageKinds kinds, QSizeF paperMm)
 {
-    return writePdf(path, paperMm, 1, [&](QPainter &painter, double dotsPerMm, int) {
+    return writePdf(target, paperMm, 1, [&](QPainter &painter, double dotsPerMm, int) {
         paintPageOn(painter, scene, kinds, dotsPerMm);
     });
 }
 
-std::optional<RuntimeError> writePdf(const QString &path, QSizeF paperMm, int pages,
+std::optional<RuntimeError> writePdf(const ExportTarget &target, QSizeF paperMm, int pages,
                                      const PagePainter &paint)
 {
     if (paperMm.isEmpty() || pages < 1)
@@ -74,7 +73,7 @@ std::optional<RuntimeError> writePdf(const QString &path, QSizeF paperMm, int pa
         QPdfWriter writer(&buffer);
         writer.setResolution(PdfDotsPerInch);
         writer.setCreator(QString::fromUtf8(Version::ProductName));
-        writer.setTitle(QFileInfo(path).completeBaseName());
+        writer.setTitle(QFileInfo(target.path).completeBaseName());
         const bool landscape = paperMm.width() >= paperMm.height();
         const QSizeF portrait = landscape ? paperMm.transposed() : paperMm;
         const QPageSize size(portrait, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
@@ -86,9 +85,5 @@ std::optional<RuntimeError> writePdf(const QString &path, QSizeF paperMm, int pa
                                           paint))
             return RuntimeError::printerError(*error);
     }
-    const QFileInfo target(path);
-    StagedFiles staged(target.absolutePath(), StagedFiles::Durability::Unsynced);
-    if (auto error = staged.stage(target.fileName(), bytes))
-        return error;
-    return staged.commit();
+    return writeExport(target, bytes);
 }

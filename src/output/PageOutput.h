@@ -3,6 +3,7 @@
 #include "output/PageRenderer.h"
 #include "output/PrintCorrection.h"
 #include "platform/RuntimeError.h"
+#include "recordbook/ExportTarget.h"
 
 #include <QSizeF>
 #include <QString>
@@ -22,10 +23,9 @@ std::optional<QString> paintPage(QPaintDevice &device, const PageScene &scene, P
 
 // A PDF file holding the page: its page is the paper, landscape, with no margins, so the origin
 // is the paper's corner and one millimetre of the canvas is one millimetre of the page. Lines are
-// drawn at the resolution of a 600 dpi printer. The file is written whole under a temporary name
-// and then put in place, so a failure leaves whatever was at `path` untouched.
+// drawn at the resolution of a 600 dpi printer.
 inline constexpr int PdfDotsPerInch = 600;
-std::optional<RuntimeError> writePagePdf(const QString &path, const PageScene &scene,
+std::optional<RuntimeError> writePagePdf(const ExportTarget &target, const PageScene &scene,
                                          PageKinds kinds, QSizeF paperMm);
 
 // Paints page after page on one painter in device units (dotsPerMm of them a millimetre) with the
@@ -38,5 +38,5 @@ std::optional<QString> paintPages(QPaintDevice &device, int pages,
                                   PrintScale scale = {});
 
 // A PDF file of `pages` pages, each of paperMm as above, each painted by `paint`.
-std::optional<RuntimeError> writePdf(const QString &path, QSizeF paperMm, int pages,
+std::optional<RuntimeError> writePdf(const ExportTarget &target, QSizeF paperMm, int pages,
                                      const PagePainter &paint);

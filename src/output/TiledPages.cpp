@@ -94,8 +94,8 @@ std::optional<QString> printSheets(platform::PrintTarget &target, const PageScen
                       sheetPainter(scene, kinds, plan), scale);
 }
 
-std::optional<RuntimeError> writeTiledPdf(const QString &path, const PageScene &scene,
+std::optional<RuntimeError> writeTiledPdf(const ExportTarget &target, const PageScene &scene,
                                           PageKinds kinds, const TilePlan &plan)
 {
-    return writePdf(path, plan.sheetMm, plan.count(), sheetPainter(scene, kinds, plan));
+    return writePdf(target, plan.sheetMm, plan.count(), sheetPainter(scene, kinds, plan));
 }

@@ -5,6 +5,7 @@
 #include "output/TilePlan.h"
 #include "platform/Platform.h"
 #include "platform/RuntimeError.h"
+#include "recordbook/ExportTarget.h"
 
 #include <QString>
 
@@ -27,5 +28,5 @@ std::optional<QString> printSheets(platform::PrintTarget &target, const PageScen
 
 // The sheets as the pages of a PDF file, one sheet a page, along the rows; the pages are the
 // plan's sheets with no margins, written as a single page is.
-std::optional<RuntimeError> writeTiledPdf(const QString &path, const PageScene &scene,
+std::optional<RuntimeError> writeTiledPdf(const ExportTarget &target, const PageScene &scene,
                                           PageKinds kinds, const TilePlan &plan);

@@ -1,6 +1,7 @@
 #include "dlgPrinter.h"
 
 #include "app/PrintCorrectionSettings.h"
+#include "output/ExportFileDialog.h"
 #include "output/PageOutput.h"
 #include "output/TilePreview.h"
 #include "output/TiledPages.h"
@@ -117,25 +118,25 @@ void dlgPrinter::cmdPrint_Click()
     std::optional<TilePlan> tiles;
     if (offerTiles(tiles) == platform::TileChoice::Cancel)
         return;
-    std::optional<QString> pdfPath;
+    std::optional<ExportTarget> pdfFile;
     if (printsToPdf()) {
-        const QString folder = m_page.pdfFolder;
-        pdfPath = m_platform.chooseSaveFile(
-            {QStringLiteral("PDF ファイルへ印刷"), folder,
-             folder.isEmpty() ? QStringLiteral("*.pdf") : folder + QStringLiteral("/*.pdf"),
-             QStringLiteral("pdf"), QStringLiteral("PDF(*.pdf)|*.pdf")});
-        if (!pdfPath)
-            return; // cancelled: the dialog stays for another choice
+        pdfFile = chooseExportTarget(m_platform,
+                                     {QStringLiteral("PDF ファイルへ印刷"), m_page.pdfFolder,
+                                      QStringLiteral("pdf"), QStringLiteral("PDF(*.pdf)|*.pdf"),
+                                      ExportKind::Pdf},
+                                     m_page.bookFiles);
+        if (!pdfFile)
+            return; // cancelled or refused: the dialog stays for another choice
     }
     std::optional<RuntimeError> error;
     {
         platform::BusyGuard busy(m_platform);
-        if (!pdfPath)
+        if (!pdfFile)
             error = printOnPrinter(tiles);
         else if (tiles)
-            error = writeTiledPdf(*pdfPath, m_page.scene, kinds(), *tiles);
+            error = writeTiledPdf(*pdfFile, m_page.scene, kinds(), *tiles);
         else
-            error = writePagePdf(*pdfPath, m_page.scene, kinds(), m_page.paperMm);
+            error = writePagePdf(*pdfFile, m_page.scene, kinds(), m_page.paperMm);
     }
     if (error) {
         // The dialog stays open, so another printer or the PDF file can be tried.

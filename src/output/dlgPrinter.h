@@ -21,14 +21,15 @@ public:
     static const QString PdfFileEntry;
 
     // What is printed: the page at actual size, its paper (the PDF file's page), the folder a
-    // PDF file is first offered in and the settings file holding each printer's size correction
-    // (a PDF file is never corrected).
+    // PDF file is first offered in, the settings file holding each printer's size correction
+    // (a PDF file is never corrected) and the record book's files, which no PDF file replaces.
     struct Page
     {
         PageScene scene;
         QSizeF paperMm;
         QString pdfFolder;
         QString settingsFile;
+        QStringList bookFiles;
     };
 
     dlgPrinter(platform::Platform &platform, const Page &page, QObject *parent = nullptr);

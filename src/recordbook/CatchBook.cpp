@@ -3,9 +3,7 @@
 #include "annotations/AnnotationTypes.h"
 #include "measure/LengthUnits.h"
 #include "recordbook/CatchTemplate.h"
-#include "recordbook/StagedFiles.h"
 
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -156,13 +154,9 @@ QByteArray catchBookJsonLines(const std::vector<CatchRow> &rows)
     return lines;
 }
 
-std::optional<RuntimeError> writeCatchBook(const QString &path, const std::vector<CatchRow> &rows)
+std::optional<RuntimeError> writeCatchBook(const ExportTarget &target,
+                                           const std::vector<CatchRow> &rows)
 {
-    const bool jsonLines = path.endsWith(QLatin1String(".jsonl"), Qt::CaseInsensitive);
-    const QFileInfo target(path);
-    StagedFiles staged(target.absolutePath(), StagedFiles::Durability::Unsynced);
-    if (auto error = staged.stage(target.fileName(),
-                                  jsonLines ? catchBookJsonLines(rows) : catchBookCsv(rows)))
-        return error;
-    return staged.commit();
+    const bool jsonLines = target.format == QLatin1String("jsonl");
+    return writeExport(target, jsonLines ? catchBookJsonLines(rows) : catchBookCsv(rows));
 }

@@ -2,6 +2,7 @@
 
 #include "annotations/AnnotationStore.h"
 #include "platform/RuntimeError.h"
+#include "recordbook/ExportTarget.h"
 
 #include <QByteArray>
 #include <QString>
@@ -38,6 +39,6 @@ QByteArray catchBookCsv(const std::vector<CatchRow> &rows);
 // The same rows as JSON lines, one object a row, UTF-8.
 QByteArray catchBookJsonLines(const std::vector<CatchRow> &rows);
 
-// Writes the rows to `path`: JSON lines when its name ends in ".jsonl", else CSV. The file is
-// written whole under a temporary name and then put in place.
-std::optional<RuntimeError> writeCatchBook(const QString &path, const std::vector<CatchRow> &rows);
+// Writes the rows to the target: JSON lines when its format is "jsonl", else CSV.
+std::optional<RuntimeError> writeCatchBook(const ExportTarget &target,
+                                           const std::vector<CatchRow> &rows);

@@ -12,4 +12,6 @@ struct OpenRecordBook
     QString folder;          // the .ini's folder, ending in "/"
     QString fileName;        // the .ini's name, with ".ini"
     QStringList damagedFiles; // object files that opened damaged and no save has replaced yet
+    QString picturePath;      // where the picture was loaded from
+    QStringList objectFiles;  // where Open found the object files
 };

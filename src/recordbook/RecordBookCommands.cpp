@@ -162,6 +162,8 @@ void newRecordBook(frmMain &form, const QString &picturePath)
     if (!subMapDraw(form, picturePath, PictureOrientation::Upright))
         return; // the picture load has told the user why
     form.recordBook.pictureFileName = SplitPath(picturePath).fileName;
+    form.recordBook.picturePath = QFileInfo(picturePath).absoluteFilePath();
+    form.recordBook.objectFiles.clear();
     setMenuEnabled(form, "mnuFileSaveAsPrj", true);
     form.ZoomFactor = 1.0f;
     form.LayoutZoom = 1.0f;
@@ -216,6 +218,7 @@ void openRecordBook(frmMain &form, const QString &iniPath)
     }
     checkHojoLength(form);
     book.damagedFiles = incompleteObjectFiles(loaded);
+    book.objectFiles = {loaded.textFile.path, loaded.lineFile.path, loaded.shapeFile.path};
     if (loaded.error) {
         fail(*loaded.error);
         return;
@@ -226,6 +229,7 @@ void openRecordBook(frmMain &form, const QString &iniPath)
                                   ? FoundFile{}
                                   : findFileInFolders(book.pictureFileName,
                                                       {form.process.PictureFolder, parts.folder});
+    book.picturePath = picture.path;
     if (picture.path.isEmpty()) {
         RuntimeError error = missingFile(book.pictureFileName);
         if (picture.ambiguous)

@@ -305,8 +305,8 @@ TEST(ActualSizeExport, AFailureSaysWhyOnOneLineAndLeavesTheOutputAsItWas)
     {
         const char *option, *name, *magic;
     };
-    for (const auto [option, name, magic] : {Export{"--export-pdf", "kept.out", "%PDF"},
-                                             Export{"--export-bmp", "kept.out", "BM"},
+    for (const auto [option, name, magic] : {Export{"--export-pdf", "kept.pdf", "%PDF"},
+                                             Export{"--export-bmp", "kept.bmp", "BM"},
                                              Export{"--export-image", "kept.png", "\x89PNG"}}) {
         const QString out = outPath(book, name);
         {
@@ -335,7 +335,8 @@ TEST(ActualSizeExport, AFailureSaysWhyOnOneLineAndLeavesTheOutputAsItWas)
         EXPECT_EQ(bytesOf(out), old);
 
         // Nor does a folder that does not exist.
-        const QString lost = outPath(book, "no-such-folder/page.png");
+        const QString lost =
+            book.started.folder.filePath(QStringLiteral("no-such-folder/") + QLatin1String(name));
         EXPECT_EQ(exportBook(book, option, lost).exitStatus, ExportFailedStatus);
         EXPECT_FALSE(QFile::exists(lost));
 

@@ -198,7 +198,8 @@ TEST(CupsPrint, TheCupsPdfPrinterIsOfferedAndPrintsThePageAtActualSize)
         dialog.cmdPrint_Click();
         sent = dialog.printed;
         // The same page straight to a PDF file, which the export tests measure true.
-        EXPECT_FALSE(writePagePdf(referencePdf, pageScene(book.started.form), dialog.kinds(),
+        EXPECT_FALSE(writePagePdf({referencePdf, QStringLiteral("pdf")},
+                                  pageScene(book.started.form), dialog.kinds(),
                                   paperSizeMm(book.started.form)));
     });
     ASSERT_TRUE(sent) << boxes.texts.join(u'|').toStdString();

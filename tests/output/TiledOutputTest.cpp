@@ -111,10 +111,12 @@ TEST(TiledPdf, SheetsAtActualSizeThatPutTogetherGiveBackTheWholeArea)
     QTemporaryDir dir;
     const QString tiled = dir.filePath(QStringLiteral("tiled.pdf"));
     const QString whole = dir.filePath(QStringLiteral("whole.pdf"));
+    const QString pdf = QStringLiteral("pdf");
     const auto plan = planTiles(QRectF(0, 0, 800, 300), A4, DefaultOverlapMm);
     ASSERT_TRUE(plan);
-    ASSERT_FALSE(writeTiledPdf(tiled, book.scene(), {true, false, false, false}, *plan));
-    ASSERT_FALSE(writePagePdf(whole, book.scene(), {true, false, false, false}, QSizeF(800, 300)));
+    ASSERT_FALSE(writeTiledPdf({tiled, pdf}, book.scene(), {true, false, false, false}, *plan));
+    ASSERT_FALSE(
+        writePagePdf({whole, pdf}, book.scene(), {true, false, false, false}, QSizeF(800, 300)));
 
     // The dimension is on sheet 2 (row 1, column 2), 100 mm long there.
     const QRectF part = plan->partMm(0, 1);
