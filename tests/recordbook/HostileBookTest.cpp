@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 // Everything under `root`, hidden files too: a file's bytes, a link's target, a folder's mark.
@@ -66,13 +68,17 @@ struct HostileBook
     const char *said;   // what Open or the refused save tells about it
 };
 
+void PrintTo(const HostileBook &row, std::ostream *out)
+{
+    *out << row.what;
+}
+
 class HostileBooks : public ::testing::TestWithParam<HostileBook>
 {
 };
 
 TEST_P(HostileBooks, NothingOutsideTheBookChangesAndReadingChangesNothing)
 {
-    SCOPED_TRACE(GetParam().what);
     const Sandbox sandbox;
     GetParam().prepare(sandbox);
     const QString ini = sandbox.book + "/survey.ini";
