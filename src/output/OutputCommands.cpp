@@ -38,7 +38,7 @@ QSize canvasPixels(const frmMain &form)
 QStringList openBookFiles(const frmMain &form)
 {
     const OpenRecordBook &book = form.recordBook;
-    return recordBookFiles(book.fileName.isEmpty() ? QString() : book.folder + book.fileName,
+    return recordBookFiles(book.hasOwnFile ? book.folder + book.fileName : QString(),
                            book.objectFiles, book.picturePath);
 }
 
