@@ -82,21 +82,6 @@ ExportTargetCheck refuse(const QString &why)
     return {{}, why};
 }
 
-// write(2) until all is written.
-bool writeAll(int fd, const char *data, qsizetype left)
-{
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        left -= written;
-    }
-    return true;
-}
-
 // While it lives, a reader that goes away makes a write fail with EPIPE instead of ending the
 // program (and the unsaved record book with it).
 class PipeSignalHeld
@@ -160,7 +145,9 @@ std::optional<RuntimeError> writeInto(const QString &path, const ExportProducer 
     int error = 0;
     {
         const PipeSignalHeld held;
-        ok = produce([fd](const char *data, qsizetype size) { return writeAll(fd, data, size); });
+        ok = produce([fd](const char *data, qsizetype size) {
+            return StagedFiles::writeAll(fd, data, size);
+        });
         error = errno;
     }
     if (::close(fd) != 0 && ok) {

@@ -75,7 +75,9 @@ ssize_t writeSome(int fd, const char *data, qsizetype size)
     return written;
 }
 
-bool writeAll(int fd, const char *data, qsizetype left)
+} // namespace
+
+bool StagedFiles::writeAll(int fd, const char *data, qsizetype left)
 {
     while (left > 0) {
         const ssize_t written = writeSome(fd, data, left);
@@ -88,8 +90,6 @@ bool writeAll(int fd, const char *data, qsizetype left)
     }
     return true;
 }
-
-} // namespace
 
 StagedFiles::StagedFiles(QString folder, Durability durability)
     : m_folder(std::move(folder)), m_durability(durability)

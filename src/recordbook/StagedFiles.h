@@ -48,6 +48,10 @@ public:
     // file to create), else `path` itself.
     static QString writtenPath(const QString &path);
 
+    // Appends all of `data` to an open file, going on after interruptions; false with errno set
+    // when the file refuses the bytes. An export written into a FIFO or a device uses it too.
+    static bool writeAll(int fd, const char *data, qsizetype size);
+
     // Tests make the file system fail: staged writes fail (ENOSPC) once `writeBytes` bytes have
     // been written in all, and moving a file into place fails (EIO) after `renames` moves. The
     // process kills itself at the `killAt`-th step of a commit of several files: 0 before the
