@@ -67,7 +67,7 @@ TEST(DecoderSteps, HostileInputTakesWorkInProportionToItsSize)
         {"a caption of 300,000 digits",
          [] { EXPECT_FALSE(parseLengthText(QString(300'000, u'7'))); }, 2 * 1024},
         // Steps are pixels decoded; a byte of Huffman-coded data holds at most eight 8 x 8 blocks.
-        {"a 600-byte JPEG whose header says 12000 x 12000",
+        {"a JPEG of some 600 bytes whose header says 12000 x 12000",
          [&bomb] {
              const JpegDecodeResult decoded = decodeJpeg(bomb, 150'000'000);
              EXPECT_TRUE(decoded.image.isNull());
