@@ -20,6 +20,8 @@ struct RecordBookContent
     QString product;         // "Prj" as read; the writer always writes our own product name
     ScaleValues scale;
     AnnotationStore annotations;
+
+    bool operator==(const RecordBookContent &) const = default;
 };
 
 // Writes folder/fileName (the .ini, keeping keys of other names an existing file holds) and the

@@ -60,10 +60,10 @@ QString readSaved(const QString &ini, const QString &fallback, RecordBookContent
 }
 
 // The content without the product name, which a save always replaces with ours.
-QByteArray savedContent(RecordBookContent content)
+RecordBookContent savedContent(RecordBookContent content)
 {
     content.product.clear();
-    return recordBookToJson(content);
+    return content;
 }
 
 QString firstDifference(const QByteArray &before, const QByteArray &after)
@@ -129,12 +129,11 @@ QString openPackedRecordBook(const QByteArray &packed)
     if (const QString problem = readSaved(ini, fallback, readBack); !problem.isEmpty())
         return problem;
     // Compared field by field first: the dumps of a 1 MB book take seconds to make.
-    const bool same = settled.pictureFileName == readBack.pictureFileName
-                      && settled.scale == readBack.scale
-                      && settled.annotations == readBack.annotations;
-    if (same)
+    const RecordBookContent saved = savedContent(settled);
+    const RecordBookContent savedAgain = savedContent(readBack);
+    if (saved == savedAgain)
         return {};
-    const QByteArray before = savedContent(settled);
-    const QByteArray after = savedContent(readBack);
+    const QByteArray before = recordBookToJson(saved);
+    const QByteArray after = recordBookToJson(savedAgain);
     return before == after ? QString() : firstDifference(before, after);
 }
