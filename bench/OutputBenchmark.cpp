@@ -82,7 +82,7 @@ int makeBook(const QString &photo, const QString &iniPath, double widthMm, const
     const QFileInfo ini(iniPath);
     const auto error = subSaveRecordBook(ini.absolutePath(), ini.fileName(),
                                          form.recordBook.pictureFileName, form.process,
-                                         form.annotations);
+                                         form.annotations, std::nullopt);
     return error ? 1 : 0;
 }
 

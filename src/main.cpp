@@ -113,10 +113,12 @@ int runWindow(int argc, char **argv)
     if (command.action == CommandLine::Action::OpenRecordBook
         || command.action == CommandLine::Action::NewFromPicture) {
         QTimer::singleShot(0, &window, [&] {
-            if (command.action == CommandLine::Action::OpenRecordBook)
+            if (command.action == CommandLine::Action::OpenRecordBook) {
+                settleInterruptedSave(model, command.path);
                 openRecordBook(model, command.path);
-            else
+            } else {
                 newRecordBook(model, command.path);
+            }
             window.syncFromModel();
         });
     }

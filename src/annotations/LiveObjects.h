@@ -6,7 +6,7 @@
 
 // The fixed canvas objects that the measuring gestures move about: the measuring line with its
 // extension lines and length labels, guide and snap marks, the tilt reference, and the paper
-// frame, print area and its masks. None of them is saved.
+// frame, print area and its masks. None of them is saved but a print area the user drew.
 struct LiveObjects
 {
     LiveObjects();
@@ -22,6 +22,7 @@ struct LiveObjects
     AnnotationLine lineCheck;
     MarkerShape shpSnap;
     MarkerShape shpPrint; // print area
+    bool printAreaDrawn = false; // shpPrint is the user's own, not the one laid out by default
     std::array<MarkerShape, 4> shpPrintWaku; // paper frame
 
     // The measuring line, its labels and its extension lines go out of sight.

@@ -3,6 +3,7 @@
 #include "output/ImageExport.h"
 #include "recordbook/DamagedFiles.h"
 #include "recordbook/FileLookup.h"
+#include "recordbook/InterruptedSave.h"
 #include "recordbook/RecordBook.h"
 #include "recordbook/RecordBookJson.h"
 
@@ -218,6 +219,8 @@ CommandOutput dumpRecordBook(const QString &iniPath, const QString &fallbackFold
                                   .arg(incompleteFileText(*report)));
         }
     }
+    if (const auto interrupted = findInterruptedSave(iniPath))
+        output.standardError += errorLine(iniPath, interruptedSaveNote(*interrupted));
     output.standardOutput = recordBookToJson(content, &loaded);
     return output;
 }

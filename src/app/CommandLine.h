@@ -83,7 +83,8 @@ inline constexpr int ExportFailedStatus = 3;
 // --dump: reads the record book at iniPath (object files missing beside it are looked up in
 // fallbackFolder, the record-book folder setting) and renders it as JSON. An .ini that cannot be
 // read is an error; an object file that stops at a damaged record is only a warning, as the
-// program itself goes on with what it read.
+// program itself goes on with what it read. So is a save of the book that was cut off: the dump
+// reads the files as they are and, like the exports, changes nothing in the book's folder.
 CommandOutput dumpRecordBook(const QString &iniPath, const QString &fallbackFolder);
 
 // --export-pdf, --export-bmp and --export-image: opens the record book as the window would (settings from the

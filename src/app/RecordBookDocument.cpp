@@ -22,6 +22,7 @@ RecordBookSnapshot snapshotWith(const frmMain &form, AnnotationStore annotations
     return {std::move(annotations),
             static_cast<const ScaleValues &>(form.process),
             live.shpPrint,
+            live.printAreaDrawn,
             live.shpSps,
             live.shpPrintWaku,
             form.LayoutZoom};
@@ -106,6 +107,7 @@ void RecordBookDocument::restore(RecordBookSnapshot snapshot)
     form.annotations = std::move(snapshot.annotations);
     static_cast<ScaleValues &>(form.process) = std::move(snapshot.scale);
     form.live.shpPrint = snapshot.printArea;
+    form.live.printAreaDrawn = snapshot.printAreaDrawn;
     form.live.shpSps = snapshot.masks;
     form.live.shpPrintWaku = snapshot.paperFrame;
     form.canvas.LeaderGrab = -1;

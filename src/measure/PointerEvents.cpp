@@ -162,6 +162,7 @@ void leftPress(frmMain &form, float X, float Y)
         area.Width = 0;
         area.Height = 0;
         area.Visible = true;
+        form.live.printAreaDrawn = true;
     }
     if (checked(form, "mnuToolMes") && checked(form, "popMesLine") && !form.canvas.DimMeasuring)
         startDimension(form, X, Y);

@@ -81,9 +81,35 @@ void subResetPrintArea(frmMain &form)
     place(area, PrintAreaInsetMm, PrintAreaInsetMm, frame.Width - 2 * PrintAreaInsetMm,
           frame.Height - 2 * PrintAreaInsetMm);
     area.Visible = true;
+    form.live.printAreaDrawn = false;
     for (MarkerShape &mask : form.live.shpSps)
         mask.Visible = true;
     subPlaceMasks(form);
+}
+
+std::optional<QRectF> ownPrintAreaMm(const frmMain &form)
+{
+    if (!form.live.printAreaDrawn)
+        return std::nullopt;
+    const MarkerShape &area = form.live.shpPrint;
+    const float zoom = form.LayoutZoom;
+    return QRectF(area.Left / zoom, area.Top / zoom, area.Width / zoom, area.Height / zoom);
+}
+
+bool restorePrintArea(frmMain &form, const QRectF &areaMm)
+{
+    const float zoom = form.LayoutZoom;
+    const QSizeF canvasMm = form.pictMapPx / CanvasPixelsPerMm / zoom;
+    const QRectF canvas(QPointF(0, 0), canvasMm);
+    if (!canvas.contains(areaMm.topLeft()))
+        return false;
+    const QSizeF room = canvasMm - QSizeF(areaMm.left(), areaMm.top());
+    const QRectF kept(areaMm.topLeft(), areaMm.size().boundedTo(room));
+    place(form.live.shpPrint, float(kept.left() * zoom), float(kept.top() * zoom),
+          float(kept.width() * zoom), float(kept.height() * zoom));
+    form.live.printAreaDrawn = true;
+    subPlaceMasks(form);
+    return true;
 }
 
 void subPlaceMasks(frmMain &form)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QRectF>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class frmMain;
 
@@ -23,6 +26,14 @@ void subResetPrintArea(frmMain &form);
 
 // Places the four masks around the current print area.
 void subPlaceMasks(frmMain &form);
+
+// The print area the user drew, in millimetres at 100 %; nothing while it is the one laid out by
+// default.
+std::optional<QRectF> ownPrintAreaMm(const frmMain &form);
+
+// Puts back a print area kept in the record book (millimetres at 100 %), cut to the canvas, and
+// places its masks. False, with the print area as it was, when it does not start on the canvas.
+bool restorePrintArea(frmMain &form, const QRectF &areaMm);
 
 // "用紙サイズ....": the paper size dialog, then the frame and print area laid out at actual size.
 void mnuSize_Click(frmMain &form);

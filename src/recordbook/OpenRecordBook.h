@@ -4,12 +4,13 @@
 #include <QStringList>
 
 // The record book the main window holds: where it was last opened from or saved to, and the name
-// of its picture. New keeps the folder and file name (Save stays off until Save As names the new
-// book); Open and a successful Save As set them.
+// of its picture. New keeps the folder and file name, but the new book has no file of its own
+// until Save As names it; Open and a successful Save As set them.
 struct OpenRecordBook
 {
     QString pictureFileName; // "fMei_MapImage": the picture's name only, no folder
     QString folder;          // the .ini's folder, ending in "/"
     QString fileName;        // the .ini's name, with ".ini"
+    bool hasOwnFile = false; // Save writes to folder + fileName; else it asks for a name first
     QStringList damagedFiles; // object files that opened damaged and no save has replaced yet
 };

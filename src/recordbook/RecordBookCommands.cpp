@@ -3,6 +3,7 @@
 #include "CatchTemplate.h"
 #include "DamagedFiles.h"
 #include "FileLookup.h"
+#include "InterruptedSave.h"
 #include "RecordBook.h"
 #include "annotations/AnnotationStore.h"
 #include "app/SettingsFile.h"
@@ -124,7 +125,7 @@ std::optional<RuntimeError> writeAtFullSize(frmMain &form, const QString &folder
         form.runCommand(QStringLiteral("mnuDisp100"));
     std::optional<RuntimeError> error = keepDamagedAndWrite(form, folder, fileName, [&] {
         return subSaveRecordBook(folder, fileName, form.recordBook.pictureFileName, form.process,
-                                 form.annotations);
+                                 form.annotations, ownPrintAreaMm(form));
     });
     if (zoomed) {
         form.ZoomFactor = kept;
@@ -162,6 +163,8 @@ void newRecordBook(frmMain &form, const QString &picturePath)
     if (!subMapDraw(form, picturePath, PictureOrientation::Upright))
         return; // the picture load has told the user why
     form.recordBook.pictureFileName = SplitPath(picturePath).fileName;
+    form.recordBook.hasOwnFile = false;
+    setMenuEnabled(form, "mnuFileSavePrj", true); // it asks for a name, as Save As does
     setMenuEnabled(form, "mnuFileSaveAsPrj", true);
     form.ZoomFactor = 1.0f;
     form.LayoutZoom = 1.0f;
@@ -185,8 +188,10 @@ void mnuFileOpenPrj_Click(frmMain &form)
         return;
     const std::optional<QString> book =
         form.platform.chooseOpenFile(recordBookDialog(form, false));
-    if (book)
-        openRecordBook(form, *book);
+    if (!book)
+        return;
+    settleInterruptedSave(form, *book);
+    openRecordBook(form, *book);
 }
 
 void openRecordBook(frmMain &form, const QString &iniPath)
@@ -196,6 +201,7 @@ void openRecordBook(frmMain &form, const QString &iniPath)
     const SplitPathResult parts = SplitPath(iniPath);
     book.folder = parts.folder;
     book.fileName = parts.fileName;
+    book.hasOwnFile = false;
     unloadOptionDialog(form);
     form.SetScaleDefaults();
     eraseAnnotations(form);
@@ -248,10 +254,19 @@ void openRecordBook(frmMain &form, const QString &iniPath)
         subSetPaper(form, form.process.GE_strPpSize);
     }
     subResetPrintArea(form);
+    const StoredPrintArea &printArea = loaded.printArea;
+    const bool printAreaKept = !printArea.area || restorePrintArea(form, *printArea.area);
+    book.hasOwnFile = true;
     for (const char *item :
          {"mnuFileSavePrj", "mnuFileSaveAsPrj", "mnuFileSaveAsImg", "mnuFileExportImg",
           "mnuFileExportCsv"})
         setMenuEnabled(form, item, true);
+    if (printArea.damaged || !printAreaKept) {
+        form.platform.showOk(QStringLiteral("記録帳を開く"),
+                             QStringLiteral("記録帳に保存された印刷範囲が正しくないため、"
+                                            "用紙の 5 mm 内側を印刷範囲にしました。"),
+                             platform::MessageIcon::Warning);
+    }
     for (const ObjectFileReport *report : {&loaded.textFile, &loaded.lineFile, &loaded.shapeFile}) {
         if (report->ambiguous)
             form.platform.showOk(QStringLiteral("記録帳を開く"), ambiguousNameText(report->name),
@@ -261,8 +276,38 @@ void openRecordBook(frmMain &form, const QString &iniPath)
         form.platform.showOk(QStringLiteral("記録帳を開く"), damaged, platform::MessageIcon::Warning);
 }
 
+void settleInterruptedSave(frmMain &form, const QString &iniPath)
+{
+    const QFileInfo ini(iniPath);
+    const SaveTargets targets = saveTargets(ini.absolutePath(), ini.fileName());
+    const auto interrupted = InterruptedCommit::find(targets.journal, targets.files);
+    const QString title = QStringLiteral("記録帳を開く");
+    if (interrupted && !interrupted->isOurs()) {
+        form.platform.showOk(title, foreignJournalText(*interrupted),
+                             platform::MessageIcon::Warning);
+    } else if (interrupted
+               && form.platform.showMessage({title, interruptedSaveQuestion(*interrupted),
+                                             platform::MessageIcon::Question,
+                                             platform::MessageButtons::YesNo})
+                      == platform::MessageAnswer::Yes) {
+        std::optional<RuntimeError> error;
+        {
+            platform::BusyGuard busy(form.platform);
+            error = interrupted->finish();
+        }
+        if (error)
+            reportFailure(form, "mnuFileOpenPrj_Click", *error);
+    }
+    platform::BusyGuard busy(form.platform);
+    removeLeftovers(targets.journal, targets.files);
+}
+
 void mnuFileSavePrj_Click(frmMain &form)
 {
+    if (!form.recordBook.hasOwnFile) {
+        mnuFileSaveAsPrj_Click(form);
+        return;
+    }
     std::optional<RuntimeError> error;
     {
         platform::BusyGuard busy(form.platform);
@@ -288,6 +333,7 @@ void mnuFileSaveAsPrj_Click(frmMain &form)
             OpenRecordBook &book = form.recordBook;
             book.folder = target.folder;
             book.fileName = target.fileName;
+            book.hasOwnFile = true;
             setMenuEnabled(form, "mnuFileSavePrj", true);
         }
     }

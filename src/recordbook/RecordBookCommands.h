@@ -14,7 +14,8 @@ class frmMain;
 void mnuFileNewPrj_Click(frmMain &form);
 // "記録帳を開く(&O)": asks for a record book, then openRecordBook.
 void mnuFileOpenPrj_Click(frmMain &form);
-// "記録帳の上書き保存(&S)": writes the open record book where it was opened or last saved.
+// "記録帳の上書き保存(&S)": writes the open record book where it was opened or last saved; a new
+// book that has no file yet is saved as "名前を付けて保存..." saves it.
 void mnuFileSavePrj_Click(frmMain &form);
 // "名前を付けて保存...": asks for a name and writes the record book there; the name becomes the
 // record book's own only once all four files are written.
@@ -27,7 +28,15 @@ void mnuFileSaveAsPrj_Click(frmMain &form);
 // told with the command's own message and leaves "記録帳の上書き保存" disabled, so that nothing
 // half-opened is written over a record book.
 // Both leave the book with no undo history, unchanged.
+// Open reads and never writes: the exports open a book this way too. A print area kept in the
+// book is put back; one that does not fit the canvas is told and the default one used.
 void newRecordBook(frmMain &form, const QString &picturePath);
 void openRecordBook(frmMain &form, const QString &iniPath);
+
+// What the window's Open does beside the book before reading it: a save of it that was cut off
+// is told, with which version the files hold, and completed if the user agrees (a list of moves
+// that names other files is told and left alone); then the hidden files that killed saves left
+// beside the book are removed, all but those such a list still names.
+void settleInterruptedSave(frmMain &form, const QString &iniPath);
 
 void registerRecordBookCommands(frmMain &form);

@@ -13,6 +13,8 @@ inline const QString SectionFiles = QStringLiteral("データファイル名");
 inline const QString SectionGeneral = QStringLiteral("全般");
 inline const QString SectionTilt = QStringLiteral("傾き補正");
 inline const QString SectionKnownDistance = QStringLiteral("既知距離");
+// Written only for a print area the user drew; older readers skip the section.
+inline const QString SectionPrintArea = QStringLiteral("印刷範囲");
 
 inline const QString KeyVersion = QStringLiteral("Ver");
 inline const QString KeyProduct = QStringLiteral("Prj");
@@ -20,6 +22,10 @@ inline const QString KeyPicture = QStringLiteral("fMei_MapImage");
 inline const QString KeyTextFile = QStringLiteral("Text_Bin");
 inline const QString KeyLineFile = QStringLiteral("Line_Bin");
 inline const QString KeyShapeFile = QStringLiteral("Shape_Bin");
+inline const QString KeyPrintAreaLeft = QStringLiteral("shpPrint.Left");
+inline const QString KeyPrintAreaTop = QStringLiteral("shpPrint.Top");
+inline const QString KeyPrintAreaWidth = QStringLiteral("shpPrint.Width");
+inline const QString KeyPrintAreaHeight = QStringLiteral("shpPrint.Height");
 
 inline const QString TextFileSuffix = QStringLiteral("_Text.Bin");
 inline const QString LineFileSuffix = QStringLiteral("_Line.Bin");

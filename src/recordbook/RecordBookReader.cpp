@@ -3,7 +3,6 @@
 #include "FileLookup.h"
 #include "ObjectFileReader.h"
 #include "RecordBookKeys.h"
-#include "StagedFiles.h"
 #include "StoredNumbers.h"
 #include "platform/ProfileFile.h"
 
@@ -86,7 +85,6 @@ RecordBookLoadResult subLoadRecordBook(const QString &iniPath, const QString &fa
 {
     RecordBookLoadResult result;
     const QFileInfo ini(iniPath);
-    StagedFiles::finishInterrupted(ini.absolutePath(), ini.fileName()); // a save cut off
     if (!ini.exists()) {
         result.error = RuntimeError::fileNotFound();
         return result;
@@ -103,6 +101,7 @@ RecordBookLoadResult subLoadRecordBook(const QString &iniPath, const QString &fa
         return result;
     }
     result.product = document->value(SectionVersion, KeyProduct);
+    result.printArea = readPrintArea(*document);
     pictureFileName = document->value(SectionFiles, KeyPicture);
     scale = *values;
 
@@ -127,7 +126,9 @@ RecordBookLoadResult subLoadRecordBook(const QString &iniPath, const QString &fa
     RecordBookLoadResult result = subLoadRecordBook(iniPath, fallbackFolder,
                                                     content.pictureFileName, content.scale,
                                                     content.annotations);
-    if (!result.error)
+    if (!result.error) {
         content.product = result.product;
+        content.printAreaMm = result.printArea.area;
+    }
     return result;
 }

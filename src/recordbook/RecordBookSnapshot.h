@@ -15,6 +15,7 @@ struct RecordBookSnapshot
     AnnotationStore annotations;
     ScaleValues scale;
     MarkerShape printArea;
+    bool printAreaDrawn = false;
     std::array<MarkerShape, 4> masks;
     std::array<MarkerShape, 4> paperFrame;
     float zoom = 1.0f;

@@ -1,7 +1,9 @@
 #include "RecordBook.h"
 
+#include "InterruptedSave.h"
 #include "ObjectRecords.h"
 #include "RecordBookKeys.h"
+#include "SaveTargets.h"
 #include "StagedFiles.h"
 #include "app/Version.h"
 #include "platform/Cp932.h"
@@ -180,10 +182,8 @@ QList<IniValue> iniValues(const QString &fileName, const QString &pictureFileNam
     return values;
 }
 
-// Sets the keys in table order as one profile write each would, refusing first any value that
-// could not be stored or read back whole.
-std::optional<RuntimeError> setIniValues(ProfileDocument &document,
-                                         const QList<IniValue> &values)
+// Why one of the values could not be stored or read back whole, if one cannot.
+std::optional<RuntimeError> refusedIniValue(const QList<IniValue> &values)
 {
     for (const IniValue &entry : values) {
         QByteArray bytes;
@@ -194,8 +194,6 @@ std::optional<RuntimeError> setIniValues(ProfileDocument &document,
                                                    .arg(ProfileDocument::MaxValueBytes));
         }
     }
-    for (const IniValue &entry : values)
-        document.setValue(entry.section, entry.key, entry.value); // an empty value is skipped
     return std::nullopt;
 }
 
@@ -204,32 +202,39 @@ std::optional<RuntimeError> setIniValues(ProfileDocument &document,
 std::optional<RuntimeError> subSaveRecordBook(const QString &folder, const QString &fileName,
                                               const QString &pictureFileName,
                                               const ScaleValues &scale,
-                                              const AnnotationStore &annotations)
+                                              const AnnotationStore &annotations,
+                                              const std::optional<QRectF> &printAreaMm)
 {
     if (fileName.size() < 4 || fileName.contains(u'/'))
         return RuntimeError::invalidCall();
     if (!QFileInfo(folder).isDir())
         return RuntimeError::pathNotFound();
-    const QString iniPath = QDir(folder).filePath(fileName);
-    StagedFiles::finishInterrupted(folder, fileName); // the save before was cut off: complete it
-    std::optional<ProfileDocument> document = ProfileDocument::load(iniPath);
-    if (!document)
-        return RuntimeError::pathFileAccess();
-    if (const auto error = setIniValues(*document, iniValues(fileName, pictureFileName, scale)))
+    const SaveTargets targets = saveTargets(folder, fileName);
+    if (targets.refusal)
+        return targets.refusal;
+    const QList<IniValue> values = iniValues(fileName, pictureFileName, scale);
+    if (const auto error = refusedIniValue(values))
         return error;
     ObjectFiles objects;
     if (const auto error = composeObjectFiles(annotations, objects))
         return error;
+    if (const auto error = tidyBeforeSaving(targets))
+        return error;
+    std::optional<ProfileDocument> document =
+        ProfileDocument::load(QDir(folder).filePath(fileName));
+    if (!document)
+        return RuntimeError::pathFileAccess();
+    // Set in table order as one profile write each would; an empty value is skipped.
+    for (const IniValue &entry : values)
+        document->setValue(entry.section, entry.key, entry.value);
+    writePrintArea(*document, printAreaMm);
 
+    // Each file goes where the targets say, so that what is written is what was checked.
     StagedFiles files(folder);
-    const QString base = baseName(fileName);
-    std::optional<RuntimeError> error = files.stage(fileName, document->bytes());
-    if (!error)
-        error = files.stage(base + TextFileSuffix, objects.text);
-    if (!error)
-        error = files.stage(base + LineFileSuffix, objects.line);
-    if (!error)
-        error = files.stage(base + ShapeFileSuffix, objects.shape);
+    const QByteArray contents[] = {document->bytes(), objects.text, objects.line, objects.shape};
+    std::optional<RuntimeError> error;
+    for (qsizetype i = 0; i < qsizetype(std::size(contents)) && !error; ++i)
+        error = files.stage(targets.files.value(i), contents[i]);
     if (!error)
         error = files.commit();
     return error;
@@ -239,5 +244,5 @@ std::optional<RuntimeError> subSaveRecordBook(const QString &folder, const QStri
                                               const RecordBookContent &content)
 {
     return subSaveRecordBook(folder, fileName, content.pictureFileName, content.scale,
-                             content.annotations);
+                             content.annotations, content.printAreaMm);
 }

@@ -1,9 +1,10 @@
 #include "StagedFiles.h"
 
+#include "SavePaths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
@@ -20,18 +21,18 @@ QByteArray native(const QString &path)
     return QFile::encodeName(path);
 }
 
-// A hidden name beside `target` that no other save picks at the same time.
-QString siblingName(const QString &target, const char *kind)
+// A rename would put the new file where a device, a pipe or a folder is: the user named
+// something that is no file to replace.
+RuntimeError notAFile(const QString &path)
 {
-    const QFileInfo info(target);
-    const QString suffix = QString::number(QRandomGenerator::global()->generate(), 16);
-    return info.dir().filePath(QLatin1Char('.') + info.fileName() + QLatin1Char('.')
-                               + QLatin1String(kind) + suffix);
+    return {RuntimeError::pathFileAccess().number,
+            QStringLiteral("「%1」はフォルダやデバイスなど、ファイルでないもののため、置き換えられません。")
+                .arg(path)};
 }
 
-// Where a file of the folder really is: a symbolic link is saved through, so the link stays and
-// the file it names gets the new content.
-QString throughLinks(const QString &path)
+} // namespace
+
+QString StagedFiles::writtenPath(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.isSymLink())
@@ -40,31 +41,21 @@ QString throughLinks(const QString &path)
     return target.isEmpty() ? info.symLinkTarget() : target; // a dangling link names the file
 }
 
+namespace {
+
 StagedFiles::TestFaults faults; // what tests let the file system do before it fails
+StagedFiles::StepObserver observer; // what tests watch a commit do
+
+void observed(StagedFiles::Step step, const QString &path)
+{
+    if (observer)
+        observer(step, path);
+}
 
 void killedHereForTesting()
 {
     if (faults.killAt >= 0 && faults.killAt-- == 0)
         ::raise(SIGKILL);
-}
-
-// The list of moves of a commit of several files: for each file its temporary name, its target
-// and its backup (empty for a new file), each ended by a NUL, which no path holds.
-QString journalPath(const QString &folder, const QString &name)
-{
-    return QDir(folder).filePath(QLatin1Char('.') + name + QStringLiteral(".saving"));
-}
-
-constexpr qint64 MaxJournalBytes = 64 * 1024;
-
-// A name of ours beside `target`: the list only ever moves or removes such files.
-bool isSiblingOf(const QString &path, const QString &target, const char *kind)
-{
-    const QFileInfo file(path);
-    const QFileInfo of(target);
-    return file.absolutePath() == of.absolutePath() && of.isAbsolute()
-        && file.fileName().startsWith(QLatin1Char('.') + of.fileName() + QLatin1Char('.')
-                                      + QLatin1String(kind));
 }
 
 // write(2), unless the test budget says the disk is full.
@@ -98,28 +89,6 @@ bool writeAll(int fd, const char *data, qsizetype left)
     return true;
 }
 
-void syncFolder(const QString &folder)
-{
-    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-// Each folder the files are in, once: the moves into them are on the disk.
-void syncFoldersOf(const QStringList &files)
-{
-    QStringList folders;
-    for (const QString &file : files) {
-        const QString folder = QFileInfo(file).absolutePath();
-        if (!folders.contains(folder)) {
-            folders << folder;
-            syncFolder(folder);
-        }
-    }
-}
-
 } // namespace
 
 StagedFiles::StagedFiles(QString folder, Durability durability)
@@ -136,7 +105,7 @@ StagedFiles::~StagedFiles()
 int StagedFiles::createTemporary(const QString &target, QString &path) const
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        path = siblingName(target, "tmp");
+        path = savepaths::freshSibling(target, savepaths::Sibling::Temporary);
         const int fd =
             ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
@@ -153,37 +122,38 @@ int StagedFiles::createTemporary(const QString &target, QString &path) const
 
 std::optional<RuntimeError> StagedFiles::stage(const QString &name, const QByteArray &bytes)
 {
-    Entry entry{throughLinks(QDir(m_folder).filePath(name)), {}, {}};
-    const int fd = createTemporary(entry.target, entry.temporary);
-    if (fd < 0)
-        return RuntimeError::fromErrno(errno);
-    m_entries.append(entry);
-    const bool ok = writeAll(fd, bytes.constData(), bytes.size()) && flushed(fd);
-    const int error = errno;
-    if (::close(fd) != 0 || !ok)
-        return RuntimeError::fromErrno(ok ? errno : error);
-    return std::nullopt;
+    return stageWritten(name, [&bytes](const Sink &sink) {
+        return sink(bytes.constData(), bytes.size());
+    });
 }
 
 std::optional<RuntimeError> StagedFiles::stageWritten(
     const QString &name, const std::function<bool(const Sink &)> &produce)
 {
-    Entry entry{throughLinks(QDir(m_folder).filePath(name)), {}, {}};
+    Entry entry{writtenPath(QDir(m_folder).filePath(name)), {}, {}};
+    struct stat old;
+    if (::lstat(native(entry.target).constData(), &old) == 0 && !S_ISREG(old.st_mode))
+        return notAFile(entry.target);
     const int fd = createTemporary(entry.target, entry.temporary);
     if (fd < 0)
         return RuntimeError::fromErrno(errno);
     m_entries.append(entry);
     const Sink sink = [fd](const char *data, qsizetype size) { return writeAll(fd, data, size); };
-    const bool ok = produce(sink) && flushed(fd);
+    const bool ok = produce(sink) && flushed(fd, entry.temporary);
     const int error = errno;
     if (::close(fd) != 0 || !ok)
         return RuntimeError::fromErrno(ok ? errno : error);
     return std::nullopt;
 }
 
-bool StagedFiles::flushed(int fd) const
+bool StagedFiles::flushed(int fd, const QString &path) const
 {
-    return m_durability == Durability::Unsynced || ::fsync(fd) == 0;
+    if (m_durability == Durability::Unsynced)
+        return true;
+    if (::fsync(fd) != 0)
+        return false;
+    observed(Step::Flushed, path);
+    return true;
 }
 
 std::optional<RuntimeError> StagedFiles::makeBackups()
@@ -195,12 +165,12 @@ std::optional<RuntimeError> StagedFiles::makeBackups()
                 continue; // a new file: nothing to keep
             return RuntimeError::fromErrno(errno);
         }
-        if (S_ISDIR(old.st_mode))
-            return RuntimeError::pathFileAccess(); // a folder stands where the file should go
+        if (!S_ISREG(old.st_mode))
+            return notAFile(entry.target);
         QString backup;
         int error = EEXIST;
         for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
-            backup = siblingName(entry.target, "bak");
+            backup = savepaths::freshSibling(entry.target, savepaths::Sibling::Backup);
             error = ::link(native(entry.target).constData(), native(backup).constData()) == 0
                         ? 0
                         : errno;
@@ -241,12 +211,15 @@ std::optional<RuntimeError> StagedFiles::writeJournal(const QString &journal) co
     const bool ok = writeAll(fd, list.constData(), list.size()) && ::fsync(fd) == 0;
     const int error = errno;
     ::close(fd);
+    if (ok)
+        observed(Step::Flushed, temporary); // the list is always on the disk before any move
     if (!ok || ::rename(native(temporary).constData(), native(journal).constData()) != 0) {
         const int failure = ok ? errno : error;
         ::unlink(native(temporary).constData());
         return RuntimeError::fromErrno(failure);
     }
-    syncFolder(QFileInfo(journal).absolutePath());
+    observed(Step::Moved, temporary);
+    savepaths::syncFoldersOf({journal});
     return std::nullopt;
 }
 
@@ -255,7 +228,8 @@ std::optional<RuntimeError> StagedFiles::commit()
     // One file replaces its old version in one rename: there is nothing to put back.
     const bool single = m_entries.size() == 1;
     const QString journal =
-        single ? QString() : journalPath(m_folder, QFileInfo(m_entries.first().target).fileName());
+        single ? QString()
+               : savepaths::journalPath(m_folder, QFileInfo(m_entries.first().target).fileName());
     std::optional<RuntimeError> prepared = single ? std::nullopt : makeBackups();
     if (!prepared && !single)
         prepared = writeJournal(journal);
@@ -281,7 +255,7 @@ std::optional<RuntimeError> StagedFiles::commit()
         QStringList targets;
         for (const Entry &entry : m_entries)
             targets << entry.target;
-        syncFoldersOf(targets);
+        savepaths::syncFoldersOf(targets);
     }
     if (!single)
         ::unlink(native(journal).constData());
@@ -289,44 +263,14 @@ std::optional<RuntimeError> StagedFiles::commit()
     return std::nullopt;
 }
 
-void StagedFiles::finishInterrupted(const QString &folder, const QString &name)
-{
-    const QString first = QFileInfo(throughLinks(QDir(folder).filePath(name))).fileName();
-    const QString journal = journalPath(folder, first);
-    QFile file(journal);
-    if (!QFileInfo(journal).isFile() || !file.open(QIODevice::ReadOnly))
-        return;
-    const QList<QByteArray> fields = file.read(MaxJournalBytes).split('\0');
-    file.close();
-    // Three fields a file, and the empty one after the last NUL.
-    if (fields.size() % 3 != 1 || !fields.last().isEmpty())
-        return;
-    for (qsizetype i = 0; i + 2 < fields.size(); i += 3) {
-        const QString temporary = QFile::decodeName(fields[i]);
-        const QString target = QFile::decodeName(fields[i + 1]);
-        const QString backup = QFile::decodeName(fields[i + 2]);
-        if (!isSiblingOf(temporary, target, "tmp")
-            || (!backup.isEmpty() && !isSiblingOf(backup, target, "bak")))
-            return; // not a list this program wrote: touch nothing
-    }
-    QStringList targets;
-    for (qsizetype i = 0; i + 2 < fields.size(); i += 3) {
-        // A temporary file still there was not moved yet; one that is gone already was.
-        if (QFileInfo::exists(QFile::decodeName(fields[i])))
-            ::rename(fields[i].constData(), fields[i + 1].constData());
-        targets << QFile::decodeName(fields[i + 1]);
-    }
-    syncFoldersOf(targets);
-    ::unlink(native(journal).constData());
-    for (qsizetype i = 2; i < fields.size(); i += 3) {
-        if (!fields[i].isEmpty())
-            ::unlink(fields[i].constData());
-    }
-}
-
 void StagedFiles::setFaultsForTesting(TestFaults testFaults)
 {
     faults = testFaults;
+}
+
+void StagedFiles::setObserverForTesting(StepObserver stepObserver)
+{
+    observer = std::move(stepObserver);
 }
 
 bool StagedFiles::moveIntoPlace(const Entry &entry) const
@@ -338,20 +282,23 @@ bool StagedFiles::moveIntoPlace(const Entry &entry) const
     const QByteArray temporary = native(entry.temporary);
     const QByteArray target = native(entry.target);
     struct stat old;
+    bool moved = false;
     if (m_durability == Durability::Unsynced && ::lstat(target.constData(), &old) == 0
         && S_ISREG(old.st_mode)) {
         // Swapping the two names replaces the old file as atomically as a rename does, without
         // the flush that some file systems (ext4) force on a rename over an existing file. A
         // file that can be made again does not need that care; where the file system cannot
         // swap, an ordinary rename follows.
-        if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(),
-                        RENAME_EXCHANGE)
-            == 0) {
+        moved = ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(),
+                            RENAME_EXCHANGE)
+                == 0;
+        if (moved)
             ::unlink(temporary.constData()); // the old version, now under the temporary name
-            return true;
-        }
     }
-    return ::rename(temporary.constData(), target.constData()) == 0;
+    moved = moved || ::rename(temporary.constData(), target.constData()) == 0;
+    if (moved)
+        observed(Step::Moved, entry.temporary);
+    return moved;
 }
 
 void StagedFiles::removeFiles(QString Entry::*which)

@@ -14,12 +14,13 @@
 // commit() then moves all of them into place. Until commit() succeeds the old files are
 // untouched; if moving one fails, the ones already moved are put back from hard-linked (or
 // copied) backups. Whatever is left staged is removed when the set is destroyed. A name that is
-// a symbolic link is saved through: the file it names is replaced and the link stays.
+// a symbolic link is saved through: the file it names is replaced and the link stays. Only a
+// regular file is ever replaced: a folder, a device or a pipe in the way is refused.
 //
-// A commit of several files first puts a list of its moves on the disk, beside the first file
-// staged (".<name>.saving"). Should the program die half-way through the moves, or the power
-// fail, finishInterrupted() completes them: the files are then all new, never a mix of old and
-// new. Before that list is in place nothing has been moved, and the old files stand.
+// A commit of several files first puts a list of its moves on the disk, in the folder given
+// (".<name of the first file>.saving"). Should the program die half-way through the moves, or
+// the power fail, InterruptedCommit completes them: the files are then all new, never a mix of
+// old and new. Before that list is in place nothing has been moved, and the old files stand.
 class StagedFiles
 {
 public:
@@ -43,9 +44,9 @@ public:
 
     std::optional<RuntimeError> commit();
 
-    // Completes a commit of `name` (the first file staged) in `folder` that was cut off, if its
-    // list of moves is there. Harmless when there is none.
-    static void finishInterrupted(const QString &folder, const QString &name);
+    // Where staging `path` writes: the file a symbolic link names (a dangling link names the
+    // file to create), else `path` itself.
+    static QString writtenPath(const QString &path);
 
     // Tests make the file system fail: staged writes fail (ENOSPC) once `writeBytes` bytes have
     // been written in all, and moving a file into place fails (EIO) after `renames` moves. The
@@ -59,6 +60,12 @@ public:
     };
     static void setFaultsForTesting(TestFaults faults);
 
+    // Tests watch the order of a commit's steps: each file flushed to the disk (the data of a
+    // staged file, the list of moves) and each moved into place, told by its temporary name.
+    enum class Step { Flushed, Moved };
+    using StepObserver = std::function<void(Step, const QString &temporary)>;
+    static void setObserverForTesting(StepObserver observer);
+
 private:
     struct Entry
     {
@@ -70,8 +77,8 @@ private:
     // Creates a new empty file under a fresh temporary name for `target`; returns its
     // descriptor, or -1 with errno set.
     int createTemporary(const QString &target, QString &path) const;
-    // The file's bytes are on the disk, as far as the durability asks.
-    bool flushed(int fd) const;
+    // The bytes of the file staged as `path` are on the disk, as far as the durability asks.
+    bool flushed(int fd, const QString &path) const;
     std::optional<RuntimeError> makeBackups();
     // Puts the list of moves in place, whole and on the disk, or says why it cannot.
     std::optional<RuntimeError> writeJournal(const QString &journal) const;

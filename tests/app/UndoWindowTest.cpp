@@ -131,7 +131,7 @@ TEST(UndoWindow, ThreeUndosAfterClearingAllSaveTheBookAsItWas)
     QDir().mkpath(expected);
     ASSERT_FALSE(subSaveRecordBook(expected, QStringLiteral("catch.ini"),
                                    shown.form.recordBook.pictureFileName, shown.form.process,
-                                   shown.form.annotations));
+                                   shown.form.annotations, std::nullopt));
 
     shown.trigger("popMesObjDel");
     shown.trigger("popHkdSenAllClr");

@@ -129,6 +129,55 @@ TEST(GoldenBookShape, SavingOverAnIniKeepsOtherKeysAndSkipsEmptyValues)
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("book_Text.Bin")));
 }
 
+TEST(GoldenBookShape, APrintAreaIsKeptWhileTheBookHasOne)
+{
+    QTemporaryDir dir;
+    copyGoldenBook("survey", dir.path());
+    RecordBookContent book = surveyBook();
+    using Area = std::optional<QRectF>;
+    for (const Area &area : {Area(QRectF(20.5, 15, 60, 45.25)), Area()}) {
+        book.printAreaMm = area;
+        ASSERT_FALSE(subSaveRecordBook(dir.path(), "survey.ini", book));
+        EXPECT_EQ(load(dir.filePath("survey.ini")).content.printAreaMm, area);
+    }
+}
+
+struct StoredArea
+{
+    const char *left, *top, *width, *height; // a missing key as nullptr
+    std::optional<QRectF> area;
+};
+
+class PrintAreaSection : public ::testing::TestWithParam<StoredArea>
+{
+};
+
+TEST_P(PrintAreaSection, OnlyFourSaneNumbersAreAnArea)
+{
+    QTemporaryDir dir;
+    copyGoldenBook("survey", dir.path());
+    // "[印刷範囲]" in code page 932
+    QByteArray ini = goldenBytes("survey.ini") + "[\x88\xf3\x8d\xfc\x94\xcd\x88\xcd]\r\n";
+    const StoredArea &row = GetParam();
+    const std::pair<const char *, const char *> keys[] = {
+        {"Left", row.left}, {"Top", row.top}, {"Width", row.width}, {"Height", row.height}};
+    for (const auto &[key, value] : keys) {
+        if (value)
+            ini += QByteArray("shpPrint.") + key + '=' + value + "\r\n";
+    }
+    writeBytes(dir.filePath("survey.ini"), ini);
+    const Loaded loaded = load(dir.filePath("survey.ini"));
+    EXPECT_EQ(loaded.result.printArea.area, row.area);
+    EXPECT_EQ(loaded.result.printArea.damaged, !row.area);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RecordBook, PrintAreaSection,
+    ::testing::Values(StoredArea{"20", "15", "60", "0", QRectF(20, 15, 60, 0)},
+                      StoredArea{"20", "15", "60", nullptr, {}},
+                      StoredArea{"-1", "15", "60", "45", {}},
+                      StoredArea{"20", "15", "2e6", "45", {}}));
+
 TEST(GoldenBookShape, DumpShowsEveryValueByItsName)
 {
     QTemporaryDir dir;

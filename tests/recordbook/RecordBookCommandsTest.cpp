@@ -2,6 +2,7 @@
 #include "StartedForm.h"
 
 #include "measure/PointerEvents.h"
+#include "platform/ProfileFile.h"
 #include "recordbook/ObjectRecords.h"
 #include "recordbook/RecordBookCommands.h"
 #include "recordbook/StagedFiles.h"
@@ -14,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
 #include <string>
 
 #include <sys/stat.h>
@@ -180,7 +183,7 @@ TEST(RecordBookCommands, NewAsksForAPictureAndOffersTheTemplate)
     // The paper is the picture: 400 x 300 pixels are 106 x 79 mm, the print area 5 mm inside.
     EXPECT_EQ(box(desk.form.live.shpPrintWaku[0]), QRectF(0, 0, 106, 79));
     EXPECT_EQ(box(desk.form.live.shpPrint), QRectF(5, 5, 96, 69));
-    EXPECT_FALSE(desk.enabled("mnuFileSavePrj"));
+    EXPECT_TRUE(desk.enabled("mnuFileSavePrj")) << "it asks for a name";
     EXPECT_TRUE(desk.enabled("mnuFileSaveAsPrj"));
     EXPECT_TRUE(desk.enabled("mnuFileSaveAsImg"));
 }
@@ -255,7 +258,6 @@ TEST(RecordBookCommands, CancellingAnyDialogChangesNothing)
         EXPECT_EQ(desk.platform.messages.size(), messages + (asks ? 1 : 0));
         EXPECT_EQ(desk.form.ZoomFactor, 1.25f);
         EXPECT_TRUE(desk.enabled("mnuFileSaveAsPrj"));
-        EXPECT_FALSE(desk.enabled("mnuFileSavePrj"));
         EXPECT_TRUE(QDir(desk.books.path()).isEmpty());
     }
 }
@@ -356,6 +358,76 @@ TEST(RecordBookCommands, OpenRestoresTheBookAtActualSize)
     desk.form.runCommand(QStringLiteral("mnuDisp100"));
     expectSameContent(desk.content(), saved);
     EXPECT_EQ(desk.platform.busyDepth, 0);
+}
+
+TEST(RecordBookCommands, ADrawnPrintAreaIsSavedAndComesBackWhereItFits)
+{
+    Desk desk;
+    desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::No);
+    desk.process.GE_tpPtoD_r_X = 0.5; // reopened at 50 %
+    desk.saveAs(desk.book(QStringLiteral("area.ini")));
+    EXPECT_FALSE(readBack(desk.book(QStringLiteral("area.ini"))).printAreaMm) << "none drawn";
+
+    desk.form.runCommand(QStringLiteral("mnuPrintEria"));
+    pictMap_MouseDown(desk.form, Left, 20, 15);
+    pictMap_MouseMove(desk.form, Left, 80, 60);
+    pictMap_MouseUp(desk.form, Left, 80, 60);
+    ASSERT_TRUE(desk.form.document.isModified());
+    desk.form.runCommand(QStringLiteral("mnuFileSavePrj"));
+    desk.open(desk.book(QStringLiteral("area.ini")));
+    EXPECT_EQ(box(desk.form.live.shpPrint), QRectF(10, 7.5, 30, 22.5));
+
+    // One that no longer starts on the canvas (the 106 x 79 mm picture) is told and not used.
+    ASSERT_TRUE(WriteSetting(QStringLiteral("印刷範囲"), QStringLiteral("shpPrint.Left"),
+                             QStringLiteral("107"), desk.book(QStringLiteral("area.ini"))));
+    desk.open(desk.book(QStringLiteral("area.ini")));
+    EXPECT_EQ(box(desk.form.live.shpPrint), QRectF(5, 5, 43, 30));
+    EXPECT_EQ(desk.platform.messages.back().text,
+              QStringLiteral("記録帳に保存された印刷範囲が正しくないため、用紙の 5 mm 内側を印刷範囲にしました。"));
+}
+
+TEST(RecordBookCommands, SaveOfABookWithoutAFileAsksForANameAsTheQuitQuestionDoes)
+{
+    Desk desk;
+    desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::No);
+    desk.saveAs(desk.book(QStringLiteral("old.ini")));
+    desk.newBook(desk.picture(QStringLiteral("b.jpg")), MessageAnswer::No);
+    desk.drawDimensionAndLeader(10, 60, 20);
+    const QByteArray old = fileBytes(desk.book(QStringLiteral("old.ini")));
+
+    ASSERT_TRUE(desk.enabled("mnuFileSavePrj")) << "Ctrl+S is its shortcut";
+    desk.platform.fileAnswers.push_back(desk.book(QStringLiteral("new.ini")));
+    desk.form.runCommand(QStringLiteral("mnuFileSavePrj"));
+    EXPECT_EQ(desk.platform.fileDialogs.back().request.title, QStringLiteral("名前を付けて保存"));
+    EXPECT_FALSE(desk.form.document.isModified());
+    EXPECT_EQ(readBack(desk.book(QStringLiteral("new.ini"))).annotations.dimensionCount(), 1);
+    EXPECT_EQ(fileBytes(desk.book(QStringLiteral("old.ini"))), old);
+}
+
+TEST(RecordBookCommands, OpenTellsOfASaveCutOffAndCompletesItWhenTheUserAgrees)
+{
+    Desk desk;
+    copyGoldenBook("survey", desk.books.path());
+    const QString ini = desk.book(QStringLiteral("survey.ini"));
+    RecordBookContent changed = surveyBook();
+    changed.annotations.lineHikidashi[0].X1 = 99; // in the line file, moved third
+    EXPECT_EXIT(
+        {
+            StagedFiles::setFaultsForTesting({-1, -1, 2}); // killed after two moves
+            subSaveRecordBook(desk.books.path(), "survey.ini", changed);
+            std::_Exit(0);
+        },
+        ::testing::KilledBySignal(SIGKILL), "");
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        desk.platform.messageAnswers.push_back(answer);
+        desk.open(ini);
+        EXPECT_TRUE(std::any_of(desk.platform.messages.begin(), desk.platform.messages.end(),
+                                [](const platform::MessageRequest &m) {
+                                    return m.text.contains(QStringLiteral("混ざっています"));
+                                }));
+        EXPECT_EQ(readBack(ini).annotations.lineHikidashi[0].X1 == 99,
+                  answer == MessageAnswer::Yes);
+    }
 }
 
 // After opening a book that stores a 30 mm extension length, the measure pop-up still checked

@@ -1,5 +1,8 @@
 #include "GoldenBooks.h"
+#include "app/CommandLine.h"
 #include "platform/ProfileFile.h"
+#include "recordbook/InterruptedCommit.h"
+#include "recordbook/SaveTargets.h"
 #include "recordbook/StagedFiles.h"
 
 #include <QDir>
@@ -13,6 +16,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +24,20 @@ namespace {
 
 const QStringList SurveyFiles{"survey.ini", "survey_Line.Bin", "survey_Shape.Bin",
                               "survey_Text.Bin"};
+
+// Names sorted, as one readable line.
+std::string listed(QStringList names)
+{
+    names.sort();
+    return names.join(QStringLiteral(" ")).toStdString();
+}
+
+// Every name in the folder, hidden ones, folders and links too.
+std::string namesIn(const QTemporaryDir &dir)
+{
+    return listed(QDir(dir.path()).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort));
+}
 
 // A folder holding the golden survey book, to save over.
 class SaveOver : public ::testing::Test
@@ -195,6 +213,21 @@ TEST_F(SaveOver, ASuccessfulSaveReplacesAllFourAndLeavesNoDebris)
     EXPECT_EQ(read.pictureFileName, book.pictureFileName);
 }
 
+TEST_F(SaveOver, ASaveRemovesOnlyTheHiddenFilesThatKilledSavesOfThisBookLeft)
+{
+    const QStringList leftovers{".survey.ini.tmp1a2b", ".survey_Shape.Bin.bakffffffff",
+                                "..survey.ini.saving.tmp9"};
+    const QStringList others{".survey.ini.tmpxyz", ".survey.ini.tmp123456789", "survey.ini.tmp1",
+                             ".other.ini.tmp1", "survey_Text.Bin.bak"};
+    for (const QString &name : leftovers + others)
+        writeBytes(dir.filePath(name), "x");
+    QDir(dir.path()).mkdir(".survey_Text.Bin.tmp2");
+    ASSERT_TRUE(QFile::link("survey.ini", dir.filePath(".survey_Line.Bin.bak3")));
+    ASSERT_FALSE(save(emptyBook()));
+    EXPECT_EQ(namesIn(dir), listed(SurveyFiles + others
+                                   + QStringList{".survey_Text.Bin.tmp2", ".survey_Line.Bin.bak3"}));
+}
+
 TEST(SaveErrors, FolderAndNameProblems)
 {
     QTemporaryDir dir;
@@ -203,6 +236,29 @@ TEST(SaveErrors, FolderAndNameProblems)
     EXPECT_EQ(subSaveRecordBook(dir.path(), "ini", book)->number, 5);
     QDir(dir.path()).mkdir("folder.ini");
     EXPECT_EQ(subSaveRecordBook(dir.path(), "folder.ini", book)->number, 75);
+}
+
+TEST(SaveErrors, NothingButARegularFileIsReplaced)
+{
+    QTemporaryDir dir;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(dir.filePath("pipe"), dir.filePath("link")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    using Durability = StagedFiles::Durability;
+    for (const Durability durability : {Durability::Synced, Durability::Unsynced}) {
+        for (const char *name : {"pipe", "link", "folder"}) {
+            StagedFiles files(dir.path(), durability);
+            std::optional<RuntimeError> error = files.stage(name, "x");
+            if (!error)
+                error = files.commit();
+            ASSERT_TRUE(error) << name;
+            EXPECT_EQ(error->number, 75) << name;
+        }
+    }
+    struct stat pipe;
+    ASSERT_EQ(::lstat(QFile::encodeName(dir.filePath("pipe")).constData(), &pipe), 0);
+    EXPECT_TRUE(S_ISFIFO(pipe.st_mode));
+    EXPECT_EQ(namesIn(dir), "folder link pipe");
 }
 
 TEST(SaveErrors, SystemErrorsMapToRunTimeErrors)
@@ -235,7 +291,10 @@ TEST(SaveSafety, TheDiskFillingAtAnyByteLeavesTheOldBookOrTheNewOneAndAFailureIs
         total += fileBytes(reference.filePath(name)).size();
 
     // The four files need `total` bytes; the list of moves that goes before them needs a few
-    // hundred more.
+    // hundred more, at least each file's full path and its end.
+    qint64 journal = 0;
+    for (const QString &name : SurveyFiles)
+        journal += QFileInfo(dir.path()).canonicalFilePath().size() + name.size() + 2;
     bool saved = false;
     for (qint64 budget = 0; !saved && budget <= total + 4096; ++budget) {
         for (const QString &name : SurveyFiles)
@@ -253,9 +312,9 @@ TEST(SaveSafety, TheDiskFillingAtAnyByteLeavesTheOldBookOrTheNewOneAndAFailureIs
                 error ? goldenBytes(name) : fileBytes(reference.filePath(name));
             ASSERT_EQ(now, expected) << name.toStdString() << " after " << budget << " bytes";
         }
-        if (budget < total) {
-            ASSERT_TRUE(error) << "a save cut at " << budget << " of " << total
-                               << " bytes was reported as done";
+        if (budget < total + journal) {
+            ASSERT_TRUE(error) << "a save cut at " << budget << " of " << total << " + "
+                               << journal << " bytes was reported as done";
         }
         if (error) {
             EXPECT_EQ(error->number, 61) << budget;
@@ -267,10 +326,12 @@ TEST(SaveSafety, TheDiskFillingAtAnyByteLeavesTheOldBookOrTheNewOneAndAFailureIs
 
 TEST(SaveSafety, ASaveThroughSymbolicLinksReplacesTheFilesTheyNameAndKeepsTheLinks)
 {
-    QTemporaryDir real, links;
-    copyGoldenBook("survey", real.path());
+    QTemporaryDir links;
+    const QString real = links.filePath("real"); // inside the book's folder, where links may lead
+    QDir().mkpath(real);
+    copyGoldenBook("survey", real);
     for (const QString &name : SurveyFiles)
-        ASSERT_TRUE(QFile::link(real.filePath(name), links.filePath(name)));
+        ASSERT_TRUE(QFile::link(real + '/' + name, links.filePath(name)));
     RecordBookContent changed = surveyBook();
     changed.scale.GE_tpPtoD_r_X = 0.4375;
 
@@ -281,16 +342,35 @@ TEST(SaveSafety, ASaveThroughSymbolicLinksReplacesTheFilesTheyNameAndKeepsTheLin
     StagedFiles::setFaultsForTesting({});
     for (const QString &name : SurveyFiles) {
         EXPECT_TRUE(QFileInfo(links.filePath(name)).isSymLink()) << name.toStdString();
-        EXPECT_EQ(fileBytes(real.filePath(name)), goldenBytes(name)) << name.toStdString();
+        EXPECT_EQ(fileBytes(real + '/' + name), goldenBytes(name)) << name.toStdString();
     }
     ASSERT_FALSE(subSaveRecordBook(links.path() + '/', "survey.ini", changed));
     for (const QString &name : SurveyFiles)
         EXPECT_TRUE(QFileInfo(links.filePath(name)).isSymLink()) << name.toStdString();
-    EXPECT_NE(fileBytes(real.filePath("survey.ini")), goldenBytes("survey.ini"));
+    EXPECT_NE(fileBytes(real + "/survey.ini"), goldenBytes("survey.ini"));
     RecordBookContent reread;
     ASSERT_FALSE(subLoadRecordBook(links.filePath("survey.ini"), QString(), reread).error);
     EXPECT_EQ(reread.scale.GE_tpPtoD_r_X, 0.4375);
-    EXPECT_EQ(QDir(real.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), SurveyFiles);
+    EXPECT_EQ(QDir(real).entryList(QDir::Files | QDir::Hidden, QDir::Name), SurveyFiles);
+}
+
+TEST(SaveSafety, EveryFileOfASaveIsOnTheDiskBeforeItIsMovedIntoPlace)
+{
+    QTemporaryDir dir;
+    copyGoldenBook("survey", dir.path());
+    QStringList flushed;
+    int moved = 0;
+    StagedFiles::setObserverForTesting([&](StagedFiles::Step step, const QString &file) {
+        if (step == StagedFiles::Step::Flushed) {
+            flushed << file;
+        } else {
+            ++moved;
+            EXPECT_TRUE(flushed.contains(file)) << file.toStdString() << " moved unflushed";
+        }
+    });
+    EXPECT_FALSE(subSaveRecordBook(dir.path() + '/', "survey.ini", surveyBook()));
+    StagedFiles::setObserverForTesting({});
+    EXPECT_EQ(moved, 5) << "the list of moves, then the four files";
 }
 
 namespace {
@@ -319,12 +399,21 @@ RecordBookContent changedSurvey(int leaders)
     return book;
 }
 
-// The book as the next open finds it: opening finishes a save that was cut off.
-QList<QByteArray> reopened(const QTemporaryDir &dir)
+// What the next Open does: the dump reads the files as they are and changes nothing; what killed
+// saves left goes, all but what the list of moves names; the user agrees to complete the save.
+std::optional<InterruptedCommit> reopen(const QTemporaryDir &dir)
 {
-    RecordBookContent content;
-    EXPECT_FALSE(subLoadRecordBook(dir.filePath("survey.ini"), QString(), content).error);
-    return surveyFilesIn(dir);
+    const std::string names = namesIn(dir);
+    const QList<QByteArray> files = surveyFilesIn(dir);
+    dumpRecordBook(dir.filePath("survey.ini"), {});
+    EXPECT_EQ(namesIn(dir), names);
+    EXPECT_TRUE(surveyFilesIn(dir) == files) << "the dump completed the save";
+    const SaveTargets targets = saveTargets(dir.path(), "survey.ini");
+    removeLeftovers(targets.journal, targets.files);
+    const auto interrupted = InterruptedCommit::find(targets.journal, targets.files);
+    if (interrupted)
+        EXPECT_FALSE(interrupted->finish());
+    return interrupted;
 }
 
 } // namespace
@@ -350,9 +439,11 @@ TEST(SaveSafety, ASaveKilledAtAnyMomentLeavesTheOldBookOrTheNewOneWhole)
                 std::_Exit(0);
             },
             ::testing::KilledBySignal(SIGKILL), "");
-        EXPECT_TRUE(reopened(dir) == newBook) << "killed at step " << step;
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), SurveyFiles)
-            << "the list of moves and the old versions are gone";
+        const auto interrupted = reopen(dir);
+        ASSERT_TRUE(interrupted && interrupted->isOurs()) << step;
+        EXPECT_EQ(interrupted->made, step) << "which version the files hold";
+        EXPECT_TRUE(surveyFilesIn(dir) == newBook) << "killed at step " << step;
+        EXPECT_EQ(namesIn(dir), listed(SurveyFiles)) << "the list of moves or an old version left";
     }
 
     // Killed from outside at moments spread over a whole save, writing included.
@@ -372,8 +463,11 @@ TEST(SaveSafety, ASaveKilledAtAnyMomentLeavesTheOldBookOrTheNewOneWhole)
         ::usleep(useconds_t(saveMicroseconds * run / 20)); // the last few come after the end
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
-        const QList<QByteArray> found = reopened(dir);
+        reopen(dir);
+        const QList<QByteArray> found = surveyFilesIn(dir);
         EXPECT_TRUE(found == oldBook || found == newBook) << "a mix, killed after "
                                                           << saveMicroseconds * run / 20 << " us";
+        EXPECT_EQ(namesIn(dir), listed(SurveyFiles)) << "left behind, killed after "
+                                             << saveMicroseconds * run / 20 << " us";
     }
 }

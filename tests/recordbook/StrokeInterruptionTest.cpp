@@ -89,7 +89,7 @@ TEST(StrokeInterruption, TheWriterStoresAVisibleSpareHidden)
     // Straight to the writer, with the spare still shown: it is stored as the hidden end.
     ASSERT_FALSE(subSaveRecordBook(book.folder.path() + u'/', QStringLiteral("catch.ini"),
                                    QStringLiteral("catch.jpg"), book.process,
-                                   book.form.annotations));
+                                   book.form.annotations, std::nullopt));
     const RecordBookContent saved = book.reread();
     EXPECT_EQ(saved.annotations.lineHikidashi.UBound(), 1);
     EXPECT_EQ(saved.annotations.dimensionCount(), 1);
