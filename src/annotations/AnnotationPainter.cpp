@@ -168,12 +168,12 @@ void paintLabel(QPainter &painter, const AnnotationLabel &label, double pixelsPe
                                      : label.Alignment == AlignCenter ? Qt::AlignHCenter
                                                                       : Qt::AlignLeft;
     const QRectF textBox = box.adjusted(margin, margin, -margin, -margin);
+    const QString caption = shownCaption(label.Caption);
     if (layouts) {
-        layouts->draw(painter, textBox, horizontal, font, label.Caption);
+        layouts->draw(painter, textBox, horizontal, font, caption);
     } else {
         painter.setFont(font.toFont());
-        painter.drawText(textBox, int(horizontal | Qt::AlignTop) | Qt::TextDontClip,
-                         label.Caption);
+        painter.drawText(textBox, int(horizontal | Qt::AlignTop) | Qt::TextDontClip, caption);
     }
     painter.restore();
 }

@@ -27,6 +27,14 @@ const QPaintDevice *measuringDevice()
     return &device;
 }
 
+// The first `most` UTF-16 units of the text, one fewer where the last would be half a character.
+QString leftWhole(const QString &text, qsizetype most)
+{
+    if (text.size() <= most)
+        return text;
+    return text.left(most > 0 && text.at(most - 1).isHighSurrogate() ? most - 1 : most);
+}
+
 } // namespace
 
 QString faceName(const QString &fontName)
@@ -35,10 +43,12 @@ QString faceName(const QString &fontName)
     // its terminator), so nothing beyond them can choose a font; and the font matcher's time
     // grows with the square of the name's length.
     constexpr qsizetype LongestFaceName = 31;
-    qsizetype length = std::min(fontName.size(), LongestFaceName);
-    if (length < fontName.size() && length > 0 && fontName.at(length - 1).isHighSurrogate())
-        --length; // never keep half of a character
-    return fontName.left(length);
+    return leftWhole(fontName, LongestFaceName);
+}
+
+QString shownCaption(const QString &caption)
+{
+    return leftWhole(caption, LongestShownCaption);
 }
 
 FontKey fontKey(const AnnotationLabel &label)
@@ -58,7 +68,7 @@ namespace {
 QSizeF extentMm(const AnnotationLabel &label, TextExtentCache &extents)
 {
     const FontKey font = fontKey(label);
-    const qreal widthPx = extents.width(font, label.Caption) + 2 * LabelMarginPx;
+    const qreal widthPx = extents.width(font, shownCaption(label.Caption)) + 2 * LabelMarginPx;
     const qreal heightPx = extents.height(font) + 2 * LabelMarginPx;
     return {widthPx * MmPerMeasurePixel, heightPx * MmPerMeasurePixel};
 }

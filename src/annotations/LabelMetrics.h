@@ -27,8 +27,15 @@ FontKey fontKey(const AnnotationLabel &label);
 // stored name itself is kept as it was.
 QString faceName(const QString &fontName);
 
-// Width and height in canvas millimetres that the label's caption needs in its font. Each font
-// and caption is measured once; a label whose caption or font changed is measured afresh.
+// Of a label's caption (or comment), what is measured and drawn: its first LongestShownCaption
+// characters, never half of one. A caption is a line beside a catch; a longer one, which only a
+// damaged or hostile record book holds, stays whole in the book but is not drawn whole (thirty
+// captions of a million characters took 26 s to print).
+inline constexpr qsizetype LongestShownCaption = 2048;
+QString shownCaption(const QString &caption);
+
+// Width and height in canvas millimetres that the label's shown caption needs in its font. Each
+// font and caption is measured once; a label whose caption or font changed is measured afresh.
 QSizeF labelExtentMm(const AnnotationLabel &label);
 
 // Width and Height := labelExtentMm; Top and Left stay.

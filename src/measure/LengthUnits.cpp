@@ -4,6 +4,7 @@
 #include "measure/DimensionConstruction.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
+#include "platform/WorkSteps.h"
 
 #include <QRegularExpression>
 
@@ -15,6 +16,10 @@
 namespace {
 
 constexpr int InchesPerFoot = 12;
+// Three times the longest caption lengthText writes (for a length near the largest a double
+// holds). The patterns backtrack over a run of digits in time that grows with its square
+// (300,000 digits: 36 s), so a longer text, which is no kept length, never reaches them.
+constexpr qsizetype LongestLengthCaption = 1024;
 
 const QString Section = QStringLiteral("寸法の単位");
 const QString UnitKey = QStringLiteral("UNIT");
@@ -111,13 +116,19 @@ std::optional<CaptionLength> parseLengthText(const QString &caption)
     static const QRegularExpression inches(QStringLiteral(
         "^(?:([0-9]+)ft )?([0-9]+(?: [1-9]/[1-8])?|[1-9]/[1-8])(?:±([0-9]+(?: [1-9]/[1-8])?|[1-9]/[1-8]))?in$"));
     const QString text = caption.trimmed();
-    if (const QRegularExpressionMatch cm = centimetres.match(text); cm.hasMatch()) {
+    if (text.size() > LongestLengthCaption)
+        return std::nullopt;
+    const auto matched = [&text](const QRegularExpression &pattern) {
+        worksteps::add(text.size());
+        return pattern.match(text);
+    };
+    if (const QRegularExpressionMatch cm = matched(centimetres); cm.hasMatch()) {
         CaptionLength length{cm.captured(1).toDouble() * 10, std::nullopt};
         if (cm.hasCaptured(2))
             length.uncertaintyMm = cm.captured(2).toDouble() * 10;
         return length;
     }
-    if (const QRegularExpressionMatch in = inches.match(text); in.hasMatch()) {
+    if (const QRegularExpressionMatch in = matched(inches); in.hasMatch()) {
         const double total = in.captured(1).toDouble() * InchesPerFoot + inchNumber(in.captured(2));
         CaptionLength length{total * MmPerInch, std::nullopt};
         if (in.hasCaptured(3))

@@ -76,10 +76,12 @@ void drawEndCircles(QPainter &painter, const AnnotationLine &line, double radius
     painter.setBrush(Qt::NoBrush);
 }
 
-// The caption at (left, top) mm, the top of its line there. An opaque label prints on white.
-void drawText(QPainter &painter, const AnnotationLabel &label, const QString &text, double topMm,
-              const PageStyle &style)
+// The shown part of a caption at (left, top) mm, the top of its line there. An opaque label
+// prints on white.
+void drawText(QPainter &painter, const AnnotationLabel &label, const QString &caption,
+              double topMm, const PageStyle &style)
 {
+    const QString text = shownCaption(caption);
     if (text.isEmpty())
         return;
     QFont font = toQFont(label);

@@ -1,9 +1,10 @@
 #include "Cp932.h"
 
-#include <algorithm>
+#include "WorkSteps.h"
+
+#include <array>
 #include <cerrno>
 #include <iconv.h>
-#include <iterator>
 #include <optional>
 
 namespace cp932 {
@@ -58,8 +59,7 @@ bool appendEncoded(Converter &converter, char32_t codePoint, QByteArray &bytes)
 
 // Five single bytes glibc's table leaves out but Windows reads and writes: 0x80 as U+0080 and
 // 0xA0, 0xFD, 0xFE, 0xFF as the private-use characters U+F8F0..U+F8F3. None of them starts a
-// double-byte character, and iconv stops at a byte it cannot take, so these are filled in
-// around it. (0x80 and 0xA0 may also be second bytes; those pairs stay with iconv.)
+// double-byte character. (0x80 and 0xA0 may also be second bytes; those pairs are glibc's.)
 struct SingleByte
 {
     char byte;
@@ -89,51 +89,63 @@ std::optional<char> windowsOnlyByte(char32_t character)
     return std::nullopt;
 }
 
-// Appends what iconv gave. The code page has no character beyond the basic plane; anything
-// else still comes out whole.
-void appendUcs4(QString &text, const char32_t *characters, qsizetype count)
+// What each single byte and each pair of a lead byte and the next decode to, taken once from
+// glibc's table with the five single bytes it lacks filled in; 0 for a pair that forms no
+// character. Looking characters up keeps decoding at a step a byte however many bytes form no
+// character, where starting iconv afresh after each of them takes a microsecond a byte.
+class DecodeTable
 {
-    char16_t units[512];
-    qsizetype used = 0;
-    for (qsizetype i = 0; i < count; ++i) {
-        if (used + 2 > qsizetype(std::size(units))) {
-            text.append(QStringView(units, used));
-            used = 0;
+public:
+    DecodeTable()
+    {
+        Converter converter("WCHAR_T", "CP932");
+        m_single.fill(QChar::ReplacementCharacter);
+        for (int byte = 0; byte < 0x100; ++byte) {
+            if (byte < 0x80)
+                m_single[byte] = char16_t(byte);
+            else if (const std::optional<char16_t> windows = windowsOnlyCharacter(char(byte)))
+                m_single[byte] = *windows;
+            else if (const char16_t katakana = character(converter, {char(byte)}, 1))
+                m_single[byte] = katakana;
         }
-        const char32_t c = characters[i];
-        if (QChar::requiresSurrogates(c)) {
-            units[used++] = QChar::highSurrogate(c);
-            units[used++] = QChar::lowSurrogate(c);
-        } else {
-            units[used++] = char16_t(c);
+        for (int lead = 0x81; lead < 0x100; ++lead) {
+            if (!isLeadByte(char(lead)))
+                continue;
+            for (int trail = 0; trail < 0x100; ++trail)
+                m_pairs[pairIndex(uchar(lead), uchar(trail))] =
+                    character(converter, {char(lead), char(trail)}, 2);
         }
     }
-    text.append(QStringView(units, used));
-}
 
-// Decodes bytes with iconv up to their end or up to the first byte it stops at. A single byte
-// glibc lacks gives its Windows character; any other stop (not a character, or a lead byte cut
-// off at the end) turns that one byte into U+FFFD, and decoding goes on after it. Returns how
-// many bytes were taken.
-qsizetype decodeRun(Converter &converter, const char *bytes, qsizetype length, QString &text)
-{
-    const char *in = bytes;
-    size_t inLeft = size_t(length);
-    while (inLeft > 0) {
-        char32_t chunk[256];
-        char *out = reinterpret_cast<char *>(chunk);
-        size_t outLeft = sizeof chunk;
-        const bool done = converter.convert(&in, &inLeft, &out, &outLeft);
-        const int error = errno;
-        appendUcs4(text, chunk, (out - reinterpret_cast<char *>(chunk)) / 4);
-        if (!done && error != E2BIG) {
-            text.append(QChar(windowsOnlyCharacter(*in).value_or(QChar::ReplacementCharacter)));
-            ++in;
-            break;
-        }
+    char16_t single(uchar byte) const { return m_single[byte]; } // U+FFFD: none
+    char16_t pair(uchar lead, uchar trail) const { return m_pairs[pairIndex(lead, trail)]; }
+
+private:
+    // The lead bytes 0x81..0x9F, then 0xE0..0xFC.
+    static constexpr int LeadBytes = 31 + 29;
+    static std::size_t pairIndex(uchar lead, uchar trail)
+    {
+        const int row = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31;
+        return std::size_t(row) * 0x100 + trail;
     }
-    return in - bytes;
-}
+
+    // The one character iconv makes of all `count` bytes, or 0. The code page has no character
+    // beyond the basic plane.
+    static char16_t character(Converter &converter, std::array<char, 2> bytes, size_t count)
+    {
+        const char *in = bytes.data();
+        size_t inLeft = count;
+        char32_t decoded[2];
+        char *out = reinterpret_cast<char *>(decoded);
+        size_t outLeft = sizeof decoded;
+        const bool whole = converter.convert(&in, &inLeft, &out, &outLeft) && inLeft == 0;
+        const bool one = out == reinterpret_cast<char *>(decoded + 1);
+        return whole && one && decoded[0] > 0 && decoded[0] <= 0xFFFF ? char16_t(decoded[0]) : 0;
+    }
+
+    std::array<char16_t, 0x100> m_single{};
+    std::array<char16_t, LeadBytes * 0x100> m_pairs{};
+};
 
 } // namespace
 
@@ -166,28 +178,30 @@ EncodeResult encode(const QString &text)
 
 QString decode(const QByteArray &bytes)
 {
-    // Record books are mostly numbers: runs of ASCII bytes are taken as they are (the code page
-    // agrees with ASCII below 0x80 wherever a character starts), and iconv gets the runs of other
-    // characters in between, each starting where a character starts.
-    Converter converter("WCHAR_T", "CP932");
-    QString text;
-    text.reserve(bytes.size());
-    const char *data = bytes.constData();
+    static const DecodeTable table;
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
     const qsizetype size = bytes.size();
-    qsizetype pos = 0;
-    while (pos < size) {
-        qsizetype end = pos;
-        while (end < size && static_cast<unsigned char>(data[end]) < 0x80)
-            ++end;
-        if (end > pos) {
-            text.append(QLatin1StringView(data + pos, end - pos));
-            pos = end;
+    qint64 looked = 0; // bytes looked at, for the count of steps
+    const auto byteAt = [&](qsizetype at) {
+        ++looked;
+        return data[at];
+    };
+    QString text(size, Qt::Uninitialized);
+    char16_t *const start = reinterpret_cast<char16_t *>(text.data());
+    char16_t *out = start;
+    for (qsizetype pos = 0; pos < size;) {
+        const uchar byte = byteAt(pos++);
+        if (!isLeadByte(char(byte))) {
+            *out++ = table.single(byte);
             continue;
         }
-        while (end < size && static_cast<unsigned char>(data[end]) >= 0x80)
-            end += isLeadByte(data[end]) ? 2 : 1;
-        pos += decodeRun(converter, data + pos, std::min(end, size) - pos, text);
+        // A lead byte that pairs into no character is U+FFFD, and the next byte starts afresh.
+        const char16_t character = pos < size ? table.pair(byte, byteAt(pos)) : 0;
+        *out++ = character ? character : char16_t(QChar::ReplacementCharacter);
+        pos += character ? 1 : 0;
     }
+    text.truncate(out - start);
+    worksteps::add(looked);
     return text;
 }
 

@@ -22,6 +22,8 @@ struct RecordBookContent
     ScaleValues scale;
     AnnotationStore annotations;
     std::optional<QRectF> printAreaMm; // a print area the user drew, at 100 %
+
+    bool operator==(const RecordBookContent &) const = default;
 };
 
 // Writes folder/fileName (the .ini, keeping keys of other names an existing file holds) and the

@@ -1,8 +1,11 @@
 #include "JpegDecoder.h"
 
+#include "platform/WorkSteps.h"
+
 #include <QFile>
 
 #include <sys/mman.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <csetjmp>
@@ -28,11 +31,26 @@ void onError(j_common_ptr info)
     std::longjmp(reinterpret_cast<ErrorManager *>(info->err)->jump, 1);
 }
 
-// Warnings are ignored, except the one that says the file ends before the picture does.
+// Warnings are ignored, except those that say the picture's data ends before the picture does:
+// at the end of the file, or at a marker in the midst of the data.
 void onMessage(j_common_ptr info, int level)
 {
-    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF)
+    const int code = info->err->msg_code;
+    if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER))
         reinterpret_cast<ErrorManager *>(info->err)->truncated = true;
+}
+
+// Huffman-coded data spends at least a bit on each 8 x 8 block of the first component (its DC
+// code). A file shorter than that ends long before the picture its header promises, however
+// large, and is refused before anything is decoded. Arithmetic coding can legitimately spend
+// less, and is left to the pixel limit.
+bool endsLongBeforeItsPicture(const jpeg_decompress_struct &info, std::FILE *file)
+{
+    struct stat status;
+    if (info.arith_code || fstat(fileno(file), &status) != 0)
+        return false;
+    const jpeg_component_info &first = info.comp_info[0];
+    return qint64(status.st_size) * 8 < qint64(first.width_in_blocks) * first.height_in_blocks;
 }
 
 // Runs libjpeg work so that a fatal error lands here; the work holds no objects that need
@@ -171,6 +189,9 @@ JpegDecodeResult decodeJpeg(const QString &path, qint64 maxPixels)
     if (qint64(info.image_width) * info.image_height > maxPixels) {
         return fail(pictureTooLargeText(info.image_width, info.image_height));
     }
+    const QString incomplete = QStringLiteral("画像データが途中で切れています。");
+    if (endsLongBeforeItsPicture(info, source))
+        return fail(incomplete);
     // libjpeg writes grey and colour pictures straight in the byte order of Format_RGB32, but
     // CMYK (and YCCK, which it turns into CMYK) only as ink samples. Photoshop stores those
     // inverted and marks its files with an Adobe segment; a file without one holds the ink.
@@ -199,10 +220,11 @@ JpegDecodeResult decodeJpeg(const QString &path, qint64 maxPixels)
             jpeg_finish_decompress(&info);
         });
     }
+    worksteps::add(qint64(info.output_scanline) * width);
     if (!decoded)
         return fail(damaged);
     jpeg_destroy_decompress(&info);
     if (errors.truncated)
-        return {{}, QStringLiteral("画像データが途中で切れています。")};
+        return {{}, incomplete};
     return {image, {}};
 }

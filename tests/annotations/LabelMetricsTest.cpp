@@ -1,11 +1,16 @@
+#include "annotations/AnnotationPainter.h"
+#include "annotations/AnnotationStore.h"
 #include "annotations/FaceNames.h"
 #include "annotations/LabelMetrics.h"
+#include "output/PageRenderer.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
+#include <QPicture>
 
 #include <gtest/gtest.h>
 
@@ -84,7 +89,7 @@ TEST(LabelMetrics, LongCaptionIsMeasuredCharacterByCharacter)
     device.setDotsPerMeterX(3780);
     device.setDotsPerMeterY(3780);
     const QString piece = QStringLiteral("釣AV🐟To");
-    for (const int repeats : {6, 7, 400}) { // 42 and 49 UTF-16 units, then 2,800
+    for (const int repeats : {6, 7, 290}) { // 42 and 49 UTF-16 units, then 2,030
         AnnotationLabel l = label("", 12);
         setCaption(l, piece.repeated(repeats));
         const QFontMetricsF metrics(toQFont(l), &device);
@@ -98,6 +103,37 @@ TEST(LabelMetrics, LongCaptionIsMeasuredCharacterByCharacter)
         const bool byCharacters = l.Caption.size() > TextExtentCache::LongestShapedText;
         EXPECT_NEAR(measured, byCharacters ? summed : shaped, 0.01) << repeats;
     }
+}
+
+// What drawing a label on the canvas and on paper hands the paint engine, as it records it.
+QByteArray drawnOnCanvasAndPaper(const AnnotationLabel &label)
+{
+    AnnotationStore store;
+    store.lblKyori[0] = label;
+    store.lblKyori.CreateElement(1); // the hidden spare after it
+    const std::array<MarkerShape, 4> noMasks{};
+    QPicture picture;
+    QPainter painter(&picture);
+    paintLabel(painter, label, ScreenPixelsPerMm);
+    renderPage(painter, {store, noMasks}, {.kinds = PageKinds::all()});
+    painter.end();
+    return QByteArray(picture.data(), picture.size());
+}
+
+// A caption is measured and drawn up to its 2048th character (never half of one, as a face
+// name); the book keeps it whole. Thirty captions of a million characters took 26 s to print.
+TEST(LabelMetrics, AHugeCaptionIsMeasuredAndDrawnAsItsFirst2048Characters)
+{
+    const QString shown(2048, u'W');
+    const QString caption = shown + QString(1'000'000, u'i');
+    AnnotationLabel huge = label(caption, 9.75f);
+    huge.ToolTipText = caption; // the comment prints under it
+    AnnotationLabel expected = label(shown, 9.75f);
+    expected.ToolTipText = shown;
+    EXPECT_EQ(huge.Caption, caption);
+    EXPECT_EQ(huge.Width, expected.Width);
+    const QByteArray drawn = drawnOnCanvasAndPaper(huge);
+    EXPECT_TRUE(drawn == drawnOnCanvasAndPaper(expected)) << drawn.size() << " bytes drawn";
 }
 
 // Past 64 face names that no installed font, substitute or alias answers to, a name is taken

@@ -20,8 +20,9 @@ inline constexpr char PartSeparator[] = "\n--8<--\n";
 // Reads the packed record book as `catchscale --dump` does.
 CommandOutput dumpPackedRecordBook(const QByteArray &packed);
 
-// Dumps the packed record book. When the dump read it without a warning, saves it over itself
-// and reads it back twice over, and expects the second save to give back what it was given.
+// Dumps the packed record book, takes its catch book rows and weight estimate and prints it.
+// When the dump read it without a warning, saves it over itself and reads it back twice over,
+// and expects the second save to give back what it was given.
 QString openPackedRecordBook(const QByteArray &packed);
 
 // Loads the bytes as Init.ini, writes both folders as the folder settings dialog does and expects

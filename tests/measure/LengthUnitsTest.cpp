@@ -22,6 +22,7 @@ TEST(LengthUnits, NearestStepOrUpToTheNextAsTournamentsMeasure)
         {382, U::Centimetre, false, "38.2cm "},
         {382, U::Centimetre, true, "38.5cm "},
         {385, U::Centimetre, true, "38.5cm "},       // on a step: stays
+        {664 * (100.0 / 332), U::Centimetre, true, "20.0cm "}, // 200.00000000000003: stays
         {388, U::QuarterInch, false, "15 1/4in "},   // 15.28 in
         {388, U::QuarterInch, true, "15 1/2in "},
         {388, U::EighthInch, false, "15 1/4in "},    // 122.2 eighths: 2/8 reduced

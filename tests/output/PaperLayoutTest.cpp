@@ -81,16 +81,19 @@ TEST(PaperLayout, ChoosingA3FromTheDialogLaysOutFrameAndPrintArea)
     EXPECT_EQ(started.platform.busyDepth, 0);
 }
 
-TEST(PaperLayout, CancelKeepsTheCodeButStillResetsThePrintArea)
+TEST(PaperLayout, CancelOrAnAnswerOutsideTheListKeepsTheCodeButStillResetsThePrintArea)
 {
-    StartedForm started;
-    started.form.pictOrg = QImage(800, 600, QImage::Format_RGB32);
-    started.process.GE_strPpSize = QStringLiteral("B5");
-    started.form.live.shpPrint.Left = 40;
-    started.platform.listAnswers.push_back(std::nullopt);
-    mnuSize_Click(started.form);
-    EXPECT_EQ(started.process.GE_strPpSize, QStringLiteral("B5"));
-    EXPECT_EQ(box(started.form.live.shpPrint), QRectF(5, 5, 247, 172));
+    const std::optional<int> answers[] = {std::nullopt, 13, -1}; // the list holds 0 to 12
+    for (const std::optional<int> answer : answers) {
+        StartedForm started;
+        started.form.pictOrg = QImage(800, 600, QImage::Format_RGB32);
+        started.process.GE_strPpSize = QStringLiteral("B5");
+        started.form.live.shpPrint.Left = 40;
+        started.platform.listAnswers.push_back(answer);
+        mnuSize_Click(started.form);
+        EXPECT_EQ(started.process.GE_strPpSize, QStringLiteral("B5")) << answer.value_or(-2);
+        EXPECT_EQ(box(started.form.live.shpPrint), QRectF(5, 5, 247, 172)) << answer.value_or(-2);
+    }
 }
 
 TEST(PaperLayout, DefaultPrintAreaMasksCoverTheFrameOutsideIt)

@@ -35,7 +35,10 @@ INSTANTIATE_TEST_SUITE_P(
         EncodeCase{"FullWidthTilde", QStringLiteral("～"), QByteArray::fromHex("8160")},
         EncodeCase{"CircledDigit", QStringLiteral("①"), QByteArray::fromHex("8740")},
         EncodeCase{"IbmExtensionKanji", QStringLiteral("髙"), QByteArray::fromHex("fbfc")},
-        EncodeCase{"DegreeSignOfAngles", QStringLiteral("゜"), QByteArray::fromHex("814b")}),
+        EncodeCase{"DegreeSignOfAngles", QStringLiteral("゜"), QByteArray::fromHex("814b")},
+        // More characters in one stretch than a conversion takes at a time.
+        EncodeCase{"ThreeHundredWithoutAscii", QString(300, u'魚'),
+                   QByteArray::fromHex("8b9b").repeated(300)}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Cp932, WaveDashAndMinusSignShareBytesWithTheirFullWidthForms)

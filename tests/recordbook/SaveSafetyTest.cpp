@@ -109,6 +109,9 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"画像ファイル名が長すぎます", [](RecordBookContent &b) {
                     b.pictureFileName = QString(64, QChar(u'魚')) + ".jpg";
                 }},
+        Refusal{"画像ファイル名が長すぎます", [](RecordBookContent &b) {
+                    b.pictureFileName = QString(123, QChar(u'p')) + ".jpg"; // 127 bytes
+                }},
         Refusal{"用紙サイズに改行", [](RecordBookContent &b) {
                     b.scale.GE_strPpSize = QStringLiteral("A4\r");
                 }}));
@@ -200,9 +203,14 @@ TEST_F(SaveOver, AMoveFailingAtAnyFilePutsBackTheOnesAlreadyReplaced)
 
 TEST_F(SaveOver, ASuccessfulSaveReplacesAllFourAndLeavesNoDebris)
 {
-    ASSERT_FALSE(save(emptyBook()));
+    RecordBookContent book = emptyBook();
+    book.pictureFileName = QString(122, QChar(u'p')) + ".jpg"; // 126 bytes: as long as reads back
+    ASSERT_FALSE(save(book));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), SurveyFiles);
     EXPECT_EQ(fileBytes(dir.filePath("survey_Line.Bin")), goldenBytes("empty_Line.Bin"));
+    RecordBookContent read;
+    ASSERT_FALSE(subLoadRecordBook(dir.filePath("survey.ini"), dir.path(), read).error);
+    EXPECT_EQ(read.pictureFileName, book.pictureFileName);
 }
 
 TEST_F(SaveOver, ASaveRemovesOnlyTheHiddenFilesThatKilledSavesOfThisBookLeft)

@@ -50,6 +50,14 @@ TEST(CoveredLabels, OnlyALabelWhollyUnderLaterOpaqueOnesIsLeftOut)
     const QRectF box(20, 20, 10, 4);
     const QRectF wide(18, 18, 14, 8);
     const QRect view(0, 0, 400, 400);
+    // The ink of `box` at the screen's scale: 9.75 points are 13 px, a quarter of that, half a
+    // pixel of frame and two of smoothing stand out 5.75 px on every side of 75.6 to 113.4 across
+    // and 75.6 to 90.7 down: pixels 69 to 119 across, 69 to 96 down. An opaque box from pixel
+    // edge 68.5 paints pixels from 69, and to edge 120.5 up to 119.
+    const auto pixelEdges = [](double left, double top, double right, double bottom) {
+        const double mm = 1 / ScreenPixelsPerMm;
+        return QRectF(left * mm, top * mm, (right - left) * mm, (bottom - top) * mm);
+    };
     struct Case
     {
         const char *what;
@@ -72,6 +80,12 @@ TEST(CoveredLabels, OnlyALabelWhollyUnderLaterOpaqueOnesIsLeftOut)
          {Kind::Text, wide}, QRect(0, 0, 120, 400), true},
         {"not covered where the painter paints", {Kind::Text, QRectF(20, 20, 40, 4)},
          {Kind::Text, wide}, QRect(0, 0, 200, 400), false},
+        {"every pixel of its ink covered", {Kind::Text, box},
+         {Kind::Text, pixelEdges(68.5, 68.5, 120.5, 97.5)}, view, true},
+        {"all but the last column", {Kind::Text, box},
+         {Kind::Text, pixelEdges(68.5, 68.5, 119.5, 97.5)}, view, false},
+        {"all but the last row", {Kind::Text, box},
+         {Kind::Text, pixelEdges(68.5, 68.5, 120.5, 96.5)}, view, false},
     };
     for (const Case &c : cases) {
         AnnotationStore store;

@@ -193,7 +193,7 @@ TEST(PictureLoading, FailuresAreReportedAndChangeNothing)
     }
 }
 
-TEST(PictureLoading, ACutOffBmpOrGifIsToldInsteadOfShownWithBlackRows)
+TEST(PictureLoading, ACutOffPictureIsToldInsteadOfShownWithBlackOrGreyRows)
 {
     QTemporaryDir folder;
     QByteArray bmp;
@@ -209,6 +209,9 @@ TEST(PictureLoading, ACutOffBmpOrGifIsToldInsteadOfShownWithBlackRows)
     const QByteArray gif = QByteArray::fromHex(
         "474946383961010001008000 00ffffff000000 21f90401000000 00"
         "2c00000000010001000002024401 00 3b");
+    const QByteArray jpeg = jpegBytes({640, 480});
+    const qsizetype scan = jpeg.indexOf("\xFF\xDA");
+    const QByteArray jpegCutBeforeItsEnd = jpeg.left((scan + jpeg.size()) / 2) + "\xFF\xD9";
     struct Row
     {
         const char *what;
@@ -224,6 +227,7 @@ TEST(PictureLoading, ACutOffBmpOrGifIsToldInsteadOfShownWithBlackRows)
         {"GIF cut in its image data", gif.left(gif.size() - 3), false},
         {"GIF cut in its extension", gif.left(22), false},
         {"GIF cut in its colour table", gif.left(15), false},
+        {"JPEG cut in its data, its end marker kept", jpegCutBeforeItsEnd, false},
     };
     for (const Row &row : rows) {
         const QString path = folder.filePath(QStringLiteral("picture"));
