@@ -7,6 +7,7 @@
 #include "output/ImageExport.h"
 #include "output/OutputCommands.h"
 #include "output/PageOutput.h"
+#include "output/PrintedLabels.h"
 #include "output/TiledPages.h"
 #include "recordbook/CatchBook.h"
 #include "recordbook/RecordBook.h"
@@ -16,19 +17,36 @@
 
 namespace {
 
+QByteArray line(const QString &path, const QString &text)
+{
+    return (QStringLiteral("catchscale: ") + path + QStringLiteral(": ") + text + u'\n').toUtf8();
+}
+
 CommandOutput failure(int status, const QString &path, const QString &why)
 {
     CommandOutput output;
     output.exitStatus = status;
-    output.standardError =
-        (QStringLiteral("catchscale: ") + path + QStringLiteral(": ") + why + u'\n').toUtf8();
+    output.standardError = line(path, why);
     return output;
 }
 
+// The cause in words where it is known, else the classic description and its number.
 QString oneLine(const RuntimeError &error)
 {
-    QString text = error.description + QStringLiteral("（ｴﾗｰ番号 %1）").arg(error.number);
+    QString text = error.cause.isEmpty()
+                       ? error.description + QStringLiteral("（ｴﾗｰ番号 %1）").arg(error.number)
+                       : error.cause;
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text;
+}
+
+// What an export whose text prints too small to read says, and how to print it larger.
+QString smallTextWarning(double points, TextSize size)
+{
+    QString text = QStringLiteral("文字が最小 %1 pt で印刷され、小さすぎて読めないおそれがあります。")
+                       .arg(QString::number(points, 'f', 1));
+    if (size == TextSize::FollowsPicture)
+        text += QStringLiteral("--text-size own を付けると、それぞれの大きさで印刷します。");
     return text;
 }
 
@@ -47,19 +65,26 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
                            + platform.messages().value(0, QStringLiteral("画像がありません。")));
     std::optional<RuntimeError> error;
     bool noRoom = false;
+    std::optional<double> smallestText; // of a page printed at actual size
     atActualSize(form, [&] {
+        PageScene scene = pageScene(form);
+        scene.textSize = command.textSize;
+        const bool actualSize = command.action == CommandLine::Action::ExportPdf
+                                || (command.action == CommandLine::Action::ExportImage
+                                    && !command.shareSize);
+        if (actualSize)
+            smallestText = smallestTextPoints(scene, command.kinds);
         if (command.action == CommandLine::Action::ExportImage) {
-            error = exportImage(command.output, pageScene(form),
+            error = exportImage(command.output, scene,
                                 {command.kinds, command.dotsPerInch, command.shareSize});
         } else if (command.action != CommandLine::Action::ExportPdf) {
-            error = subSaveImage(command.output, pageScene(form), canvasPixels(form),
+            error = subSaveImage(command.output, scene, canvasPixels(form),
                                  form.annotations.shpSnpo[0].FillColor);
         } else if (!command.tileSheetMm) {
-            error = writePagePdf(command.output, pageScene(form), command.kinds,
-                                 paperSizeMm(form));
-        } else if (const auto plan = planTiles(pageScene(form).printAreaMm, *command.tileSheetMm,
-                                               command.overlapMm)) {
-            error = writeTiledPdf(command.output, pageScene(form), command.kinds, *plan);
+            error = writePagePdf(command.output, scene, command.kinds, paperSizeMm(form));
+        } else if (const auto plan =
+                       planTiles(scene.printAreaMm, *command.tileSheetMm, command.overlapMm)) {
+            error = writeTiledPdf(command.output, scene, command.kinds, *plan);
         } else {
             noRoom = true;
         }
@@ -70,7 +95,11 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
     }
     if (error)
         return failure(ExportFailedStatus, command.output, oneLine(*error));
-    return {};
+    CommandOutput output;
+    if (smallestText && *smallestText < SmallestReadablePoints)
+        output.standardError =
+            line(command.output, smallTextWarning(*smallestText, command.textSize));
+    return output;
 }
 
 CommandOutput exportCatchBook(const CommandLine &command, const QString &executableFolder)

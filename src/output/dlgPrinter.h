@@ -21,14 +21,15 @@ public:
     static const QString PdfFileEntry;
 
     // What is printed: the page at actual size, its paper (the PDF file's page), the folder a
-    // PDF file is first offered in and the settings file holding each printer's size correction
-    // (a PDF file is never corrected).
+    // PDF file is first offered in, the settings file holding each printer's size correction
+    // (a PDF file is never corrected) and the name the print queue shows for the job.
     struct Page
     {
         PageScene scene;
         QSizeF paperMm;
         QString pdfFolder;
         QString settingsFile;
+        QString jobName = {};
     };
 
     dlgPrinter(platform::Platform &platform, const Page &page, QObject *parent = nullptr);
@@ -43,6 +44,16 @@ public:
     // The kinds the check boxes choose, as the page renderer takes them.
     PageKinds kinds() const;
     bool printsToPdf() const { return SelectedPrinter == PdfFileEntry; }
+    // "モノクロ" and "カラー" are for printers: a PDF file keeps the colours.
+    bool colourChoiceEnabled() const;
+    // The smallest size text prints at with the boxes as they stand; nothing when no text
+    // prints. Labels at their own size are offered when text would print smaller than is
+    // readable; "印刷される文字の大きさ：最小 2.9 pt" tells it.
+    std::optional<double> smallestTextPoints() const;
+    bool ownTextSizeOffered() const;
+    QString textSizeNote() const;
+    // The page with the text size chosen.
+    PageScene scene() const;
 
     QStringList cmbPrinter;
     QString SelectedPrinter;
@@ -52,6 +63,8 @@ public:
     bool chkSnpo = false;
     bool chkComent = false;
     bool chkComentEnabled = false;
+    bool chkOwnTextSize = false; // labels at their own size, where offered
+    QString printerNote;         // why there is no printer to choose, when there is none
     bool printed = false; // a page went out before the dialog closed
 
 signals:
