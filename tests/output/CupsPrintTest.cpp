@@ -324,8 +324,9 @@ TEST(CupsPrint, JobsAskNotToScaleAndTheCheckPagesMeasureCorrectsTheNextPrint)
     });
     ASSERT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(u'|').toStdString();
     expectPrintedAsIs("record book");
-    EXPECT_TRUE(newestJobAttributes(printer).contains(
-        QStringLiteral("job-name (nameWithoutLanguage) = catch\n")));
+    const QString attributes = newestJobAttributes(printer);
+    EXPECT_TRUE(attributes.contains(QStringLiteral("job-name (nameWithoutLanguage) = catch\n")))
+        << attributes.toStdString();
     const QString printedPdf =
         takePrintedPdf(outFolder, before, folder, QStringLiteral("book.pdf"));
     ASSERT_FALSE(printedPdf.isEmpty()) << "no new PDF file in " << outFolder.toStdString();
