@@ -88,10 +88,13 @@ double ownScale(const PageScene &scene)
     return std::isfinite(zoom) && zoom > 0 ? 1 / zoom : 1;
 }
 
-// The label at its own size, its box measured at that size; its corner stays.
+// The label at its own size, its box measured at that size; its corner stays. A size beyond
+// what a label can hold (a damaged book) stays as it was laid out.
 void growToOwnSize(AnnotationLabel &label, double scale)
 {
-    label.FontSize = float(label.FontSize * scale);
+    const double own = label.FontSize * scale;
+    if (std::abs(own) <= std::numeric_limits<float>::max())
+        label.FontSize = float(own);
     autoSize(label);
 }
 

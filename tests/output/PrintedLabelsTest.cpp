@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 // The catch record as a new record book lays it out at 100 %, a row filled in wide enough to
@@ -106,6 +109,12 @@ TEST(PrintedLabels, DimensionLabelsAtTheirOwnSizeStayCentredWhereTheyWere)
         EXPECT_NEAR(printed[0].FontSize, 9.75, 0.001);
         EXPECT_NEAR(box(printed[0]).center().x(), box(caption).center().x(), 0.01);
         EXPECT_NEAR(box(printed[0]).center().y(), box(caption).center().y(), 0.01);
+
+        // A damaged book's size that would grow past what a label holds stays as laid out.
+        page.store.lblKyori[0].FontSize = std::numeric_limits<float>::max();
+        EXPECT_TRUE(std::isfinite(
+            printedDimensionLabels(page.scene(zoom, TextSize::OwnPoints))[0].FontSize));
+        page.store.lblKyori[0] = caption;
 
         const std::vector<AnnotationLabel> asLaidOut =
             printedDimensionLabels(page.scene(zoom, TextSize::FollowsPicture));
