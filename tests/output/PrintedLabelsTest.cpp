@@ -156,7 +156,6 @@ TEST(PrintedLabels, TheSmallestTextIsThatOfTheChosenKindsInThePrintArea)
         {{true, true, false, false}, TextSize::FollowsPicture, 8 * Zoom},
         {{false, true, true, false}, TextSize::FollowsPicture, std::nullopt},
         {PageKinds::all(), TextSize::OwnPoints, 8},
-        {{false, false, false, true}, TextSize::OwnPoints, 12},
     };
     for (const Row &row : rows) {
         const std::optional<double> smallest =

@@ -162,29 +162,8 @@ TEST(PrinterDialog, WithoutPrintersThePdfFileIsChosenAndAStoppedPrintSystemIsTol
         dlgPrinter &dialog = *open.dialog;
         EXPECT_EQ(dialog.SelectedPrinter, row.chosen);
         EXPECT_EQ(dialog.printerNote, row.note);
-        if (!dialog.printsToPdf())
-            continue;
-        EXPECT_FALSE(dialog.monochrome);
-        const QString pdf = open.book.started.folder.filePath(QStringLiteral("anyway.pdf"));
-        open.platform.fileAnswers.push_back(pdf);
-        open.platform.useTilePreview = [](TilePreview &) { return platform::TileChoice::OnePage; };
-        dialog.cmdPrint_Click();
-        EXPECT_TRUE(dialog.printed);
-        EXPECT_TRUE(QFile::exists(pdf));
+        EXPECT_EQ(dialog.monochrome, !dialog.printsToPdf()); // the printer is monochrome
     }
-}
-
-// Slip caught: "モノクロ" offered for the PDF file, where it does nothing.
-TEST(PrinterDialog, TheColourChoiceIsForPrintersOnlyAndKeptForThem)
-{
-    OpenDialog open;
-    dlgPrinter &dialog = *open.dialog;
-    EXPECT_TRUE(dialog.colourChoiceEnabled());
-    dialog.cmbPrinter_Click(dlgPrinter::PdfFileEntry);
-    EXPECT_FALSE(dialog.colourChoiceEnabled());
-    dialog.cmbPrinter_Click(QStringLiteral("Laser"));
-    EXPECT_TRUE(dialog.colourChoiceEnabled());
-    EXPECT_TRUE(dialog.monochrome);
 }
 
 // Slip caught: a print job the queue shows without a name.
@@ -211,54 +190,6 @@ TEST(PrinterDialog, PrintJobsAreNamedAfterTheRecordBookOrElseItsPicture)
         ASSERT_EQ(platform.printRequests.size(), 1u);
         EXPECT_EQ(platform.printRequests[0].jobName,
                   saved ? QStringLiteral("catch") : QStringLiteral("madai"));
-    }
-}
-
-// Slips caught: the smallest size not following the boxes or the choice; the own size offered
-// when text is large enough; the choice not reaching the preview of a print over sheets.
-TEST(PrinterDialog, TellsTheSmallestTextSizeAndOffersTheOwnSizeBelowSixPoints)
-{
-    struct Row
-    {
-        double ratio;
-        bool dimensions;
-        double smallest; // points
-        const char *told;
-        bool offered;
-    };
-    // The dimension label is 9.75 points at 100 %, the letter H 90.
-    const Row rows[] = {
-        {0.8, true, 7.8, "最小 7.8 pt", false},
-        {0.25, false, 22.5, "最小 22.5 pt", false},
-        {0.25, true, 2.4375, "最小 2.4 pt", true},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.smallest);
-        CalibratedBook book;
-        frmMain &form = book.started.form;
-        ScriptedPlatform &platform = book.started.platform;
-        form.process.GE_tpPtoD_r_X = form.process.GE_tpPtoD_r_Y = row.ratio;
-        platform.printers = {QStringLiteral("Laser")};
-        platform.defaultPrinter = QStringLiteral("Laser");
-        platform.printerPage = QSizeF(60, 40); // sheets for the print area at either ratio
-        std::optional<TextSize> previewed;
-        platform.useTilePreview = [&](TilePreview &preview) {
-            previewed = preview.scene().textSize;
-            return platform::TileChoice::Cancel;
-        };
-        platform.usePrinterDialog = [&](dlgPrinter &dialog) {
-            dialog.chkSnpo_Click(row.dimensions);
-            ASSERT_TRUE(dialog.smallestTextPoints());
-            EXPECT_NEAR(*dialog.smallestTextPoints(), row.smallest, 0.01);
-            EXPECT_TRUE(dialog.textSizeNote().contains(QString::fromUtf8(row.told)))
-                << dialog.textSizeNote().toStdString();
-            EXPECT_EQ(dialog.ownTextSizeOffered(), row.offered);
-            dialog.chkOwnTextSize = true;
-            EXPECT_NEAR(*dialog.smallestTextPoints(), row.offered ? 9.75 : row.smallest, 0.01);
-            dialog.cmdPrint_Click();
-        };
-        mnuFilePrint_Click(form);
-        EXPECT_EQ(previewed, row.offered ? TextSize::OwnPoints : TextSize::FollowsPicture);
     }
 }
 

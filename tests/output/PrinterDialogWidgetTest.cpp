@@ -2,6 +2,7 @@
 #include "CalibratedBook.h"
 #include "output/OutputCommands.h"
 #include "output/PrinterDialogWidget.h"
+#include "output/TilePreview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -92,11 +93,19 @@ TEST(PrinterDialogWidget, BoxesFollowTheUserAndPrintWritesThePdfAndCloses)
 }
 
 // Slips caught: the size told not following the boxes or the choice; the own size offered when
-// the text is large enough.
+// the text is large enough; the choice not reaching the preview of a print over sheets.
 TEST(PrinterDialogWidget, TheSmallestTextSizeFollowsTheBoxesAndTheOwnSizeIsOfferedBelowSix)
 {
     CalibratedBook book;
     ScriptedPlatform &platform = book.started.platform;
+    platform.printers = {QStringLiteral("Laser")};
+    platform.defaultPrinter = QStringLiteral("Laser");
+    platform.printerPage = QSizeF(60, 40); // sheets for the print area
+    std::optional<TextSize> previewed;
+    platform.useTilePreview = [&previewed](TilePreview &preview) {
+        previewed = preview.scene().textSize;
+        return platform::TileChoice::Cancel;
+    };
     frmMain &form = book.started.form;
     form.process.GE_tpPtoD_r_X = form.process.GE_tpPtoD_r_Y = 0.25; // H 22.5 pt, "10.0cm" 2.4
     atActualSize(form, [&] {
@@ -116,6 +125,8 @@ TEST(PrinterDialogWidget, TheSmallestTextSizeFollowsTheBoxesAndTheOwnSizeIsOffer
         click(own);
         EXPECT_TRUE(model.chkOwnTextSize);
         EXPECT_TRUE(size->text().contains(QStringLiteral("最小 9.8 pt"))) << size->text().toStdString();
+        click(child<QPushButton>(dialog, "cmdPrint"));
+        EXPECT_EQ(previewed, TextSize::OwnPoints);
         click(child<QCheckBox>(dialog, "chkMoji"));
         click(child<QCheckBox>(dialog, "chkSnpo"));
         EXPECT_FALSE(size->isVisible()) << "no text prints";

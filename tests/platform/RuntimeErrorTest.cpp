@@ -6,25 +6,16 @@
 // folder only lacks the permission; the window's number and text stay as they were.
 TEST(RuntimeError, AFailedWriteNamesItsCauseBesideTheClassicError)
 {
-    struct Row
+    const struct
     {
-        int error;
-        int number;
-        const char *cause; // nullptr: the description says it
-    };
-    const Row rows[] = {
-        {EACCES, 75, "権限"},
-        {EPERM, 75, "権限"},
-        {EROFS, 75, "読み取り専用"},
-        {ENOSPC, 61, nullptr},
-        {ENOENT, 76, nullptr},
-    };
-    for (const Row &row : rows) {
+        int error, number;
+        const char *cause; // "": the description says it
+    } rows[] = {{EACCES, 75, "権限"}, {EPERM, 75, "権限"}, {EROFS, 75, "読み取り専用"},
+                {ENOSPC, 61, ""}, {ENOENT, 76, ""}};
+    for (const auto &row : rows) {
         const RuntimeError error = RuntimeError::fromErrno(row.error);
         EXPECT_EQ(error.number, row.number) << row.error;
-        if (row.cause)
-            EXPECT_TRUE(error.cause.contains(QString::fromUtf8(row.cause))) << row.error;
-        else
-            EXPECT_TRUE(error.cause.isEmpty()) << row.error;
+        EXPECT_EQ(error.cause.isEmpty(), !*row.cause) << row.error;
+        EXPECT_TRUE(error.cause.contains(QString::fromUtf8(row.cause))) << row.error;
     }
 }
