@@ -91,7 +91,8 @@ CommandOutput dumpRecordBook(const QString &iniPath, const QString &fallbackFold
 
 // --export-pdf, --export-bmp and --export-image: opens the record book as the window would (settings from the
 // executable folder), lays the page out at actual size and writes the file. On failure the
-// output file is left as it was and standard error says why, on one line.
+// output file is left as it was and standard error says why, on one line. A page or picture at
+// actual size whose smallest text prints below 6 points is written, and that is said on one line.
 CommandOutput exportRecordBook(const CommandLine &command, const QString &executableFolder);
 
 // --export-csv: reads each record book (object files missing beside it are looked up in the
