@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++
-    qt6-base-dev qt6-translations-l10n libjpeg-dev
+    qt6-base-dev qt6-translations-l10n libjpeg-dev libcups2-dev
     libgtest-dev libgmock-dev
     libjpeg-turbo-progs
     # The program's Japanese interface font; installed explicitly because other packages bring

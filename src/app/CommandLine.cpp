@@ -25,6 +25,7 @@ const QString ShareOption = QStringLiteral("--share");
 const QString KindsOption = QStringLiteral("--kinds");
 const QString TileOption = QStringLiteral("--tile");
 const QString OverlapOption = QStringLiteral("--overlap");
+const QString TextSizeOption = QStringLiteral("--text-size");
 const QString HelpOption = QStringLiteral("--help");
 const QString VersionOption = QStringLiteral("--version");
 
@@ -101,6 +102,7 @@ CommandLine parseExport(const QStringList &given)
     std::optional<double> overlap;
     std::optional<int> dpi;
     bool share = false;
+    TextSize textSize = TextSize::FollowsPicture;
     for (int i = 1; i < given.size(); ++i) {
         const QString &argument = given.at(i);
         if (image && argument == DpiOption) {
@@ -128,6 +130,10 @@ CommandLine parseExport(const QStringList &given)
                 return refuse(QStringLiteral("--kinds には dims,comments,leaders,texts から選んで"
                                              "カンマで区切って指定してください。"));
             kinds = *parsed;
+        } else if ((pdf || image) && argument == TextSizeOption) {
+            if (i + 1 >= given.size() || given.at(++i) != QLatin1String("own"))
+                return refuse(QStringLiteral("--text-size には own を指定してください。"));
+            textSize = TextSize::OwnPoints;
         } else if (argument.startsWith(u'-')) {
             return refuse(QStringLiteral("不明なオプションです: ") + argument);
         } else {
@@ -148,6 +154,7 @@ CommandLine parseExport(const QStringList &given)
     command.overlapMm = overlap.value_or(DefaultOverlapMm);
     command.dotsPerInch = dpi.value_or(command.dotsPerInch);
     command.shareSize = share;
+    command.textSize = textSize;
     return command;
 }
 

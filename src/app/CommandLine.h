@@ -18,13 +18,15 @@ struct RecordBookLoadResult;
 //   catchscale --dump BOOK.ini    prints the record book as the reader understood it, as JSON,
 //                                 without opening a window
 //   catchscale --export-pdf OUT.pdf BOOK.ini [--kinds dims,comments,leaders,texts]
-//              [--tile PAPER [--overlap MM]]
+//              [--tile PAPER [--overlap MM]] [--text-size own]
 //                                 prints the record book at actual size into a PDF file, on
-//                                 its own paper or over sheets of PAPER ("A4", "Letter" …)
+//                                 its own paper or over sheets of PAPER ("A4", "Letter" …);
+//                                 with --text-size own each label at its own point size
 //   catchscale --export-bmp OUT.bmp BOOK.ini
 //                                 saves it as a bitmap, as "ビットマップファイルへ保存" does
 //   catchscale --export-image OUT.png|OUT.jpg BOOK.ini [--dpi 96|150|300|600 | --share]
-//              [--kinds …]       saves the print area as a PNG or JPEG picture at that
+//              [--kinds …] [--text-size own]
+//                                 saves the print area as a PNG or JPEG picture at that
 //                                 resolution (300 by default), or share-sized with a scale bar
 //   catchscale --export-csv OUT.csv BOOK.ini [BOOK.ini …]
 //                                 writes the catch book of the record books: a row for each
@@ -54,6 +56,7 @@ struct CommandLine
     PageKinds kinds = PageKinds::all(); // what a PDF export prints
     std::optional<QSizeF> tileSheetMm;  // a PDF export over sheets of this paper (portrait)
     double overlapMm = DefaultOverlapMm; // and their overlap
+    TextSize textSize = TextSize::FollowsPicture; // how large labels print
     int dotsPerInch = 300;               // an image export's resolution
     bool shareSize = false;              // or share-sized instead
     QStringList books;                   // the record books of a catch book, made absolute
@@ -96,7 +99,8 @@ QByteArray partlyReadLines(const QString &iniPath, const RecordBookLoadResult &l
 // --export-pdf, --export-bmp and --export-image: opens the record book as the window would
 // (settings from the executable folder), lays the page out at actual size and writes the file.
 // On failure the output file is left as it was and standard error says why, on one line. An
-// output file that the export may not write (see checkExportTarget) is refused so (exit 3).
+// output file that the export may not write (see checkExportTarget) is refused so (exit 3). A page or picture at
+// actual size whose smallest text prints below 6 points is written, and that is said on one line.
 CommandOutput exportRecordBook(const CommandLine &command, const QString &executableFolder);
 
 // --export-csv: reads each record book (object files missing beside it are looked up in the

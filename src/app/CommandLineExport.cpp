@@ -7,6 +7,7 @@
 #include "output/ImageExport.h"
 #include "output/OutputCommands.h"
 #include "output/PageOutput.h"
+#include "output/PrintedLabels.h"
 #include "output/TiledPages.h"
 #include "recordbook/CatchBook.h"
 #include "recordbook/ExportTarget.h"
@@ -18,18 +19,25 @@
 
 namespace {
 
+QByteArray line(const QString &path, const QString &text)
+{
+    return (QStringLiteral("catchscale: ") + path + QStringLiteral(": ") + text + u'\n').toUtf8();
+}
+
 CommandOutput failure(int status, const QString &path, const QString &why)
 {
     CommandOutput output;
     output.exitStatus = status;
-    output.standardError =
-        (QStringLiteral("catchscale: ") + path + QStringLiteral(": ") + why + u'\n').toUtf8();
+    output.standardError = line(path, why);
     return output;
 }
 
+// The cause in words where it is known, else the classic description and its number.
 QString oneLine(const RuntimeError &error)
 {
-    QString text = error.description + QStringLiteral("（ｴﾗｰ番号 %1）").arg(error.number);
+    QString text = error.cause.isEmpty()
+                       ? error.description + QStringLiteral("（ｴﾗｰ番号 %1）").arg(error.number)
+                       : error.cause;
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
     return text;
 }
@@ -42,6 +50,16 @@ ExportKind exportKind(CommandLine::Action action)
     case CommandLine::Action::ExportImage: return ExportKind::Image;
     default: return ExportKind::CatchBook;
     }
+}
+
+// What an export whose text prints too small to read says, and how to print it larger.
+QString smallTextWarning(double points, TextSize size)
+{
+    QString text = QStringLiteral("文字が最小 %1 pt で印刷され、小さすぎて読めないおそれがあります。")
+                       .arg(QString::number(points, 'f', 1));
+    if (size == TextSize::FollowsPicture)
+        text += QStringLiteral("--text-size own を付けると、それぞれの大きさで印刷します。");
+    return text;
 }
 
 } // namespace
@@ -64,19 +82,26 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
     const ExportTarget &target = out.target;
     std::optional<RuntimeError> error;
     bool noRoom = false;
+    std::optional<double> smallestText; // of a page printed at actual size
     atActualSize(form, [&] {
+        PageScene scene = pageScene(form);
+        scene.textSize = command.textSize;
+        const bool actualSize = command.action == CommandLine::Action::ExportPdf
+                                || (command.action == CommandLine::Action::ExportImage
+                                    && !command.shareSize);
+        if (actualSize)
+            smallestText = smallestTextPoints(scene, command.kinds);
         if (command.action == CommandLine::Action::ExportImage) {
-            error = exportImage(target, pageScene(form),
+            error = exportImage(target, scene,
                                 {command.kinds, command.dotsPerInch, command.shareSize});
         } else if (command.action != CommandLine::Action::ExportPdf) {
-            error = subSaveImage(target, pageScene(form), canvasPixels(form),
+            error = subSaveImage(target, scene, canvasPixels(form),
                                  form.annotations.shpSnpo[0].FillColor);
         } else if (!command.tileSheetMm) {
-            error = writePagePdf(target, pageScene(form), command.kinds,
-                                 paperSizeMm(form));
-        } else if (const auto plan = planTiles(pageScene(form).printAreaMm, *command.tileSheetMm,
-                                               command.overlapMm)) {
-            error = writeTiledPdf(target, pageScene(form), command.kinds, *plan);
+            error = writePagePdf(target, scene, command.kinds, paperSizeMm(form));
+        } else if (const auto plan =
+                       planTiles(scene.printAreaMm, *command.tileSheetMm, command.overlapMm)) {
+            error = writeTiledPdf(target, scene, command.kinds, *plan);
         } else {
             noRoom = true;
         }
@@ -87,7 +112,11 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
     }
     if (error)
         return failure(ExportFailedStatus, command.output, oneLine(*error));
-    return {};
+    CommandOutput output;
+    if (smallestText && *smallestText < SmallestReadablePoints)
+        output.standardError =
+            line(command.output, smallTextWarning(*smallestText, command.textSize));
+    return output;
 }
 
 CommandOutput exportCatchBook(const CommandLine &command, const QString &executableFolder)

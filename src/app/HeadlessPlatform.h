@@ -30,6 +30,7 @@ public:
     void setBusy(bool) override {}
     platform::KeyState keyState() const override { return {}; }
     QStringList printerNames() const override { return {}; }
+    bool printSystemRunning() const override { return false; }
     QString defaultPrinterName() const override { return {}; }
     bool printerUsesColor(const QString &) const override { return false; }
     std::optional<QString> showPrinterProperties(const QString &) override { return {}; }
@@ -50,7 +51,7 @@ public:
     void showScreenCheckDialog(ScreenCheckDialog &) override {}
     bool openWithDesktop(const QString &) override { return false; }
 
-    // The texts of the messages shown, each on one line.
+    // The texts of the messages shown, each on one line, without the window's handler names.
     const QStringList &messages() const { return m_messages; }
 
 private:

@@ -121,8 +121,15 @@ bool writeBmp(const QImage &image, const StagedFiles::Sink &sink)
 std::optional<RuntimeError> subSaveImage(const ExportTarget &target, const PageScene &scene,
                                          QSize canvasPx, OleColor markerFill)
 {
-    if (!bmpCanHold(canvasPx))
-        return RuntimeError::overflow();
+    if (!bmpCanHold(canvasPx)) {
+        const double gigabytes = double(canvasPx.width()) * 3 * canvasPx.height() / (1 << 30);
+        return RuntimeError::overflow().because(
+            QStringLiteral("ビットマップが %1 × %2 ピクセル（約 %3 GB）になり、BMP ファイルに"
+                           "収まる 4 GB を超えます。PDF か PNG で書き出してください。")
+                .arg(canvasPx.width())
+                .arg(canvasPx.height())
+                .arg(gigabytes, 0, 'f', 1));
+    }
     const QImage canvas = subWrightImage(scene, canvasPx, markerFill);
     if (canvas.isNull())
         return RuntimeError::outOfMemory();

@@ -33,6 +33,33 @@ double roundLengthMm(double mm)
     return power;
 }
 
+// The pixels of a print area at a resolution, as the picture is made.
+QSize pixelsOf(QSizeF areaMm, double dotsPerMm)
+{
+    return {int(std::lround(areaMm.width() * dotsPerMm)),
+            int(std::lround(areaMm.height() * dotsPerMm))};
+}
+
+bool fitsTheCap(QSize pixels)
+{
+    return qint64(pixels.width()) * pixels.height() <= MostExportPixels;
+}
+
+// Why a picture is not made at that size, and the largest resolution offered that would do.
+QString tooManyPixelsText(QSizeF areaMm, QSize pixels)
+{
+    QString text = QStringLiteral("画像が %1 × %2 ピクセルになり、書き出せる %3 ピクセルを超えます。")
+                       .arg(pixels.width())
+                       .arg(pixels.height())
+                       .arg(MostExportPixels);
+    for (auto dpi = std::rbegin(ImageExportResolutions); dpi != std::rend(ImageExportResolutions);
+         ++dpi) {
+        if (fitsTheCap(pixelsOf(areaMm, *dpi / MmPerInch)))
+            return text + QStringLiteral("この印刷範囲なら %1 dpi まで書き出せます。").arg(*dpi);
+    }
+    return text + QStringLiteral("共有用の大きさか PDF で書き出してください。");
+}
+
 QString lengthText(double mm)
 {
     if (mm >= 1000)
@@ -47,9 +74,8 @@ QString lengthText(double mm)
 QImage printAreaImage(const PageScene &scene, PageKinds kinds, double dotsPerMm)
 {
     const QRectF area = scene.printAreaMm;
-    const QSize pixels(int(std::lround(area.width() * dotsPerMm)),
-                       int(std::lround(area.height() * dotsPerMm)));
-    if (pixels.isEmpty() || qint64(pixels.width()) * pixels.height() > MostExportPixels)
+    const QSize pixels = pixelsOf(area.size(), dotsPerMm);
+    if (pixels.isEmpty() || !fitsTheCap(pixels))
         return {};
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
@@ -100,11 +126,18 @@ std::optional<RuntimeError> exportImage(const ExportTarget &target, const PageSc
     if (format.isEmpty())
         return RuntimeError::pathFileAccess();
     const QSizeF areaMm = scene.printAreaMm.size();
-    if (areaMm.isEmpty())
-        return RuntimeError::invalidCall();
+    if (areaMm.isEmpty()) {
+        return RuntimeError::invalidCall().because(
+            QStringLiteral("印刷範囲が空です（%1 × %2 mm）。用紙が小さすぎて、余白の内側に"
+                           "何も残りません。")
+                .arg(areaMm.width(), 0, 'f', 1)
+                .arg(areaMm.height(), 0, 'f', 1));
+    }
     const double dotsPerMm = request.shareSize
                                  ? ShareLongSidePx / std::max(areaMm.width(), areaMm.height())
                                  : request.dotsPerInch / MmPerInch;
+    if (const QSize pixels = pixelsOf(areaMm, dotsPerMm); !fitsTheCap(pixels))
+        return RuntimeError::outOfMemory().because(tooManyPixelsText(areaMm, pixels));
     QImage image = printAreaImage(scene, request.kinds, dotsPerMm);
     if (image.isNull())
         return RuntimeError::outOfMemory();

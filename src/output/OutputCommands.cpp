@@ -11,6 +11,8 @@
 #include "recordbook/CatchBook.h"
 #include "view/Zoom.h"
 
+#include <QFileInfo>
+
 #include <cmath>
 
 PageScene pageScene(const frmMain &form)
@@ -20,7 +22,8 @@ PageScene pageScene(const frmMain &form)
             form.live.shpSps,
             form.pictMapHasPicture ? &form.pictOrg : nullptr,
             QSizeF(form.process.CanvasWidthMm, form.process.CanvasHeightMm),
-            QRectF(area.Left, area.Top, area.Width, area.Height)};
+            QRectF(area.Left, area.Top, area.Width, area.Height),
+            form.LayoutZoom};
 }
 
 QSizeF paperSizeMm(const frmMain &form)
@@ -54,12 +57,24 @@ void atActualSize(frmMain &form, const std::function<void()> &work)
     ApplyZoom(form, form.ZoomFactor);
 }
 
+namespace {
+
+// The print queue shows a job by the record book's name, or its picture's until it is saved.
+QString printJobName(const OpenRecordBook &book)
+{
+    const QString named = book.fileName.isEmpty() ? book.pictureFileName : book.fileName;
+    return QFileInfo(named).completeBaseName();
+}
+
+} // namespace
+
 void mnuFilePrint_Click(frmMain &form)
 {
     atActualSize(form, [&form] {
-        dlgPrinter dialog(form.platform, {pageScene(form), paperSizeMm(form),
-                                          form.process.PictureFolder, form.process.settingsFile,
-                                          openBookFiles(form)});
+        dlgPrinter dialog(form.platform,
+                          {pageScene(form), paperSizeMm(form), form.process.PictureFolder,
+                           form.process.settingsFile, openBookFiles(form),
+                           printJobName(form.recordBook)});
         dialog.Form_Load();
         form.platform.showPrinterDialog(dialog);
     });

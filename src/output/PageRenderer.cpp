@@ -2,6 +2,7 @@
 
 #include "annotations/AnnotationPainter.h"
 #include "annotations/LabelMetrics.h"
+#include "output/PrintedLabels.h"
 #include "view/PicturePainter.h"
 
 #include <QFontMetricsF>
@@ -179,14 +180,12 @@ void renderPage(QPainter &painter, const PageScene &scene, const PageStyle &styl
                      [&](const AnnotationLine &line) { drawLine(painter, line, style); });
     }
     if (kinds.dimensions) {
-        forEachInUse(store.lblKyori, [&](const AnnotationLabel &label) {
+        for (const AnnotationLabel &label : printedDimensionLabels(scene))
             drawLabel(painter, label, kinds.comments, style);
-        });
     }
     if (kinds.texts) {
-        // Text labels run from 1 to the last: element 0 is the hidden template.
-        for (int i = 1; i <= store.lblMoji.UBound(); ++i)
-            drawLabel(painter, store.lblMoji[i], false, style);
+        for (const AnnotationLabel &label : printedTextLabels(scene))
+            drawLabel(painter, label, false, style);
     }
     painter.restore();
 }

@@ -11,6 +11,11 @@
 class PicturePainter;
 class QPainter;
 
+// How large labels print. By default at the size they have at the actual-size zoom, as the canvas
+// shows them there: the text shrinks with the picture, and on a photograph of many pixels it can
+// become too small to read. Else each label at its own point size, the size it has at 100 %.
+enum class TextSize { FollowsPicture, OwnPoints };
+
 // What goes on paper: the picture, the kept annotations and the white masks around the print
 // area, all in canvas millimetres at the actual-size zoom, where one canvas millimetre is one real
 // millimetre.
@@ -21,6 +26,8 @@ struct PageScene
     const QImage *picture = nullptr; // null: annotations only
     QSizeF pictureMm;                // the picture is drawn at (0, 0) stretched to this size
     QRectF printAreaMm;              // only this part of the picture is ever seen
+    float labelZoom = 1; // the zoom the labels stand at: their own size is FontSize / labelZoom
+    TextSize textSize = TextSize::FollowsPicture;
 };
 
 // The kinds of annotation the user chose to print. A comment prints under its dimension's label,

@@ -39,12 +39,15 @@ void PrinterDialogWidget::buildLayout()
     m_properties = new QPushButton(QStringLiteral("プロパティ"), printerFrame);
     m_properties->setObjectName(QStringLiteral("cmdPropaty"));
     printerRow->addWidget(m_properties);
+    m_printerNote = new QLabel(this);
+    m_printerNote->setObjectName(QStringLiteral("lblPrinterNote"));
+    m_printerNote->setStyleSheet(QStringLiteral("color: #b00000;"));
 
-    auto *colourFrame = new QGroupBox(QStringLiteral("カラー・モノクロ"), this);
-    auto *colourRow = new QHBoxLayout(colourFrame);
-    m_monochrome = new QRadioButton(QStringLiteral("モノクロ"), colourFrame);
+    m_colourFrame = new QGroupBox(QStringLiteral("カラー・モノクロ"), this);
+    auto *colourRow = new QHBoxLayout(m_colourFrame);
+    m_monochrome = new QRadioButton(QStringLiteral("モノクロ"), m_colourFrame);
     m_monochrome->setObjectName(QStringLiteral("optColor0"));
-    m_colour = new QRadioButton(QStringLiteral("カラー"), colourFrame);
+    m_colour = new QRadioButton(QStringLiteral("カラー"), m_colourFrame);
     m_colour->setObjectName(QStringLiteral("optColor1"));
     colourRow->addWidget(m_monochrome);
     colourRow->addWidget(m_colour);
@@ -59,6 +62,10 @@ void PrinterDialogWidget::buildLayout()
     m_leaders = checkBox("chkHikidashi", QStringLiteral("引き出し線を印刷する"));
     m_dimensions = checkBox("chkSnpo", QStringLiteral("寸法を印刷する"));
     m_comments = checkBox("chkComent", QStringLiteral("寸法コメントを印刷する"));
+    m_textSize = new QLabel(this);
+    m_textSize->setObjectName(QStringLiteral("lblTextSize"));
+    m_ownTextSize = checkBox("chkOwnTextSize",
+                             QStringLiteral("文字を写真の縮尺に合わせず、それぞれの大きさで印刷する"));
 
     auto *print = new QPushButton(QStringLiteral("印刷"), this);
     print->setObjectName(QStringLiteral("cmdPrint"));
@@ -72,18 +79,28 @@ void PrinterDialogWidget::buildLayout()
 
     auto *column = new QVBoxLayout(this);
     column->addWidget(printerFrame);
-    column->addWidget(colourFrame);
+    column->addWidget(m_printerNote);
+    column->addWidget(m_colourFrame);
     for (QCheckBox *box : {m_texts, m_leaders, m_dimensions, m_comments})
         column->addWidget(box);
+    column->addWidget(m_textSize);
+    column->addWidget(m_ownTextSize);
     column->addLayout(buttons);
 
     connect(m_printers, &QComboBox::textActivated, &m_model, &dlgPrinter::cmbPrinter_Click);
     connect(m_properties, &QPushButton::clicked, &m_model, &dlgPrinter::cmdPropaty_Click);
     connect(m_monochrome, &QRadioButton::toggled, this,
             [this](bool on) { m_model.monochrome = on; });
-    connect(m_texts, &QCheckBox::toggled, this, [this](bool on) { m_model.chkMoji = on; });
-    connect(m_leaders, &QCheckBox::toggled, this, [this](bool on) { m_model.chkHikidashi = on; });
-    connect(m_comments, &QCheckBox::toggled, this, [this](bool on) { m_model.chkComent = on; });
+    const auto follow = [this](QCheckBox *box, bool dlgPrinter::*choice) {
+        connect(box, &QCheckBox::toggled, this, [this, choice](bool on) {
+            m_model.*choice = on;
+            refreshTextSize();
+        });
+    };
+    follow(m_texts, &dlgPrinter::chkMoji);
+    follow(m_leaders, &dlgPrinter::chkHikidashi);
+    follow(m_comments, &dlgPrinter::chkComent);
+    follow(m_ownTextSize, &dlgPrinter::chkOwnTextSize);
     connect(m_dimensions, &QCheckBox::toggled, &m_model, &dlgPrinter::chkSnpo_Click);
     connect(print, &QPushButton::clicked, &m_model, &dlgPrinter::cmdPrint_Click);
     connect(cancel, &QPushButton::clicked, &m_model, &dlgPrinter::CancelButton_Click);
@@ -96,11 +113,29 @@ void PrinterDialogWidget::refresh()
     m_printers->addItems(m_model.cmbPrinter);
     m_printers->setCurrentIndex(m_model.cmbPrinter.indexOf(m_model.SelectedPrinter));
     m_properties->setEnabled(!m_model.printsToPdf() && !m_model.SelectedPrinter.isEmpty());
-    (m_model.monochrome ? m_monochrome : m_colour)->setChecked(true);
+    m_printerNote->setText(m_model.printerNote);
+    m_printerNote->setVisible(!m_model.printerNote.isEmpty());
+    // A PDF file shows its colours; the choice for a printer waits until one is chosen again.
+    const bool colourChoice = m_model.colourChoiceEnabled();
+    m_colourFrame->setEnabled(colourChoice);
+    const QSignalBlocker blockMonochrome(m_monochrome);
+    const QSignalBlocker blockColour(m_colour);
+    (colourChoice && m_model.monochrome ? m_monochrome : m_colour)->setChecked(true);
     const QSignalBlocker blockDimensions(m_dimensions);
     m_texts->setChecked(m_model.chkMoji);
     m_leaders->setChecked(m_model.chkHikidashi);
     m_dimensions->setChecked(m_model.chkSnpo);
     m_comments->setChecked(m_model.chkComent);
     m_comments->setEnabled(m_model.chkComentEnabled);
+    refreshTextSize();
+}
+
+void PrinterDialogWidget::refreshTextSize()
+{
+    const QString note = m_model.textSizeNote();
+    m_textSize->setText(note);
+    m_textSize->setVisible(!note.isEmpty());
+    const QSignalBlocker blockOwn(m_ownTextSize);
+    m_ownTextSize->setChecked(m_model.chkOwnTextSize);
+    m_ownTextSize->setVisible(m_model.ownTextSizeOffered());
 }

@@ -75,8 +75,8 @@ void renderSheet(QPainter &painter, const PageScene &scene, const PageStyle &sty
     if (!shown.isEmpty()) {
         painter.translate(-part.left() * dpm, -part.top() * dpm);
         painter.setClipRect(QRectF(shown.topLeft() * dpm, shown.size() * dpm));
-        const PageScene sheetScene{scene.annotations, scene.masks, scene.picture,
-                                   scene.pictureMm, shown};
+        PageScene sheetScene = scene;
+        sheetScene.printAreaMm = shown;
         renderPage(painter, sheetScene, style);
     }
     painter.restore();

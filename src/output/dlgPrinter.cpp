@@ -3,6 +3,7 @@
 #include "app/PrintCorrectionSettings.h"
 #include "output/ExportFileDialog.h"
 #include "output/PageOutput.h"
+#include "output/PrintedLabels.h"
 #include "output/TilePreview.h"
 #include "output/TiledPages.h"
 
@@ -19,6 +20,13 @@ QSizeF pdfSheetMm(platform::Platform &platform)
     return page ? *page : QPageSize(QPageSize::A4).size(QPageSize::Millimeter).transposed();
 }
 
+// Why no printer can be chosen: none is installed, or the print system does not answer.
+QString noPrinterText(const platform::Platform &platform)
+{
+    return platform.printSystemRunning() ? QStringLiteral("プリンタがインストールされていません。")
+                                         : platform::printSystemDownText();
+}
+
 } // namespace
 
 const QString dlgPrinter::PdfFileEntry = QStringLiteral("PDF ファイル...");
@@ -33,11 +41,15 @@ void dlgPrinter::Form_Load()
     {
         platform::BusyGuard busy(m_platform);
         cmbPrinter = m_platform.printerNames();
+        // Without a printer only the PDF file is left, and the user is told why.
+        if (cmbPrinter.isEmpty())
+            printerNote = noPrinterText(m_platform);
         cmbPrinter << PdfFileEntry;
         chkComent = false;
         chkComentEnabled = false;
-        SelectedPrinter = m_platform.defaultPrinterName();
-        monochrome = !SelectedPrinter.isEmpty() && !m_platform.printerUsesColor(SelectedPrinter);
+        SelectedPrinter = printerNote.isEmpty() ? m_platform.defaultPrinterName() : PdfFileEntry;
+        monochrome = !SelectedPrinter.isEmpty() && !printsToPdf()
+                     && !m_platform.printerUsesColor(SelectedPrinter);
     }
     emit changed();
 }
@@ -62,6 +74,42 @@ PageKinds dlgPrinter::kinds() const
     return {chkSnpo, chkSnpo && chkComent, chkHikidashi, chkMoji};
 }
 
+bool dlgPrinter::colourChoiceEnabled() const
+{
+    return !printsToPdf();
+}
+
+std::optional<double> dlgPrinter::smallestTextPoints() const
+{
+    return ::smallestTextPoints(scene(), kinds());
+}
+
+bool dlgPrinter::ownTextSizeOffered() const
+{
+    const std::optional<double> smallest = ::smallestTextPoints(m_page.scene, kinds());
+    return smallest && *smallest < SmallestReadablePoints;
+}
+
+QString dlgPrinter::textSizeNote() const
+{
+    const std::optional<double> smallest = smallestTextPoints();
+    if (!smallest)
+        return {};
+    QString note = QStringLiteral("印刷される文字の大きさ：最小 %1 pt")
+                       .arg(QString::number(*smallest, 'f', 1));
+    if (*smallest < SmallestReadablePoints)
+        note += QStringLiteral("（小さすぎて読めないおそれがあります）");
+    return note;
+}
+
+PageScene dlgPrinter::scene() const
+{
+    PageScene scene = m_page.scene;
+    if (chkOwnTextSize && ownTextSizeOffered())
+        scene.textSize = TextSize::OwnPoints;
+    return scene;
+}
+
 void dlgPrinter::cmdPropaty_Click()
 {
     if (printsToPdf() || SelectedPrinter.isEmpty())
@@ -76,22 +124,23 @@ std::optional<RuntimeError> dlgPrinter::printOnPrinter(const std::optional<TileP
     if (SelectedPrinter.isEmpty() || !installed.contains(SelectedPrinter)) {
         const QString why =
             installed.isEmpty()
-                ? QStringLiteral("プリンタがインストールされていません。"
-                                 "「%1」を選ぶと PDF ファイルに実寸で印刷できます。")
-                      .arg(PdfFileEntry)
+                ? noPrinterText(m_platform)
+                      + QStringLiteral("「%1」を選ぶと PDF ファイルに実寸で印刷できます。")
+                            .arg(PdfFileEntry)
                 : QStringLiteral("プリンタ「%1」が見つかりません。").arg(SelectedPrinter);
         return RuntimeError::printerError(why);
     }
     const bool portrait = tiles && !tiles->landscape();
     platform::OpenedPrinter printer =
-        m_platform.openPrinter({SelectedPrinter, monochrome, portrait});
+        m_platform.openPrinter({SelectedPrinter, monochrome, portrait, m_page.jobName});
     if (!printer.target)
         return RuntimeError::printerError(printer.error);
     const PrintScale scale = LoadPrintCorrection(m_page.settingsFile, SelectedPrinter)
                                  .value_or(PrintCorrection())
                                  .scale(portrait);
-    if (auto error = tiles ? printSheets(*printer.target, m_page.scene, kinds(), *tiles, scale)
-                           : paintPage(printer.target->device(), m_page.scene, kinds(), scale))
+    const PageScene page = scene();
+    if (auto error = tiles ? printSheets(*printer.target, page, kinds(), *tiles, scale)
+                           : paintPage(printer.target->device(), page, kinds(), scale))
         return RuntimeError::printerError(*error);
     if (auto error = printer.target->finish())
         return RuntimeError::printerError(*error);
@@ -105,7 +154,7 @@ std::optional<platform::TileChoice> dlgPrinter::offerTiles(std::optional<TilePla
     const QRectF area = m_page.scene.printAreaMm;
     if (!sheet || !TilePreview::needsTiles(area, *sheet) || !planTiles(area, *sheet, 0))
         return std::nullopt;
-    TilePreview preview(m_page.scene, *sheet);
+    TilePreview preview(scene(), *sheet);
     const platform::TileChoice choice = m_platform.showTilePreview(preview);
     if (choice == platform::TileChoice::Tiles)
         tiles = preview.plan();
@@ -134,9 +183,9 @@ void dlgPrinter::cmdPrint_Click()
         if (!pdfFile)
             error = printOnPrinter(tiles);
         else if (tiles)
-            error = writeTiledPdf(*pdfFile, m_page.scene, kinds(), *tiles);
+            error = writeTiledPdf(*pdfFile, scene(), kinds(), *tiles);
         else
-            error = writePagePdf(*pdfFile, m_page.scene, kinds(), m_page.paperMm);
+            error = writePagePdf(*pdfFile, scene(), kinds(), m_page.paperMm);
     }
     if (error) {
         // The dialog stays open, so another printer or the PDF file can be tried.

@@ -22,7 +22,8 @@ public:
 
     // What is printed: the page at actual size, its paper (the PDF file's page), the folder a
     // PDF file is first offered in, the settings file holding each printer's size correction
-    // (a PDF file is never corrected) and the record book's files, which no PDF file replaces.
+    // (a PDF file is never corrected), the record book's files, which no PDF file replaces, and
+    // the name the print queue shows for the job.
     struct Page
     {
         PageScene scene;
@@ -30,6 +31,7 @@ public:
         QString pdfFolder;
         QString settingsFile;
         QStringList bookFiles;
+        QString jobName = {};
     };
 
     dlgPrinter(platform::Platform &platform, const Page &page, QObject *parent = nullptr);
@@ -44,6 +46,16 @@ public:
     // The kinds the check boxes choose, as the page renderer takes them.
     PageKinds kinds() const;
     bool printsToPdf() const { return SelectedPrinter == PdfFileEntry; }
+    // "モノクロ" and "カラー" are for printers: a PDF file keeps the colours.
+    bool colourChoiceEnabled() const;
+    // The smallest size text prints at with the boxes as they stand; nothing when no text
+    // prints. Labels at their own size are offered when text would print smaller than is
+    // readable; "印刷される文字の大きさ：最小 2.9 pt" tells it.
+    std::optional<double> smallestTextPoints() const;
+    bool ownTextSizeOffered() const;
+    QString textSizeNote() const;
+    // The page with the text size chosen.
+    PageScene scene() const;
 
     QStringList cmbPrinter;
     QString SelectedPrinter;
@@ -53,6 +65,8 @@ public:
     bool chkSnpo = false;
     bool chkComent = false;
     bool chkComentEnabled = false;
+    bool chkOwnTextSize = false; // labels at their own size, where offered
+    QString printerNote;         // why there is no printer to choose, when there is none
     bool printed = false; // a page went out before the dialog closed
 
 signals:

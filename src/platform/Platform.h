@@ -84,7 +84,14 @@ struct PrinterRequest
     QString name;             // the printer's device name
     bool monochrome = false;  // "モノクロ" rather than "カラー"
     bool portrait = false;    // sheets of a print over several sheets may stand upright
+    QString jobName = {};     // what the print queue calls the job
 };
+
+// What the user is told when the print system cannot be reached.
+inline QString printSystemDownText()
+{
+    return QStringLiteral("印刷システム (CUPS) に接続できません。");
+}
 
 struct OpenedPrinter
 {
@@ -147,6 +154,8 @@ public:
     virtual void setBusy(bool busy) = 0;
     virtual KeyState keyState() const = 0;
     virtual QStringList printerNames() const = 0;
+    // Whether the print system answers: without it there are no printers to list.
+    virtual bool printSystemRunning() const = 0;
     // The printer a print goes to unless the user picks another; empty when there is none.
     virtual QString defaultPrinterName() const = 0;
     virtual bool printerUsesColor(const QString &name) const = 0;

@@ -236,6 +236,11 @@ QStringList QtPlatform::printerNames() const
     return QPrinterInfo::availablePrinterNames();
 }
 
+bool QtPlatform::printSystemRunning() const
+{
+    return m_printers.systemRunning();
+}
+
 QString QtPlatform::defaultPrinterName() const
 {
     return m_printers.defaultPrinterName();

@@ -37,6 +37,7 @@ public:
     void setBusy(bool busy) override;
     platform::KeyState keyState() const override;
     QStringList printerNames() const override;
+    bool printSystemRunning() const override;
     QString defaultPrinterName() const override;
     bool printerUsesColor(const QString &name) const override;
     std::optional<QString> showPrinterProperties(const QString &name) override;

@@ -5,6 +5,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <cups/cups.h>
+
 namespace {
 
 // A page on a printer; the job goes out when painting ends. Qt reports a job that CUPS refused
@@ -64,6 +66,18 @@ void askCupsNotToScale(QPrinter &printer)
 QtPrinters::QtPrinters() = default;
 QtPrinters::~QtPrinters() = default;
 
+bool QtPrinters::systemRunning() const
+{
+    // A server on this machine answers at once; one elsewhere gets a few seconds.
+    constexpr int TimeoutMs = 3000;
+    http_t *connection = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
+                                      cupsEncryption(), 1, TimeoutMs, nullptr);
+    if (!connection)
+        return false;
+    httpClose(connection);
+    return true;
+}
+
 QString QtPrinters::defaultPrinterName() const
 {
     return QPrinterInfo::defaultPrinterName();
@@ -90,7 +104,7 @@ QPrinter *QtPrinters::printer(const QString &name, QString *why)
         kept = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     // Without a print system Qt quietly turns a printer into a PDF file of no name.
     if (kept->outputFormat() != QPrinter::NativeFormat || kept->printerName() != name) {
-        *why = QStringLiteral("印刷システム (CUPS) に接続できません。");
+        *why = platform::printSystemDownText();
         m_printers.erase(name);
         return nullptr;
     }
@@ -129,6 +143,7 @@ platform::OpenedPrinter QtPrinters::open(const platform::PrinterRequest &request
     target->setPageOrientation(request.portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
     target->setColorMode(request.monochrome ? QPrinter::GrayScale : QPrinter::Color);
     target->setCopyCount(1);
+    target->setDocName(request.jobName);
     askCupsNotToScale(*target);
     return {std::make_unique<PrinterPage>(*target), {}};
 }

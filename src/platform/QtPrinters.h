@@ -18,6 +18,8 @@ public:
     QtPrinters();
     ~QtPrinters();
 
+    // Whether CUPS answers: the server its settings and CUPS_SERVER name takes a connection.
+    bool systemRunning() const;
     QString defaultPrinterName() const;
     bool usesColor(const QString &name) const;
     std::optional<QString> showProperties(const QString &name, QWidget *parent);

@@ -10,6 +10,10 @@ struct RuntimeError
 {
     int number = 0;
     QString description;
+    // What is wrong in plain words, where the classic error names another cause (a picture over
+    // the pixel cap is no shortage of memory). The command line says this; the window keeps the
+    // number and the description.
+    QString cause = {};
 
     static RuntimeError invalidCall()
     {
@@ -42,7 +46,19 @@ struct RuntimeError
         case EDQUOT:
         case EFBIG: return diskFull();
         case ENOMEM: return outOfMemory();
-        default: return pathFileAccess(); // access denied, read-only, a folder in the way…
+        case EACCES:
+        case EPERM: return pathFileAccess().because(QStringLiteral("書き込む権限がありません。"));
+        case EROFS:
+            return pathFileAccess().because(
+                QStringLiteral("読み取り専用のファイルシステムには書き込めません。"));
+        default: return pathFileAccess(); // a folder in the way…
         }
+    }
+
+    RuntimeError because(const QString &why) const
+    {
+        RuntimeError error = *this;
+        error.cause = why;
+        return error;
     }
 };

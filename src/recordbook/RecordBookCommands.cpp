@@ -154,6 +154,9 @@ void newRecordBook(frmMain &form, const QString &picturePath)
     unloadOptionDialog(form);
     eraseAnnotations(form);
     form.recordBook.damagedFiles.clear();
+    // The new book has no file until it is saved as one; the book before keeps its own.
+    form.recordBook.folder.clear();
+    form.recordBook.fileName.clear();
     setMenuEnabled(form, "mnuFileSavePrj", false);
     form.process.GE_strPpSize = QStringLiteral("00");
     if (!QFileInfo(picturePath).isFile()) {

@@ -152,6 +152,7 @@ TEST(CommandLine, ExportsNameTheirOutputThenTheBookAndPdfKindsAreChosenByWord)
         std::initializer_list<const char *> given;
         Action action;
         PageKinds kinds;
+        TextSize textSize = TextSize::FollowsPicture;
     };
     const PageKinds all = PageKinds::all();
     const Row rows[] = {
@@ -176,6 +177,13 @@ TEST(CommandLine, ExportsNameTheirOutputThenTheBookAndPdfKindsAreChosenByWord)
         {{"--export-pdf", "out.pdf", "book.ini", "--tile", "A4", "--overlap", "ten"},
          Action::Invalid, all},
         {{"--export-bmp", "out.bmp", "book.ini", "--tile", "A4"}, Action::Invalid, all},
+        {{"--export-pdf", "out.pdf", "book.ini", "--text-size", "own"}, Action::ExportPdf, all,
+         TextSize::OwnPoints},
+        {{"--export-image", "--text-size", "own", "out.png", "book.ini"}, Action::ExportImage,
+         all, TextSize::OwnPoints},
+        {{"--export-pdf", "out.pdf", "book.ini", "--text-size", "large"}, Action::Invalid, all},
+        {{"--export-pdf", "out.pdf", "book.ini", "--text-size"}, Action::Invalid, all},
+        {{"--export-bmp", "out.bmp", "book.ini", "--text-size", "own"}, Action::Invalid, all},
     };
     for (const Row &row : rows) {
         const CommandLine command = parse(row.given);
@@ -188,6 +196,7 @@ TEST(CommandLine, ExportsNameTheirOutputThenTheBookAndPdfKindsAreChosenByWord)
             continue;
         }
         EXPECT_EQ(command.kinds, row.kinds) << given;
+        EXPECT_EQ(command.textSize, row.textSize) << given;
         EXPECT_TRUE(command.path.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive)) << given;
         EXPECT_TRUE(QFileInfo(command.output).isAbsolute()) << given;
         EXPECT_FALSE(command.output.endsWith(QLatin1String(".ini"))) << given;

@@ -129,14 +129,21 @@ TEST(ActualSizePdf, LengthsLineWidthsAndTextMeasureTrueOnTheLandscapePage)
         EXPECT_NEAR(darkSpan(across, across.width() / 2), dots * 2, 1) << "line at " << y << " mm";
     }
 
-    const QImage letter =
-        renderPdfPage(pdf, 254, QRectF(Book::LabelLeft - 5, Book::LabelTop - 5, 50, 40));
-    const QRect inked = darkBounds(letter);
-    const double emMm = Book::LabelPoints * 25.4 / 72;
+    // The letter at its size at actual size, then at its own size (90 points at 100 %), its
+    // corner where it was.
     const CapLetter cap = capLetterPerEm();
-    EXPECT_NEAR(inked.height() / 10.0, emMm * cap.height, emMm * cap.height * 0.03);
-    // The line of text starts at the label's top, not its baseline.
-    EXPECT_NEAR(inked.top() / 10.0 - 5, emMm * cap.top, 0.3);
+    for (const double points : {Book::LabelPoints, Book::LabelPoints / Book::Ratio}) {
+        if (points != Book::LabelPoints) {
+            ASSERT_EQ(exportBook(book, "--export-pdf", pdf, {"--text-size", "own"}).exitStatus, 0);
+        }
+        const QImage letter =
+            renderPdfPage(pdf, 254, QRectF(Book::LabelLeft - 5, Book::LabelTop - 5, 60, 50));
+        const QRect inked = darkBounds(letter);
+        const double emMm = points * 25.4 / 72;
+        EXPECT_NEAR(inked.height() / 10.0, emMm * cap.height, emMm * cap.height * 0.03) << points;
+        // The line of text starts at the label's top, not its baseline.
+        EXPECT_NEAR(inked.top() / 10.0 - 5, emMm * cap.top, 0.3) << points;
+    }
 }
 
 TEST(ActualSizePdf, TiledOverSmallerSheetsOnePageEachAtActualSize)
@@ -344,6 +351,97 @@ TEST(ActualSizeExport, AFailureSaysWhyOnOneLineAndLeavesTheOutputAsItWas)
         ASSERT_EQ(exportBook(book, option, out).exitStatus, 0) << option;
         EXPECT_TRUE(bytesOf(out).startsWith(magic)) << option;
         EXPECT_EQ(folder.entryList(QDir::Files), filesBefore) << "the old version is gone";
+    }
+}
+
+// Slips caught: an export whose text prints too small to read without a word; the word given
+// when the text is large enough or already at its own size.
+TEST(ActualSizeExport, TextBelowSixPointsIsToldWithTheWayToPrintItAtItsOwnSize)
+{
+    Book book;
+    frmMain &form = book.started.form;
+    const QString pdf = outPath(book, "small.pdf");
+    const QString png = outPath(book, "small.png");
+    struct Row
+    {
+        double ratio;
+        const char *option;
+        QString out;
+        std::initializer_list<const char *> extra;
+        const char *told; // nullptr: nothing
+    };
+    // The dimension label is 9.75 points at 100 %: 7.8 at 0.8, 2.4 at 0.25.
+    const Row rows[] = {
+        {0.8, "--export-pdf", pdf, {}, nullptr},
+        {0.25, "--export-pdf", pdf, {}, "最小 2.4 pt"},
+        {0.25, "--export-image", png, {"--dpi", "96"}, "最小 2.4 pt"},
+        {0.25, "--export-pdf", pdf, {"--text-size", "own"}, nullptr},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.ratio);
+        form.process.GE_tpPtoD_r_X = form.process.GE_tpPtoD_r_Y = row.ratio;
+        form.runCommand(QStringLiteral("mnuFileSavePrj"));
+        const CommandOutput result = exportBook(book, row.option, row.out, row.extra);
+        EXPECT_EQ(result.exitStatus, 0);
+        const QString told = QString::fromUtf8(result.standardError);
+        if (!row.told) {
+            EXPECT_TRUE(told.isEmpty()) << told.toStdString();
+            continue;
+        }
+        EXPECT_TRUE(told.contains(QString::fromUtf8(row.told))) << told.toStdString();
+        EXPECT_TRUE(told.contains(QStringLiteral("--text-size own"))) << told.toStdString();
+        EXPECT_EQ(told.count(u'\n'), 1);
+    }
+}
+
+// Slips caught: a refusal told as another cause (a shortage of memory, an overflow, error 5) or
+// with the window's handler names.
+TEST(ActualSizeExport, ARefusalSaysWhatIsWrongInWords)
+{
+    struct Row
+    {
+        const char *what;
+        const char *paper;
+        double ratio;
+        QSize picture; // empty: the book's own
+        const char *option, *name;
+        std::initializer_list<const char *> extra;
+        std::initializer_list<const char *> told;
+    };
+    const Row rows[] = {
+        {"over the pixel cap", "A0", 0.8, {}, "--export-image", "big.png", {"--dpi", "600"},
+         {"27850 × 19630", "300 dpi"}},
+        {"a bitmap over 4 GB", "00", 30, {}, "--export-bmp", "huge.bmp", {}, {"4 GB"}},
+        {"no print area left", "00", 0.8, QSize(20, 20), "--export-image", "tiny.png", {},
+         {"印刷範囲"}},
+        {"its picture gone", "A4", 0.8, QSize(0, 0), "--export-pdf", "lost.pdf", {},
+         {"ファイルが見つかりません", "catch.bmp"}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        Book book;
+        frmMain &form = book.started.form;
+        form.process.GE_strPpSize = QLatin1String(row.paper);
+        form.process.GE_tpPtoD_r_X = form.process.GE_tpPtoD_r_Y = row.ratio;
+        form.runCommand(QStringLiteral("mnuFileSavePrj"));
+        const QString picture = outPath(book, "catch.bmp");
+        if (row.picture.isValid()) {
+            ASSERT_TRUE(QFile::remove(picture));
+            if (!row.picture.isEmpty()) {
+                QImage small(row.picture, QImage::Format_RGB32);
+                small.fill(Book::PictureGrey);
+                ASSERT_TRUE(small.save(picture));
+            }
+        }
+        const QString out = outPath(book, row.name);
+        const CommandOutput result = exportBook(book, row.option, out, row.extra);
+        EXPECT_NE(result.exitStatus, 0);
+        const QString told = QString::fromUtf8(result.standardError);
+        for (const char *words : row.told)
+            EXPECT_TRUE(told.contains(QString::fromUtf8(words))) << told.toStdString();
+        for (const char *wrong : {"メモリが不足", "オーバーフロー", "プロシージャ", "():", "ｴﾗｰ番号"})
+            EXPECT_FALSE(told.contains(QString::fromUtf8(wrong))) << told.toStdString();
+        EXPECT_FALSE(QFile::exists(out));
     }
 }
 

@@ -65,7 +65,8 @@ void withPrintDialog(Book &book, QtPlatform &platform,
     openRecordBook(form, book.iniPath);
     atActualSize(form, [&] {
         dlgPrinter dialog(platform, {pageScene(form), paperSizeMm(form), QString(),
-                                     form.process.settingsFile});
+                                     form.process.settingsFile, {},
+                                     QFileInfo(book.iniPath).completeBaseName()});
         dialog.Form_Load();
         use(dialog);
     });
@@ -262,13 +263,15 @@ TEST(CupsPrint, WithCupsStoppedThePrinterCannotBeOpenedAndPrintingSaysWhy)
     MessageBoxes boxes;
     withPrintDialog(book, platform, [&](dlgPrinter &dialog) {
         EXPECT_EQ(dialog.cmbPrinter, QStringList{dlgPrinter::PdfFileEntry});
+        EXPECT_EQ(dialog.SelectedPrinter, dlgPrinter::PdfFileEntry);
+        EXPECT_EQ(dialog.printerNote, platform::printSystemDownText());
         dialog.cmbPrinter_Click(gone);
         dialog.cmdPrint_Click();
         EXPECT_FALSE(dialog.printed);
     });
     ASSERT_EQ(boxes.texts.size(), 1);
     EXPECT_TRUE(boxes.texts[0].startsWith(QStringLiteral("cmdPrint_Click():ｴﾗｰ番号 ")));
-    const QString why = QStringLiteral("プリンタがインストールされていません");
+    const QString why = platform::printSystemDownText();
     EXPECT_TRUE(boxes.texts[0].contains(why)) << boxes.texts[0].toStdString();
 }
 
@@ -322,6 +325,9 @@ TEST(CupsPrint, JobsAskNotToScaleAndTheCheckPagesMeasureCorrectsTheNextPrint)
     });
     ASSERT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(u'|').toStdString();
     expectPrintedAsIs("record book");
+    const QString attributes = newestJobAttributes(printer);
+    EXPECT_TRUE(attributes.contains(QStringLiteral("job-name (nameWithoutLanguage) = catch\n")))
+        << attributes.toStdString();
     const QString printedPdf =
         takePrintedPdf(outFolder, before, folder, QStringLiteral("book.pdf"));
     ASSERT_FALSE(printedPdf.isEmpty()) << "no new PDF file in " << outFolder.toStdString();

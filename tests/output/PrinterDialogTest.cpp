@@ -6,6 +6,7 @@
 #include "output/OutputCommands.h"
 #include "output/TilePreview.h"
 #include "output/dlgPrinter.h"
+#include "recordbook/RecordBookCommands.h"
 
 #include <QFile>
 
@@ -21,9 +22,11 @@ struct OpenDialog
     int closes = 0;
 
     explicit OpenDialog(QStringList printers = {QStringLiteral("Laser"), QStringLiteral("Ink")},
-                        QString defaultPrinter = QStringLiteral("Ink"), bool colour = false)
+                        QString defaultPrinter = QStringLiteral("Ink"), bool colour = false,
+                        bool printSystemUp = true)
     {
         platform.printers = printers;
+        platform.printSystemUp = printSystemUp;
         platform.defaultPrinter = defaultPrinter;
         platform.printerColor = colour;
         platform.printerPdf = book.started.folder.filePath(QStringLiteral("printer.pdf"));
@@ -95,28 +98,34 @@ TEST(PrinterDialog, PrintsOnTheChosenPrinterInTheChosenColourModeAndCloses)
 
 TEST(PrinterDialog, APrintThatCannotHappenIsToldAndTheDialogStaysForAnotherChoice)
 {
+    const QStringList laser{QStringLiteral("Laser")};
     struct Row
     {
         const char *what;
-        QStringList printers;
         QString chosen;
+        QStringList printersAtPrint;
+        bool printSystemUp;
         QString printerError;
         QString expected;
         size_t requests;
     };
     const Row rows[] = {
-        {"no printer installed", {}, {}, {}, QStringLiteral("プリンタがインストールされていません。"), 0},
-        {"printer gone since opening", {QStringLiteral("Laser")}, QStringLiteral("Ink"), {},
+        {"every printer removed since opening", QStringLiteral("Laser"), {}, true, {},
+         QStringLiteral("プリンタがインストールされていません。"), 0},
+        {"print system stopped since opening", QStringLiteral("Laser"), {}, false, {},
+         QStringLiteral("印刷システム (CUPS) に接続できません。"), 0},
+        {"printer gone since opening", QStringLiteral("Ink"), laser, true, {},
          QStringLiteral("プリンタ「Ink」が見つかりません。"), 0},
-        {"print system refuses", {QStringLiteral("Laser")}, QStringLiteral("Laser"),
+        {"print system refuses", QStringLiteral("Laser"), laser, true,
          QStringLiteral("印刷システム (CUPS) に接続できません。"),
          QStringLiteral("印刷システム (CUPS) に接続できません。"), 1},
     };
     for (const Row &row : rows) {
-        OpenDialog open(row.printers, row.printers.value(0));
+        OpenDialog open(laser, laser[0]);
+        open.platform.printers = row.printersAtPrint;
+        open.platform.printSystemUp = row.printSystemUp;
         open.platform.printerError = row.printerError;
-        if (!row.chosen.isEmpty())
-            open.dialog->cmbPrinter_Click(row.chosen);
+        open.dialog->cmbPrinter_Click(row.chosen);
         open.dialog->cmdPrint_Click();
         ASSERT_EQ(open.platform.messages.size(), 1u) << row.what;
         const QString text = open.platform.messages[0].text;
@@ -125,6 +134,62 @@ TEST(PrinterDialog, APrintThatCannotHappenIsToldAndTheDialogStaysForAnotherChoic
         EXPECT_EQ(open.platform.printRequests.size(), row.requests) << row.what;
         EXPECT_FALSE(open.dialog->printed) << row.what;
         EXPECT_EQ(open.closes, 0) << row.what;
+    }
+}
+
+// Slips caught: a stopped print system told as no printer installed; nothing chosen when only the
+// PDF file can be printed to, or the PDF file chosen in monochrome.
+TEST(PrinterDialog, WithoutPrintersThePdfFileIsChosenAndAStoppedPrintSystemIsTold)
+{
+    struct Row
+    {
+        const char *what;
+        QStringList printers;
+        bool printSystemUp;
+        QString chosen;
+        QString note;
+    };
+    const Row rows[] = {
+        {"print system stopped", {}, false, dlgPrinter::PdfFileEntry,
+         QStringLiteral("印刷システム (CUPS) に接続できません。")},
+        {"no printer installed", {}, true, dlgPrinter::PdfFileEntry,
+         QStringLiteral("プリンタがインストールされていません。")},
+        {"a printer", {QStringLiteral("Laser")}, false, QStringLiteral("Laser"), {}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        OpenDialog open(row.printers, row.printers.value(0), false, row.printSystemUp);
+        dlgPrinter &dialog = *open.dialog;
+        EXPECT_EQ(dialog.SelectedPrinter, row.chosen);
+        EXPECT_EQ(dialog.printerNote, row.note);
+        EXPECT_EQ(dialog.monochrome, !dialog.printsToPdf()); // the printer is monochrome
+    }
+}
+
+// Slip caught: a print job the queue shows without a name.
+TEST(PrinterDialog, PrintJobsAreNamedAfterTheRecordBookOrElseItsPicture)
+{
+    for (const bool saved : {true, false}) {
+        SCOPED_TRACE(saved);
+        CalibratedBook book;
+        frmMain &form = book.started.form;
+        ScriptedPlatform &platform = book.started.platform;
+        if (!saved) {
+            const QString picture = book.started.folder.filePath(QStringLiteral("madai.bmp"));
+            ASSERT_TRUE(QFile::copy(book.started.folder.filePath(QStringLiteral("catch.bmp")),
+                                    picture));
+            platform.messageAnswers.push_back(platform::MessageAnswer::No); // no template
+            newRecordBook(form, picture);
+        }
+        platform.printers = {QStringLiteral("Laser")};
+        platform.defaultPrinter = QStringLiteral("Laser");
+        platform.printerPdf = book.started.folder.filePath(QStringLiteral("printer.pdf"));
+        platform.printerPage = QSizeF(1189, 841);
+        platform.usePrinterDialog = [](dlgPrinter &dialog) { dialog.cmdPrint_Click(); };
+        mnuFilePrint_Click(form);
+        ASSERT_EQ(platform.printRequests.size(), 1u);
+        EXPECT_EQ(platform.printRequests[0].jobName,
+                  saved ? QStringLiteral("catch") : QStringLiteral("madai"));
     }
 }
 

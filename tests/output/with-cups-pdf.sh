@@ -60,8 +60,10 @@ Listen $state/cups.sock
 Browsing No
 WebInterface No
 LogLevel warn
-# Only this script and its command use the socket, so nothing asks for a password.
+# Only this script and its command use the socket, so nothing asks for a password, and a job's
+# name is shown to whoever asks.
 <Policy default>
+  JobPrivateValues none
   <Limit All>
     Order deny,allow
   </Limit>

@@ -46,6 +46,7 @@ public:
 
     platform::KeyState keys;
     QStringList printers;
+    bool printSystemUp = true;
     QString defaultPrinter;
     bool printerColor = true;
     std::optional<QString> propertiesError; // the properties window cannot be shown
@@ -87,6 +88,7 @@ public:
     void setBusy(bool busy) override;
     platform::KeyState keyState() const override { return keys; }
     QStringList printerNames() const override { return printers; }
+    bool printSystemRunning() const override { return printSystemUp; }
     QString defaultPrinterName() const override { return defaultPrinter; }
     bool printerUsesColor(const QString &) const override { return printerColor; }
     std::optional<QString> showPrinterProperties(const QString &name) override;
