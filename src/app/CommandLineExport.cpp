@@ -6,6 +6,7 @@
 #include "output/BitmapExport.h"
 #include "output/ImageExport.h"
 #include "output/OutputCommands.h"
+#include "output/PageChecks.h"
 #include "output/PageOutput.h"
 #include "output/TiledPages.h"
 #include "recordbook/CatchBook.h"
@@ -45,21 +46,29 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
         return failure(UnreadableRecordBookStatus, command.path,
                        QStringLiteral("記録帳を開けません。")
                            + platform.messages().value(0, QStringLiteral("画像がありません。")));
+    if (const auto refused = emptyPrintAreaText(pageScene(form).printAreaMm))
+        return failure(ExportFailedStatus, command.output, *refused);
     std::optional<RuntimeError> error;
     bool noRoom = false;
+    std::optional<QString> refused;
     atActualSize(form, [&] {
+        const PageScene scene = pageScene(form);
         if (command.action == CommandLine::Action::ExportImage) {
-            error = exportImage(command.output, pageScene(form),
+            error = exportImage(command.output, scene,
                                 {command.kinds, command.dotsPerInch, command.shareSize});
         } else if (command.action != CommandLine::Action::ExportPdf) {
-            error = subSaveImage(command.output, pageScene(form), canvasPixels(form),
+            error = subSaveImage(command.output, scene, canvasPixels(form),
                                  form.annotations.shpSnpo[0].FillColor);
         } else if (!command.tileSheetMm) {
-            error = writePagePdf(command.output, pageScene(form), command.kinds,
-                                 paperSizeMm(form));
-        } else if (const auto plan = planTiles(pageScene(form).printAreaMm, *command.tileSheetMm,
-                                               command.overlapMm)) {
-            error = writeTiledPdf(command.output, pageScene(form), command.kinds, *plan);
+            refused = oversizePdfPageText(
+                paperSizeMm(form), QStringLiteral("--tile で用紙を選んで分けてください。"));
+            if (!refused)
+                error = writePagePdf(command.output, scene, command.kinds, paperSizeMm(form));
+        } else if (const auto plan = planTiles(printAreaBoundsOnPaper(scene),
+                                               *command.tileSheetMm, command.overlapMm)) {
+            refused = tooManySheetsText(*plan);
+            if (!refused)
+                error = writeTiledPdf(command.output, scene, command.kinds, *plan);
         } else {
             noRoom = true;
         }
@@ -68,6 +77,8 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
         return failure(UsageErrorStatus, command.output,
                        QStringLiteral("用紙が小さすぎて、のりしろの外に印刷する場所が残りません。"));
     }
+    if (refused)
+        return failure(ExportFailedStatus, command.output, *refused);
     if (error)
         return failure(ExportFailedStatus, command.output, oneLine(*error));
     return {};

@@ -3,7 +3,6 @@
 #include "annotations/AnnotationTypes.h"
 #include "recordbook/StagedFiles.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
@@ -13,6 +12,24 @@
 namespace {
 
 constexpr int JpegQuality = 92;
+
+// Hands every byte written to it on to a sink, in order.
+class SinkDevice final : public QIODevice
+{
+public:
+    explicit SinkDevice(const StagedFiles::Sink &sink) : m_sink(sink) { open(WriteOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        return m_sink(data, size) ? size : -1;
+    }
+
+private:
+    const StagedFiles::Sink &m_sink;
+};
 
 // The file format an extension names; empty for one this export does not write.
 QByteArray formatOf(const QString &path)
@@ -49,12 +66,13 @@ QString lengthText(double mm)
 
 QImage printAreaImage(const PageScene &scene, PageKinds kinds, double dotsPerMm)
 {
-    const QRectF area = scene.printAreaMm;
+    const QRectF area = printAreaBoundsOnPaper(scene);
     const QSize pixels(int(std::lround(area.width() * dotsPerMm)),
                        int(std::lround(area.height() * dotsPerMm)));
     if (pixels.isEmpty() || qint64(pixels.width()) * pixels.height() > MostExportPixels)
         return {};
-    QImage image(pixels, QImage::Format_RGB32);
+    // Three bytes a pixel: the largest picture stays well under a gigabyte.
+    QImage image(pixels, QImage::Format_RGB888);
     if (image.isNull())
         return {};
     image.fill(Qt::white);
@@ -64,7 +82,6 @@ QImage printAreaImage(const PageScene &scene, PageKinds kinds, double dotsPerMm)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.translate(-area.left() * dotsPerMm, -area.top() * dotsPerMm);
-    painter.setClipRect(QRectF(area.topLeft() * dotsPerMm, area.size() * dotsPerMm));
     PageStyle style;
     style.dotsPerMm = dotsPerMm;
     style.kinds = kinds;
@@ -102,7 +119,7 @@ std::optional<RuntimeError> exportImage(const QString &path, const PageScene &sc
     const QByteArray format = formatOf(path);
     if (format.isEmpty())
         return RuntimeError::pathFileAccess();
-    const QSizeF areaMm = scene.printAreaMm.size();
+    const QSizeF areaMm = printAreaBoundsOnPaper(scene).size();
     if (areaMm.isEmpty())
         return RuntimeError::invalidCall();
     const double dotsPerMm = request.shareSize
@@ -113,19 +130,17 @@ std::optional<RuntimeError> exportImage(const QString &path, const PageScene &sc
         return RuntimeError::outOfMemory();
     if (request.shareSize)
         burnScaleBar(image, dotsPerMm);
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, format);
-        if (format == "jpeg")
-            writer.setQuality(JpegQuality);
-        if (!writer.write(image))
-            return RuntimeError::outOfMemory();
-    }
     const QFileInfo target(path);
     StagedFiles staged(target.absolutePath(), StagedFiles::Durability::Unsynced);
-    if (auto error = staged.stage(target.fileName(), bytes))
+    // Encoded straight into the file: a second copy of a large picture would not fit in memory.
+    const auto encode = [&](const StagedFiles::Sink &sink) {
+        SinkDevice device(sink);
+        QImageWriter writer(&device, format);
+        if (format == "jpeg")
+            writer.setQuality(JpegQuality);
+        return writer.write(image);
+    };
+    if (auto error = staged.stageWritten(target.fileName(), encode))
         return error;
     return staged.commit();
 }

@@ -1,6 +1,7 @@
 #include "dlgPrinter.h"
 
 #include "app/PrintCorrectionSettings.h"
+#include "output/PageChecks.h"
 #include "output/PageOutput.h"
 #include "output/TilePreview.h"
 #include "output/TiledPages.h"
@@ -9,13 +10,16 @@
 
 namespace {
 
-// The sheet a PDF file is tiled onto: the default printer's, or else A4.
+const QString Title = QStringLiteral("印刷");
+
+// The sheet a PDF file is tiled onto: the whole paper of the default printer, or else A4. A PDF
+// page has no margins.
 QSizeF pdfSheetMm(platform::Platform &platform)
 {
     const QString printer = platform.defaultPrinterName();
-    const std::optional<QSizeF> page =
-        printer.isEmpty() ? std::nullopt : platform.printerPageMm(printer);
-    return page ? *page : QPageSize(QPageSize::A4).size(QPageSize::Millimeter).transposed();
+    const std::optional<QSizeF> paper =
+        printer.isEmpty() ? std::nullopt : platform.printerPaperMm(printer);
+    return paper ? *paper : QPageSize(QPageSize::A4).size(QPageSize::Millimeter).transposed();
 }
 
 } // namespace
@@ -101,11 +105,22 @@ std::optional<platform::TileChoice> dlgPrinter::offerTiles(std::optional<TilePla
 {
     const std::optional<QSizeF> sheet = printsToPdf() ? pdfSheetMm(m_platform)
                                                       : m_platform.printerPageMm(SelectedPrinter);
-    const QRectF area = m_page.scene.printAreaMm;
+    const QRectF area = printAreaBoundsOnPaper(m_page.scene);
     if (!sheet || !TilePreview::needsTiles(area, *sheet) || !planTiles(area, *sheet, 0))
         return std::nullopt;
     TilePreview preview(m_page.scene, *sheet);
-    const platform::TileChoice choice = m_platform.showTilePreview(preview);
+    // So many sheets are not offered at all, nor printed once the overlap made them so many.
+    std::optional<QString> refused = tooManySheetsText(preview.plan());
+    platform::TileChoice choice = platform::TileChoice::Cancel;
+    if (!refused) {
+        choice = m_platform.showTilePreview(preview);
+        if (choice == platform::TileChoice::Tiles)
+            refused = tooManySheetsText(preview.plan());
+    }
+    if (refused) {
+        m_platform.showOk(Title, *refused, platform::MessageIcon::Warning);
+        return platform::TileChoice::Cancel;
+    }
     if (choice == platform::TileChoice::Tiles)
         tiles = preview.plan();
     return choice;
@@ -117,6 +132,14 @@ void dlgPrinter::cmdPrint_Click()
     std::optional<TilePlan> tiles;
     if (offerTiles(tiles) == platform::TileChoice::Cancel)
         return;
+    if (printsToPdf() && !tiles) {
+        const auto refused = oversizePdfPageText(
+            m_page.paperMm, QStringLiteral("「分けて印刷」で用紙に分けてください。"));
+        if (refused) {
+            m_platform.showOk(Title, *refused, platform::MessageIcon::Warning);
+            return;
+        }
+    }
     std::optional<QString> pdfPath;
     if (printsToPdf()) {
         const QString folder = m_page.pdfFolder;

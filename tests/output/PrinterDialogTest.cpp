@@ -29,7 +29,7 @@ struct OpenDialog
         platform.printerPdf = book.started.folder.filePath(QStringLiteral("printer.pdf"));
         // The page is taken at 100 %, where the print area is larger than at actual size: an A3
         // page holds it whole.
-        platform.printerPage = QSizeF(420, 297);
+        platform.printerPage = platform.printerPaper = QSizeF(420, 297);
         frmMain &form = book.started.form;
         dialog = std::make_unique<dlgPrinter>(
             platform, dlgPrinter::Page{pageScene(form), paperSizeMm(form), QString(),
@@ -171,7 +171,8 @@ TEST(PrinterDialog, PropertiesOpenForTheNamedPrinterAndAFailureIsTold)
 
 TEST(PrinterDialog, APrintAreaLargerThanThePageIsOfferedOverSeveralSheetsFirst)
 {
-    const QSizeF smallPage(150, 100);
+    // The printer prints on 150 x 100 mm of its 160 x 110 mm paper; a PDF page is all paper.
+    const QSizeF smallPage(150, 100), smallPaper(160, 110);
     const struct
     {
         const char *what;
@@ -189,6 +190,7 @@ TEST(PrinterDialog, APrintAreaLargerThanThePageIsOfferedOverSeveralSheetsFirst)
         SCOPED_TRACE(c.what);
         OpenDialog open;
         open.platform.printerPage = smallPage;
+        open.platform.printerPaper = smallPaper;
         dlgPrinter &dialog = *open.dialog;
         const QString pdf = open.book.started.folder.filePath(QStringLiteral("sheets.pdf"));
         if (c.toPdfFile) {
@@ -212,9 +214,48 @@ TEST(PrinterDialog, APrintAreaLargerThanThePageIsOfferedOverSeveralSheetsFirst)
         if (c.printed) {
             EXPECT_EQ(pdfPageCount(output), c.tiled ? offered->count() : 1);
         }
+        if (c.printed && c.tiled && c.toPdfFile) {
+            const QSizeF pageMm = lyingDown(*pdfPageSizePoints(output) * 25.4 / 72);
+            EXPECT_NEAR(pageMm.width(), smallPaper.width(), 0.5);
+            EXPECT_NEAR(pageMm.height(), smallPaper.height(), 0.5);
+        }
         if (c.printed && !c.toPdfFile) {
             EXPECT_EQ(open.platform.printRequests.back().portrait,
                       c.tiled && !offered->landscape());
         }
     }
+}
+
+TEST(PrinterDialog, SheetsTooManyAndAPdfPageTooLargeAreToldAndTheDialogStays)
+{
+    // Pages of 20 x 20 mm leave parts 6 mm high: hundreds of sheets.
+    OpenDialog many;
+    many.platform.printerPage = QSizeF(20, 20);
+    int previews = 0;
+    many.platform.useTilePreview = [&](TilePreview &) {
+        ++previews;
+        return platform::TileChoice::Tiles;
+    };
+    many.dialog->cmdPrint_Click();
+    EXPECT_EQ(previews, 0);
+
+    // A page of 6 m, asked for in one piece.
+    OpenDialog huge;
+    frmMain &form = huge.book.started.form;
+    huge.dialog = std::make_unique<dlgPrinter>(
+        huge.platform, dlgPrinter::Page{pageScene(form), QSizeF(6000, 300), QString(), {}});
+    QObject::connect(huge.dialog.get(), &dlgPrinter::closeRequested, [&huge] { ++huge.closes; });
+    huge.dialog->Form_Load();
+    huge.dialog->cmbPrinter_Click(dlgPrinter::PdfFileEntry);
+    huge.platform.useTilePreview = [](TilePreview &) { return platform::TileChoice::OnePage; };
+    huge.dialog->cmdPrint_Click();
+
+    for (const auto &[open, said] : {std::pair{&many, "枚になります"}, {&huge, "大きすぎます"}}) {
+        SCOPED_TRACE(said);
+        ASSERT_EQ(open->platform.messages.size(), 1u);
+        EXPECT_TRUE(open->platform.messages[0].text.contains(QString::fromUtf8(said)));
+        EXPECT_TRUE(open->platform.printRequests.empty());
+        EXPECT_EQ(open->closes, 0);
+    }
+    EXPECT_EQ(huge.platform.fileDialogs.size(), 1u) << "no PDF file is asked for";
 }
