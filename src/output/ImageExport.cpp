@@ -67,9 +67,12 @@ QString lengthText(double mm)
 QImage printAreaImage(const PageScene &scene, PageKinds kinds, double dotsPerMm)
 {
     const QRectF area = printAreaBoundsOnPaper(scene);
-    const QSize pixels(int(std::lround(area.width() * dotsPerMm)),
-                       int(std::lround(area.height() * dotsPerMm)));
-    if (pixels.isEmpty() || qint64(pixels.width()) * pixels.height() > MostExportPixels)
+    const QSizeF size = area.size() * dotsPerMm;
+    // Weighed before anything is rounded to a whole number that could not hold it.
+    if (!(size.width() * size.height() <= MostExportPixels))
+        return {};
+    const QSize pixels(int(std::lround(size.width())), int(std::lround(size.height())));
+    if (pixels.isEmpty())
         return {};
     // Three bytes a pixel: the largest picture stays well under a gigabyte.
     QImage image(pixels, QImage::Format_RGB888);

@@ -19,7 +19,7 @@ TilePreview::TilePreview(const PageScene &scene, QSizeF pageMm)
 bool TilePreview::setOverlapMm(double overlapMm)
 {
     std::optional<TilePlan> plan = planTiles(printAreaBoundsOnPaper(m_scene), m_pageMm, overlapMm);
-    if (!plan)
+    if (!plan || tooManySheetsText(*plan))
         return false;
     m_overlapMm = overlapMm;
     m_plan = std::move(plan);

@@ -109,18 +109,12 @@ std::optional<platform::TileChoice> dlgPrinter::offerTiles(std::optional<TilePla
     if (!sheet || !TilePreview::needsTiles(area, *sheet) || !planTiles(area, *sheet, 0))
         return std::nullopt;
     TilePreview preview(m_page.scene, *sheet);
-    // So many sheets are not offered at all, nor printed once the overlap made them so many.
-    std::optional<QString> refused = tooManySheetsText(preview.plan());
-    platform::TileChoice choice = platform::TileChoice::Cancel;
-    if (!refused) {
-        choice = m_platform.showTilePreview(preview);
-        if (choice == platform::TileChoice::Tiles)
-            refused = tooManySheetsText(preview.plan());
-    }
-    if (refused) {
+    // So many sheets are not offered at all; the preview keeps an overlap within them.
+    if (const auto refused = tooManySheetsText(preview.plan())) {
         m_platform.showOk(Title, *refused, platform::MessageIcon::Warning);
         return platform::TileChoice::Cancel;
     }
+    const platform::TileChoice choice = m_platform.showTilePreview(preview);
     if (choice == platform::TileChoice::Tiles)
         tiles = preview.plan();
     return choice;

@@ -228,7 +228,18 @@ TEST(PrinterDialog, APrintAreaLargerThanThePageIsOfferedOverSeveralSheetsFirst)
 
 TEST(PrinterDialog, SheetsTooManyAndAPdfPageTooLargeAreToldAndTheDialogStays)
 {
-    // Pages of 20 x 20 mm leave parts 6 mm high: hundreds of sheets.
+    // Pages of 60 x 40 mm take about a hundred sheets, over 400 once they overlap 30 mm: the
+    // preview keeps its overlap. Pages of 20 x 20 mm leave parts 6 mm high: no preview at all.
+    OpenDialog fewer;
+    fewer.platform.printerPage = QSizeF(60, 40);
+    fewer.platform.useTilePreview = [](TilePreview &preview) {
+        const qint64 sheets = preview.plan().count();
+        EXPECT_LE(sheets, MostSheets);
+        EXPECT_FALSE(preview.setOverlapMm(30));
+        EXPECT_EQ(preview.plan().count(), sheets);
+        return platform::TileChoice::Cancel;
+    };
+    fewer.dialog->cmdPrint_Click();
     OpenDialog many;
     many.platform.printerPage = QSizeF(20, 20);
     int previews = 0;
