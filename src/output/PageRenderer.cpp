@@ -207,7 +207,9 @@ void renderPage(QPainter &painter, const PageScene &scene, const PageStyle &styl
     const QTransform place = toDots(scene, style.dotsPerMm);
     const AnnotationStore &store = scene.annotations;
     const PageKinds kinds = style.kinds;
-    const auto drawOne = [&](const AnnotationLine &line) { drawLine(painter, line, place, style); };
+    const auto drawOne = [&](const AnnotationLine &line) {
+        drawLine(painter, line, place, style);
+    };
     if (kinds.dimensions) {
         forEachInUse(store.lineHojoSave, drawOne);
         const double radiusMm = store.shpSnpo[0].Width / 2.0;

@@ -128,7 +128,8 @@ void dlgPrinter::cmdPrint_Click()
         return;
     if (printsToPdf() && !tiles) {
         const auto refused = oversizePdfPageText(
-            m_page.paperMm, QStringLiteral("「分けて印刷」で用紙に分けてください。"));
+            m_page.paperMm,
+            QStringLiteral("「用紙サイズ....」で小さな用紙を選ぶか、分けて印刷してください。"));
         if (refused) {
             m_platform.showOk(Title, *refused, platform::MessageIcon::Warning);
             return;

@@ -144,7 +144,8 @@ void UpdateScrollBars(frmMain &form)
 
 bool isUsableRatio(double ratio)
 {
-    return std::isfinite(ratio) && ratio >= SmallestActualSizeZoom && ratio <= LargestActualSizeZoom;
+    return std::isfinite(ratio) && ratio >= SmallestActualSizeZoom
+           && ratio <= LargestActualSizeZoom;
 }
 
 float actualSizeZoom(double ratio)

@@ -264,7 +264,9 @@ TEST(ActualSizeBitmap, HasThePaperSizeItsResolutionAndTrueLengths)
         ASSERT_EQ(exportBook(book, "--export-bmp", bmp).exitStatus, 0) << code;
         const QByteArray bytes = bytesOf(bmp);
         ASSERT_GT(bytes.size(), 54);
-        const auto field32 = [&](int at) { return qFromLittleEndian<qint32>(bytes.constData() + at); };
+        const auto field32 = [&](int at) {
+            return qFromLittleEndian<qint32>(bytes.constData() + at);
+        };
         EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 28), 24);
         EXPECT_EQ(field32(38), 3780);
         EXPECT_EQ(field32(42), 3780);
@@ -423,7 +425,8 @@ TEST(ActualSizeExport, BlankHugeAndCountlessPagesAreRefusedWithAMessage)
         picture.fill(Qt::gray);
         ASSERT_TRUE(picture.save(folder + QStringLiteral("/p.png")));
         startRecordBook(started, folder + QStringLiteral("/p.png"));
-        started.form.process.GE_tpPtoD_r_X = started.form.process.GE_tpPtoD_r_Y = row.picture.ratio;
+        ScaleValues &values = started.form.process;
+        values.GE_tpPtoD_r_X = values.GE_tpPtoD_r_Y = row.picture.ratio;
         saveRecordBookAs(started, folder + QStringLiteral("/p.ini"));
 
         const QString out = folder + u'/' + QLatin1String(row.name);

@@ -5,6 +5,7 @@
 #include "PageMeasure.h"
 #include "view/ScaleModel.h"
 
+#include <QFile>
 #include <QLineF>
 #include <QPainter>
 #include <QTransform>
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -42,24 +44,40 @@ struct Calibration
 {
     const char *what;
     double rX, rY;
-    QLineF tiltLine; // canvas millimetres
-    bool tiled;      // the print area then takes 2 x 2 sheets of A5 lying
+    float tiltRise; // of the tilt line from (10, 10) to (110, 10 + rise), canvas millimetres
+    bool tiled;     // the print area then takes 2 x 2 sheets of A5 lying
 };
 
 // Canvas millimetres at actual size to paper: turned so that the tilt line lies level, across it
 // stretched by r_Y / r_X, turned back; the A4 frame so stretched starts at the paper's corner.
 QTransform calibratedPaper(const Calibration &c)
 {
-    const double angle = std::atan2(c.tiltLine.dy(), c.tiltLine.dx());
-    const QTransform level = QTransform().rotateRadians(-angle);
+    const QTransform level = QTransform().rotateRadians(-std::atan2(c.tiltRise, 100));
     const QTransform stretch = level * QTransform::fromScale(1, c.rY / c.rX) * level.inverted();
     const QPointF corner = stretch.mapRect(QRectF(QPointF(0, 0), A4)).topLeft();
     return stretch * QTransform::fromTranslate(-corner.x(), -corner.y());
 }
 
-QPointF dotOnPaperMm(const Calibration &c, QPointF px)
+// A record book of a white picture with black dots, calibrated so and saved as `book`.
+void saveBookOfDots(StartedForm &started, const Calibration &c, const QString &book)
 {
-    return calibratedPaper(c).map(px * BaseMmPerPx * c.rX);
+    QImage picture(PicturePx, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setBrush(Qt::black);
+    for (const QPointF dot : dotsPx())
+        painter.drawEllipse(dot, DotPx / 2, DotPx / 2);
+    painter.end();
+    const QString path = started.folder.filePath(QStringLiteral("dots.png"));
+    ASSERT_TRUE(picture.save(path));
+    startRecordBook(started, path);
+    ScaleValues &values = started.form.process;
+    values.GE_tpPtoD_r_X = c.rX;
+    values.GE_tpPtoD_r_Y = c.rY;
+    std::copy_n(std::array{10.0f, 10.0f, 110.0f, 10 + c.tiltRise}.begin(), 4, values.GE_sngHosei);
+    ComputeTiltAngles(values);
+    values.GE_strPpSize = QStringLiteral("A4");
+    saveRecordBookAs(started, book);
 }
 
 // The dots of the calibrated book on paper, and whether a place is whole inside a window of the
@@ -108,38 +126,22 @@ void expectDots(const std::vector<QPointF> &foundMm, const DotsOnPaper &dots,
 TEST(OutputGeometry, DotsLandWhereTheCalibrationPutsThemOnEveryOutput)
 {
     const Calibration rows[] = {
-        {"equal ratios", 0.5, 0.5, QLineF(10, 10, 110, 10), true},
-        {"a smaller vertical ratio", 0.5, 0.4, QLineF(10, 10, 110, 10), false},
-        {"a larger vertical ratio, cut by the page", 0.5, 0.55, QLineF(10, 10, 110, 10), true},
-        {"both ratios and a tilted reference", 0.5, 0.4, QLineF(10, 10, 110, 30), false},
+        {"equal ratios", 0.5, 0.5, 0, true},
+        {"a smaller vertical ratio", 0.5, 0.4, 0, false},
+        {"a larger vertical ratio, cut by the page", 0.5, 0.55, 0, true},
+        {"both ratios and a tilted reference", 0.5, 0.4, 20, false},
     };
     for (const Calibration &c : rows) {
         SCOPED_TRACE(c.what);
         StartedForm started;
-        QImage picture(PicturePx, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        QPainter painter(&picture);
-        painter.setBrush(Qt::black);
-        for (const QPointF dot : dotsPx())
-            painter.drawEllipse(dot, DotPx / 2, DotPx / 2);
-        painter.end();
         const QString folder = started.folder.path();
-        ASSERT_TRUE(picture.save(folder + QStringLiteral("/dots.png")));
-        startRecordBook(started, folder + QStringLiteral("/dots.png"));
-        ScaleValues &values = started.form.process;
-        values.GE_tpPtoD_r_X = c.rX;
-        values.GE_tpPtoD_r_Y = c.rY;
-        const float line[] = {float(c.tiltLine.x1()), float(c.tiltLine.y1()),
-                              float(c.tiltLine.x2()), float(c.tiltLine.y2())};
-        std::copy(std::begin(line), std::end(line), values.GE_sngHosei);
-        ComputeTiltAngles(values);
-        values.GE_strPpSize = QStringLiteral("A4");
         const QString book = folder + QStringLiteral("/dots.ini");
-        saveRecordBookAs(started, book);
+        saveBookOfDots(started, c, book);
 
+        // A pixel is BaseMmPerPx at 100 %, r_X times that on the canvas at actual size.
         DotsOnPaper dots{calibratedPaper(c), {}, DotPx * BaseMmPerPx * std::max(c.rX, c.rY)};
         for (const QPointF dot : dotsPx())
-            dots.expectedMm.push_back(dotOnPaperMm(c, dot));
+            dots.expectedMm.push_back(dots.toPaper.map(dot * BaseMmPerPx * c.rX));
         const QRectF area = dots.toPaper.mapRect(PrintAreaMm);
         const QRectF onPage = area.intersected(QRectF(QPointF(0, 0), A4));
         const auto found = [&dots](const QImage &image, double pixelsPerMm, QPointF origin) {
