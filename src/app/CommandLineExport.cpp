@@ -6,6 +6,7 @@
 #include "output/BitmapExport.h"
 #include "output/ImageExport.h"
 #include "output/OutputCommands.h"
+#include "output/PageChecks.h"
 #include "output/PageOutput.h"
 #include "output/PrintedLabels.h"
 #include "output/TiledPages.h"
@@ -75,6 +76,8 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
         return failure(UnreadableRecordBookStatus, command.path,
                        QStringLiteral("記録帳を開けません。")
                            + platform.messages().value(0, QStringLiteral("画像がありません。")));
+    if (const auto refused = emptyPrintAreaText(pageScene(form).printAreaMm))
+        return failure(ExportFailedStatus, command.output, *refused);
     const ExportTargetCheck out =
         checkExportTarget(command.output, exportKind(command.action), openBookFiles(form));
     if (out.refusal)
@@ -82,6 +85,7 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
     const ExportTarget &target = out.target;
     std::optional<RuntimeError> error;
     bool noRoom = false;
+    std::optional<QString> refused;
     std::optional<double> smallestText; // of a page printed at actual size
     atActualSize(form, [&] {
         PageScene scene = pageScene(form);
@@ -98,10 +102,15 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
             error = subSaveImage(target, scene, canvasPixels(form),
                                  form.annotations.shpSnpo[0].FillColor);
         } else if (!command.tileSheetMm) {
-            error = writePagePdf(target, scene, command.kinds, paperSizeMm(form));
-        } else if (const auto plan =
-                       planTiles(scene.printAreaMm, *command.tileSheetMm, command.overlapMm)) {
-            error = writeTiledPdf(target, scene, command.kinds, *plan);
+            refused = oversizePdfPageText(
+                paperSizeMm(form), QStringLiteral("--tile で用紙を選んで分けてください。"));
+            if (!refused)
+                error = writePagePdf(target, scene, command.kinds, paperSizeMm(form));
+        } else if (const auto plan = planTiles(printAreaBoundsOnPaper(scene),
+                                               *command.tileSheetMm, command.overlapMm)) {
+            refused = tooManySheetsText(*plan);
+            if (!refused)
+                error = writeTiledPdf(target, scene, command.kinds, *plan);
         } else {
             noRoom = true;
         }
@@ -110,6 +119,8 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
         return failure(UsageErrorStatus, command.output,
                        QStringLiteral("用紙が小さすぎて、のりしろの外に印刷する場所が残りません。"));
     }
+    if (refused)
+        return failure(ExportFailedStatus, command.output, *refused);
     if (error)
         return failure(ExportFailedStatus, command.output, oneLine(*error));
     CommandOutput output;

@@ -42,6 +42,7 @@ public:
     void showPrintCheckDialog(PrintCheckDialog &) override {}
     void showFolderDialog(dlgFolda &) override {}
     std::optional<QSizeF> printerPageMm(const QString &) override { return std::nullopt; }
+    std::optional<QSizeF> printerPaperMm(const QString &) override { return std::nullopt; }
     platform::TileChoice showTilePreview(TilePreview &) override
     {
         return platform::TileChoice::Cancel;

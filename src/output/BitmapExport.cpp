@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 QImage subWrightImage(const PageScene &scene, QSize canvasPx, OleColor markerFill)
 {
@@ -17,8 +16,9 @@ QImage subWrightImage(const PageScene &scene, QSize canvasPx, OleColor markerFil
         return canvas;
     canvas.setDotsPerMeterX(BitmapDotsPerMetre);
     canvas.setDotsPerMeterY(BitmapDotsPerMetre);
-    // The picture and the whitening cover every pixel when the picture covers the print area.
-    const bool covered = scene.picture
+    // The picture and the whitening cover every pixel when the picture covers the print area
+    // and the area is a rectangle on paper.
+    const bool covered = scene.picture && scene.toPaper.type() <= QTransform::TxScale
                          && QRectF(QPointF(0, 0), scene.pictureMm).contains(scene.printAreaMm);
     if (!covered)
         canvas.fill(Qt::white);
@@ -33,7 +33,7 @@ QImage subWrightImage(const PageScene &scene, QSize canvasPx, OleColor markerFil
         QPainter painter(&canvas);
         renderPage(painter, scene, style);
     }
-    subWhiteOutside(canvas, scene.printAreaMm, style.dotsPerMm);
+    subWhiteOutside(canvas, printAreaBoundsOnPaper(scene), style.dotsPerMm);
     return canvas;
 }
 
@@ -70,16 +70,9 @@ void putLittleEndian(char *at, quint32 value, int bytes)
 
 } // namespace
 
-bool bmpCanHold(QSize size)
-{
-    constexpr qint64 Headers = 14 + 40;
-    const qint64 rowBytes = (qint64(size.width()) * 3 + 3) & ~qint64(3);
-    return Headers + rowBytes * size.height() <= std::numeric_limits<quint32>::max();
-}
-
 bool writeBmp(const QImage &image, const StagedFiles::Sink &sink)
 {
-    if (image.isNull() || !bmpCanHold(image.size()))
+    if (image.isNull())
         return false;
     const QImage rgb = image.format() == QImage::Format_BGR888
                            ? image
@@ -121,14 +114,13 @@ bool writeBmp(const QImage &image, const StagedFiles::Sink &sink)
 std::optional<RuntimeError> subSaveImage(const ExportTarget &target, const PageScene &scene,
                                          QSize canvasPx, OleColor markerFill)
 {
-    if (!bmpCanHold(canvasPx)) {
-        const double gigabytes = double(canvasPx.width()) * 3 * canvasPx.height() / (1 << 30);
+    if (qint64(canvasPx.width()) * canvasPx.height() > MostExportPixels) {
         return RuntimeError::overflow().because(
-            QStringLiteral("ビットマップが %1 × %2 ピクセル（約 %3 GB）になり、BMP ファイルに"
-                           "収まる 4 GB を超えます。PDF か PNG で書き出してください。")
+            QStringLiteral("ビットマップが大きすぎます（%1 × %2 ピクセル、%3 億画素まで）。"
+                           "用紙サイズを小さくするか、PDF か PNG で書き出してください。")
                 .arg(canvasPx.width())
                 .arg(canvasPx.height())
-                .arg(gigabytes, 0, 'f', 1));
+                .arg(MostExportPixels / 1e8, 0, 'f', 1));
     }
     const QImage canvas = subWrightImage(scene, canvasPx, markerFill);
     if (canvas.isNull())

@@ -2,7 +2,6 @@
 
 #include "annotations/AnnotationTypes.h"
 
-#include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
 
@@ -11,6 +10,24 @@
 namespace {
 
 constexpr int JpegQuality = 92;
+
+// Hands every byte written to it on to a sink, in order.
+class SinkDevice final : public QIODevice
+{
+public:
+    explicit SinkDevice(const StagedFiles::Sink &sink) : m_sink(sink) { open(WriteOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        return m_sink(data, size) ? size : -1;
+    }
+
+private:
+    const StagedFiles::Sink &m_sink;
+};
 
 // The file format an extension names; empty for one this export does not write.
 QByteArray formatOf(const QString &extension)
@@ -33,28 +50,25 @@ double roundLengthMm(double mm)
     return power;
 }
 
-// The pixels of a print area at a resolution, as the picture is made.
-QSize pixelsOf(QSizeF areaMm, double dotsPerMm)
+// Whether a print area at a resolution stays within the cap; weighed before anything is rounded
+// to a whole number that could not hold it.
+bool fitsTheCap(QSizeF areaMm, double dotsPerMm)
 {
-    return {int(std::lround(areaMm.width() * dotsPerMm)),
-            int(std::lround(areaMm.height() * dotsPerMm))};
-}
-
-bool fitsTheCap(QSize pixels)
-{
-    return qint64(pixels.width()) * pixels.height() <= MostExportPixels;
+    const QSizeF size = areaMm * dotsPerMm;
+    return size.width() * size.height() <= MostExportPixels;
 }
 
 // Why a picture is not made at that size, and the largest resolution offered that would do.
-QString tooManyPixelsText(QSizeF areaMm, QSize pixels)
+QString tooManyPixelsText(QSizeF areaMm, double dotsPerMm)
 {
+    const QSizeF pixels = areaMm * dotsPerMm;
     QString text = QStringLiteral("画像が %1 × %2 ピクセルになり、書き出せる %3 ピクセルを超えます。")
-                       .arg(pixels.width())
-                       .arg(pixels.height())
+                       .arg(pixels.width(), 0, 'f', 0)
+                       .arg(pixels.height(), 0, 'f', 0)
                        .arg(MostExportPixels);
     for (auto dpi = std::rbegin(ImageExportResolutions); dpi != std::rend(ImageExportResolutions);
          ++dpi) {
-        if (fitsTheCap(pixelsOf(areaMm, *dpi / MmPerInch)))
+        if (fitsTheCap(areaMm, *dpi / MmPerInch))
             return text + QStringLiteral("この印刷範囲なら %1 dpi まで書き出せます。").arg(*dpi);
     }
     return text + QStringLiteral("共有用の大きさか PDF で書き出してください。");
@@ -73,11 +87,15 @@ QString lengthText(double mm)
 
 QImage printAreaImage(const PageScene &scene, PageKinds kinds, double dotsPerMm)
 {
-    const QRectF area = scene.printAreaMm;
-    const QSize pixels = pixelsOf(area.size(), dotsPerMm);
-    if (pixels.isEmpty() || !fitsTheCap(pixels))
+    const QRectF area = printAreaBoundsOnPaper(scene);
+    if (!fitsTheCap(area.size(), dotsPerMm))
         return {};
-    QImage image(pixels, QImage::Format_RGB32);
+    const QSizeF size = area.size() * dotsPerMm;
+    const QSize pixels(int(std::lround(size.width())), int(std::lround(size.height())));
+    if (pixels.isEmpty())
+        return {};
+    // Three bytes a pixel: the largest picture stays well under a gigabyte.
+    QImage image(pixels, QImage::Format_RGB888);
     if (image.isNull())
         return {};
     image.fill(Qt::white);
@@ -87,7 +105,6 @@ QImage printAreaImage(const PageScene &scene, PageKinds kinds, double dotsPerMm)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.translate(-area.left() * dotsPerMm, -area.top() * dotsPerMm);
-    painter.setClipRect(QRectF(area.topLeft() * dotsPerMm, area.size() * dotsPerMm));
     PageStyle style;
     style.dotsPerMm = dotsPerMm;
     style.kinds = kinds;
@@ -125,7 +142,7 @@ std::optional<RuntimeError> exportImage(const ExportTarget &target, const PageSc
     const QByteArray format = formatOf(target.format);
     if (format.isEmpty())
         return RuntimeError::pathFileAccess();
-    const QSizeF areaMm = scene.printAreaMm.size();
+    const QSizeF areaMm = printAreaBoundsOnPaper(scene).size();
     if (areaMm.isEmpty()) {
         return RuntimeError::invalidCall().because(
             QStringLiteral("印刷範囲が空です（%1 × %2 mm）。用紙が小さすぎて、余白の内側に"
@@ -136,22 +153,19 @@ std::optional<RuntimeError> exportImage(const ExportTarget &target, const PageSc
     const double dotsPerMm = request.shareSize
                                  ? ShareLongSidePx / std::max(areaMm.width(), areaMm.height())
                                  : request.dotsPerInch / MmPerInch;
-    if (const QSize pixels = pixelsOf(areaMm, dotsPerMm); !fitsTheCap(pixels))
-        return RuntimeError::outOfMemory().because(tooManyPixelsText(areaMm, pixels));
+    if (!fitsTheCap(areaMm, dotsPerMm))
+        return RuntimeError::outOfMemory().because(tooManyPixelsText(areaMm, dotsPerMm));
     QImage image = printAreaImage(scene, request.kinds, dotsPerMm);
     if (image.isNull())
         return RuntimeError::outOfMemory();
     if (request.shareSize)
         burnScaleBar(image, dotsPerMm);
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, format);
+    // Encoded straight into the file: a second copy of a large picture would not fit in memory.
+    return writeExport(target, [&](const StagedFiles::Sink &sink) {
+        SinkDevice device(sink);
+        QImageWriter writer(&device, format);
         if (format == "jpeg")
             writer.setQuality(JpegQuality);
-        if (!writer.write(image))
-            return RuntimeError::outOfMemory();
-    }
-    return writeExport(target, bytes);
+        return writer.write(image);
+    });
 }

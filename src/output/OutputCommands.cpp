@@ -4,6 +4,8 @@
 #include "output/BitmapExport.h"
 #include "output/ExportFileDialog.h"
 #include "output/ImageExport.h"
+#include "output/PageChecks.h"
+#include "output/PaperFrame.h"
 #include "output/PaperLayout.h"
 #include "output/PaperSize.h"
 #include "output/PrintCheckDialog.h"
@@ -13,29 +15,61 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 
-PageScene pageScene(const frmMain &form)
-{
-    const MarkerShape &area = form.live.shpPrint;
-    return {form.annotations,
-            form.live.shpSps,
-            form.pictMapHasPicture ? &form.pictOrg : nullptr,
-            QSizeF(form.process.CanvasWidthMm, form.process.CanvasHeightMm),
-            QRectF(area.Left, area.Top, area.Width, area.Height),
-            form.LayoutZoom};
-}
+namespace {
 
-QSizeF paperSizeMm(const frmMain &form)
+// The paper frame as the canvas shows it.
+QSizeF paperFrameMm(const frmMain &form)
 {
     const MarkerShape &frame = form.live.shpPrintWaku[0];
     return {frame.Width, frame.Height};
 }
 
+QRectF printAreaMm(const frmMain &form)
+{
+    const MarkerShape &area = form.live.shpPrint;
+    return {area.Left, area.Top, area.Width, area.Height};
+}
+
+// An empty print area is told, with the command's title, and nothing is made.
+bool refusedEmptyPrintArea(frmMain &form, const QString &title)
+{
+    const std::optional<QString> refused = emptyPrintAreaText(printAreaMm(form));
+    if (refused)
+        form.platform.showOk(title, *refused, platform::MessageIcon::Warning);
+    return refused.has_value();
+}
+
+} // namespace
+
+PageScene pageScene(const frmMain &form)
+{
+    return {form.annotations,
+            form.pictMapHasPicture ? &form.pictOrg : nullptr,
+            QSizeF(form.process.CanvasWidthMm, form.process.CanvasHeightMm),
+            printAreaMm(form),
+            paperFrame(form.process, paperFrameMm(form)),
+            form.LayoutZoom};
+}
+
+QSizeF paperSizeMm(const frmMain &form)
+{
+    const QSizeF frame = paperFrameMm(form);
+    if (form.process.GE_strPpSize != PictureSizePaperCode)
+        return frame;
+    // Paper of the picture's size is the picture at actual size on both axes.
+    return paperFrame(form.process, frame).mapRect(QRectF(QPointF(0, 0), frame)).size();
+}
+
 QSize canvasPixels(const frmMain &form)
 {
-    const QSizeF paper = paperSizeMm(form) * CanvasPixelsPerMm;
-    return {int(std::lround(paper.width())), int(std::lround(paper.height()))};
+    // Far beyond what a bitmap may hold, yet still a whole number.
+    constexpr double Largest = 1 << 30;
+    const QSizeF paper = paperSizeMm(form) * BitmapPixelsPerMm;
+    return {int(std::lround(std::min(paper.width(), Largest))),
+            int(std::lround(std::min(paper.height(), Largest)))};
 }
 
 QStringList openBookFiles(const frmMain &form)
@@ -70,6 +104,8 @@ QString printJobName(const OpenRecordBook &book)
 
 void mnuFilePrint_Click(frmMain &form)
 {
+    if (refusedEmptyPrintArea(form, QStringLiteral("印刷")))
+        return;
     atActualSize(form, [&form] {
         dlgPrinter dialog(form.platform,
                           {pageScene(form), paperSizeMm(form), form.process.PictureFolder,
@@ -106,6 +142,8 @@ void exportAtActualSize(frmMain &form, const char *handler,
 
 void mnuFileSaveAsImg_Click(frmMain &form)
 {
+    if (refusedEmptyPrintArea(form, QStringLiteral("ビットマップファイル保存")))
+        return;
     const std::optional<ExportTarget> target = chooseExportFile(
         form, {QStringLiteral("ビットマップファイル保存"), form.process.PictureFolder,
                QStringLiteral("bmp"), QStringLiteral("(*.bmp)|*.bmp"), ExportKind::Bitmap});
@@ -119,6 +157,8 @@ void mnuFileSaveAsImg_Click(frmMain &form)
 
 void mnuFileExportImg_Click(frmMain &form)
 {
+    if (refusedEmptyPrintArea(form, QStringLiteral("画像へ書き出し")))
+        return;
     const std::optional<ExportTarget> target = chooseExportFile(
         form, {QStringLiteral("画像へ書き出し"), form.process.PictureFolder, QStringLiteral("png"),
                QStringLiteral("PNG 画像 (*.png)|*.png|JPEG 画像 (*.jpg)|*.jpg;*.jpeg"),

@@ -17,7 +17,6 @@ void paintPageOn(QPainter &painter, const PageScene &scene, PageKinds kinds, dou
     style.dotsPerMm = dotsPerMm;
     style.kinds = kinds;
     renderPage(painter, scene, style);
-    paintWhiteMasks(painter, scene.masks, style.dotsPerMm);
 }
 
 } // namespace

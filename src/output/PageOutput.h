@@ -14,8 +14,8 @@
 class QPaintDevice;
 class QPainter;
 
-// The printed page on any paint device: the picture, the chosen kinds of annotation and the white
-// masks, at the device's own resolution, origin at its top-left corner (a printer's printable
+// The printed page on any paint device: the picture and the chosen kinds of annotation inside the
+// print area, at the device's own resolution, origin at its top-left corner (a printer's printable
 // area). `scale` makes up for a printer that prints a little small or large. Returns why the
 // device could not be painted on.
 std::optional<QString> paintPage(QPaintDevice &device, const PageScene &scene, PageKinds kinds,

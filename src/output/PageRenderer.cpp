@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -43,9 +44,10 @@ QPen linePen(const AnnotationLine &line, const PageStyle &style)
     return pen;
 }
 
-QPointF toDevice(double xMm, double yMm, double dotsPerMm)
+// Canvas millimetres to device units on paper.
+QTransform toDots(const PageScene &scene, double dotsPerMm)
 {
-    return {xMm * dotsPerMm, yMm * dotsPerMm};
+    return scene.toPaper * QTransform::fromScale(dotsPerMm, dotsPerMm);
 }
 
 // All but the last element: the last is the hidden spare.
@@ -56,31 +58,32 @@ void forEachInUse(const Collection &collection, DrawOne drawOne)
         drawOne(collection[i]);
 }
 
-void drawLine(QPainter &painter, const AnnotationLine &line, const PageStyle &style)
+// Lines keep their widths and circles their roundness; only their places follow the paper.
+void drawLine(QPainter &painter, const AnnotationLine &line, const QTransform &place,
+              const PageStyle &style)
 {
     if (line.BorderStyle == BorderTransparent)
         return;
     painter.setPen(linePen(line, style));
-    painter.drawLine(toDevice(line.X1, line.Y1, style.dotsPerMm),
-                     toDevice(line.X2, line.Y2, style.dotsPerMm));
+    painter.drawLine(place.map(QPointF(line.X1, line.Y1)), place.map(QPointF(line.X2, line.Y2)));
 }
 
 void drawEndCircles(QPainter &painter, const AnnotationLine &line, double radiusMm,
-                    const PageStyle &style)
+                    const QTransform &place, const PageStyle &style)
 {
     QPen outline(toQColor(line.BorderColor), penWidth(line.BorderWidth, style), Qt::SolidLine);
     painter.setPen(outline);
     painter.setBrush(toQColor(style.markerFill));
     const double r = radiusMm * style.dotsPerMm;
-    painter.drawEllipse(toDevice(line.X1, line.Y1, style.dotsPerMm), r, r);
-    painter.drawEllipse(toDevice(line.X2, line.Y2, style.dotsPerMm), r, r);
+    painter.drawEllipse(place.map(QPointF(line.X1, line.Y1)), r, r);
+    painter.drawEllipse(place.map(QPointF(line.X2, line.Y2)), r, r);
     painter.setBrush(Qt::NoBrush);
 }
 
-// The shown part of a caption at (left, top) mm, the top of its line there. An opaque label
-// prints on white.
+// The shown part of a caption with the top of its line at `topLeft` (device units). An opaque
+// label prints on white.
 void drawText(QPainter &painter, const AnnotationLabel &label, const QString &caption,
-              double topMm, const PageStyle &style)
+              QPointF topLeft, const PageStyle &style)
 {
     const QString text = shownCaption(caption);
     if (text.isEmpty())
@@ -93,7 +96,6 @@ void drawText(QPainter &painter, const AnnotationLabel &label, const QString &ca
     const int deviceDpi = painter.device() ? painter.device()->logicalDpiY() : 96;
     font.setPointSizeF(font.pointSizeF() * style.dotsPerMm * 25.4 / deviceDpi);
     painter.setFont(font);
-    const QPointF topLeft = toDevice(label.Left, topMm, style.dotsPerMm);
     const QRectF room(topLeft, QSizeF(1e6, 1e6));
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip;
     if (label.BackStyle != 0)
@@ -102,13 +104,16 @@ void drawText(QPainter &painter, const AnnotationLabel &label, const QString &ca
     painter.drawText(room, flags, text);
 }
 
+// A comment's line starts one font height below its label's top, on paper as on the canvas.
 void drawLabel(QPainter &painter, const AnnotationLabel &label, bool withComment,
-               const PageStyle &style)
+               const QTransform &place, const PageStyle &style)
 {
-    drawText(painter, label, label.Caption, label.Top, style);
-    if (withComment)
-        drawText(painter, label, label.ToolTipText, label.Top + label.FontSize * MmPerPoint,
-                 style);
+    const QPointF topLeft = place.map(QPointF(label.Left, label.Top));
+    drawText(painter, label, label.Caption, topLeft, style);
+    if (withComment) {
+        const double lineDots = label.FontSize * MmPerPoint * style.dotsPerMm;
+        drawText(painter, label, label.ToolTipText, topLeft + QPointF(0, lineDots), style);
+    }
 }
 
 // A part of a picture as an image over the picture's own memory. A paint engine given the whole
@@ -123,80 +128,107 @@ QImage sharedPart(const QImage &picture, const QRect &part)
                   part.height(), picture.bytesPerLine(), picture.format());
 }
 
-// The picture's own pixels for the part of the print area it covers, drawn once.
+// The canvas's dots to the paper's: the paper frame with its shift in device units.
+QTransform inDots(const QTransform &toPaper, double dotsPerMm)
+{
+    return {toPaper.m11(), toPaper.m12(), toPaper.m21(), toPaper.m22(),
+            toPaper.dx() * dotsPerMm, toPaper.dy() * dotsPerMm};
+}
+
+// The picture's own pixels for the part of the print area the device shows (its clip), drawn
+// once, in the canvas's dots with the paper frame laid over them.
 void drawPicture(QPainter &painter, const PageScene &scene, const PageStyle &style)
 {
     const QImage &picture = *scene.picture;
     if (picture.isNull() || scene.pictureMm.isEmpty())
         return;
     const double dpm = style.dotsPerMm;
+    const QTransform frame = inDots(scene.toPaper, dpm);
     const QSizeF targetDots = scene.pictureMm * dpm;
-    const QRectF area(scene.printAreaMm.topLeft() * dpm, scene.printAreaMm.size() * dpm);
-    if (style.picturePainter) {
-        style.picturePainter->paint(painter, picture, targetDots, area);
-        return;
-    }
-    const double pxPerDotX = picture.width() / targetDots.width();
-    const double pxPerDotY = picture.height() / targetDots.height();
+    const QRectF area = frame.inverted().mapRect(painter.clipBoundingRect())
+                            .intersected(QRectF(scene.printAreaMm.topLeft() * dpm,
+                                                scene.printAreaMm.size() * dpm));
     const QRectF wanted = area.intersected(QRectF(QPointF(0, 0), targetDots));
     if (wanted.isEmpty())
         return;
-    // Whole source pixels covering the wanted part, so nothing is resampled.
-    const int left = int(std::floor(wanted.left() * pxPerDotX));
-    const int top = int(std::floor(wanted.top() * pxPerDotY));
-    const int right = std::min(picture.width(), int(std::ceil(wanted.right() * pxPerDotX)));
-    const int bottom = std::min(picture.height(), int(std::ceil(wanted.bottom() * pxPerDotY)));
-    const QRect source(left, top, right - left, bottom - top);
-    const QRectF target(source.left() / pxPerDotX, source.top() / pxPerDotY,
-                        source.width() / pxPerDotX, source.height() / pxPerDotY);
     painter.save();
-    painter.setClipRect(wanted);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, sharedPart(picture, source));
+    painter.setTransform(frame, true);
+    if (style.picturePainter) {
+        style.picturePainter->paint(painter, picture, targetDots, wanted);
+    } else {
+        // Whole source pixels covering the wanted part, so nothing is resampled.
+        const double pxPerDotX = picture.width() / targetDots.width();
+        const double pxPerDotY = picture.height() / targetDots.height();
+        const int left = int(std::floor(wanted.left() * pxPerDotX));
+        const int top = int(std::floor(wanted.top() * pxPerDotY));
+        const int right = std::min(picture.width(), int(std::ceil(wanted.right() * pxPerDotX)));
+        const int bottom =
+            std::min(picture.height(), int(std::ceil(wanted.bottom() * pxPerDotY)));
+        const QRect source(left, top, right - left, bottom - top);
+        const QRectF target(source.left() / pxPerDotX, source.top() / pxPerDotY,
+                            source.width() / pxPerDotX, source.height() / pxPerDotY);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, sharedPart(picture, source));
+    }
     painter.restore();
+}
+
+// Nothing is drawn outside the print area: a rectangle on paper unless the frame turns it.
+void clipToPrintArea(QPainter &painter, const PageScene &scene, double dotsPerMm)
+{
+    const QPolygonF area = printAreaOnPaper(scene);
+    const QTransform scale = QTransform::fromScale(dotsPerMm, dotsPerMm);
+    if (scene.toPaper.type() <= QTransform::TxScale) {
+        painter.setClipRect(scale.mapRect(area.boundingRect()), Qt::IntersectClip);
+        return;
+    }
+    QPainterPath path;
+    path.addPolygon(scale.map(area));
+    painter.setClipPath(path, Qt::IntersectClip);
 }
 
 } // namespace
 
+QPolygonF printAreaOnPaper(const PageScene &scene)
+{
+    return scene.toPaper.map(QPolygonF(scene.printAreaMm));
+}
+
+QRectF printAreaBoundsOnPaper(const PageScene &scene)
+{
+    return scene.toPaper.mapRect(scene.printAreaMm);
+}
+
 void renderPage(QPainter &painter, const PageScene &scene, const PageStyle &style)
 {
     painter.save();
+    clipToPrintArea(painter, scene, style.dotsPerMm);
     painter.setBrush(Qt::NoBrush);
     if (scene.picture)
         drawPicture(painter, scene, style);
+    const QTransform place = toDots(scene, style.dotsPerMm);
     const AnnotationStore &store = scene.annotations;
     const PageKinds kinds = style.kinds;
+    const auto drawOne = [&](const AnnotationLine &line) {
+        drawLine(painter, line, place, style);
+    };
     if (kinds.dimensions) {
-        forEachInUse(store.lineHojoSave,
-                     [&](const AnnotationLine &line) { drawLine(painter, line, style); });
+        forEachInUse(store.lineHojoSave, drawOne);
         const double radiusMm = store.shpSnpo[0].Width / 2.0;
         forEachInUse(store.lineDsSave, [&](const AnnotationLine &line) {
-            drawLine(painter, line, style);
-            drawEndCircles(painter, line, radiusMm, style);
+            drawOne(line);
+            drawEndCircles(painter, line, radiusMm, place, style);
         });
     }
-    if (kinds.leaders) {
-        forEachInUse(store.lineHikidashi,
-                     [&](const AnnotationLine &line) { drawLine(painter, line, style); });
-    }
+    if (kinds.leaders)
+        forEachInUse(store.lineHikidashi, drawOne);
     if (kinds.dimensions) {
         for (const AnnotationLabel &label : printedDimensionLabels(scene))
-            drawLabel(painter, label, kinds.comments, style);
+            drawLabel(painter, label, kinds.comments, place, style);
     }
     if (kinds.texts) {
         for (const AnnotationLabel &label : printedTextLabels(scene))
-            drawLabel(painter, label, false, style);
+            drawLabel(painter, label, false, place, style);
     }
     painter.restore();
-}
-
-void paintWhiteMasks(QPainter &painter, const std::array<MarkerShape, 4> &masks, double dotsPerMm)
-{
-    for (const MarkerShape &mask : masks) {
-        if (mask.Width <= 0 || mask.Height <= 0)
-            continue;
-        painter.fillRect(QRectF(toDevice(mask.Left, mask.Top, dotsPerMm),
-                                QSizeF(mask.Width, mask.Height) * dotsPerMm),
-                         Qt::white);
-    }
 }

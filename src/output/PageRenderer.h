@@ -3,10 +3,10 @@
 #include "annotations/AnnotationStore.h"
 
 #include <QImage>
+#include <QPolygonF>
 #include <QRectF>
 #include <QSizeF>
-
-#include <array>
+#include <QTransform>
 
 class PicturePainter;
 class QPainter;
@@ -16,19 +16,23 @@ class QPainter;
 // become too small to read. Else each label at its own point size, the size it has at 100 %.
 enum class TextSize { FollowsPicture, OwnPoints };
 
-// What goes on paper: the picture, the kept annotations and the white masks around the print
-// area, all in canvas millimetres at the actual-size zoom, where one canvas millimetre is one real
-// millimetre.
+// What goes on paper: the picture and the kept annotations inside the print area, all in canvas
+// millimetres at the actual-size zoom, where one canvas millimetre is one real millimetre along
+// the tilt line; `toPaper` (a paperFrame) takes them to millimetres on paper.
 struct PageScene
 {
     const AnnotationStore &annotations;
-    const std::array<MarkerShape, 4> &masks;
     const QImage *picture = nullptr; // null: annotations only
     QSizeF pictureMm;                // the picture is drawn at (0, 0) stretched to this size
-    QRectF printAreaMm;              // only this part of the picture is ever seen
+    QRectF printAreaMm;              // nothing outside it is ever seen
+    QTransform toPaper;
     float labelZoom = 1; // the zoom the labels stand at: their own size is FontSize / labelZoom
     TextSize textSize = TextSize::FollowsPicture;
 };
+
+// The print area as it lies on paper, and the rectangle around it: what the paper must hold.
+QPolygonF printAreaOnPaper(const PageScene &scene);
+QRectF printAreaBoundsOnPaper(const PageScene &scene);
 
 // The kinds of annotation the user chose to print. A comment prints under its dimension's label,
 // so comments need dimensions.
@@ -59,10 +63,8 @@ struct PageStyle
 };
 
 // Draws the picture and the chosen annotations onto a painter that works in device units with
-// the page origin at (0, 0): extension lines, dimension lines with their end circles, leader
+// the paper's origin at (0, 0): extension lines, dimension lines with their end circles, leader
 // lines, dimension labels with their comments, text labels. Labels print their caption alone at
-// their top-left corner, in their font at its point size.
+// their top-left corner, in their font at its point size. Nothing is drawn outside the print
+// area, which stays as it was (white on paper).
 void renderPage(QPainter &painter, const PageScene &scene, const PageStyle &style);
-
-// Covers everything outside the print area with white, as the printed page does.
-void paintWhiteMasks(QPainter &painter, const std::array<MarkerShape, 4> &masks, double dotsPerMm);

@@ -1,5 +1,6 @@
 #include "TilePlan.h"
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -12,7 +13,8 @@ std::optional<int> sheetsAlong(double length, double part, double overlap)
         return std::nullopt;
     if (length <= part)
         return 1;
-    return int(std::ceil((length - overlap) / (part - overlap) - 1e-9));
+    const double sheets = std::ceil((length - overlap) / (part - overlap) - 1e-9);
+    return int(std::min(sheets, double(INT_MAX))); // told as too many long before
 }
 
 std::optional<TilePlan> planFor(const QRectF &areaMm, const QSizeF &sheetMm, double overlapMm)
@@ -47,6 +49,16 @@ std::optional<TilePlan> planTiles(const QRectF &areaMm, const QSizeF &pageMm, do
     if (landscape && portrait)
         return portrait->count() < landscape->count() ? portrait : landscape;
     return landscape ? landscape : portrait;
+}
+
+std::optional<QString> tooManySheetsText(const TilePlan &plan)
+{
+    if (plan.count() <= MostSheets)
+        return std::nullopt;
+    return QStringLiteral("分けると用紙が %1 枚になります。分けて印刷できるのは %2 枚までです。"
+                          "大きな用紙を選ぶか、印刷範囲を小さくしてください。")
+        .arg(plan.count())
+        .arg(MostSheets);
 }
 
 QString sheetLabel(const TilePlan &plan, int row, int column)

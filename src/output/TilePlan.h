@@ -13,16 +13,18 @@
 
 inline constexpr double SheetStripMm = 14;
 inline constexpr double DefaultOverlapMm = 10;
+// No more sheets than this are printed or written: a whole B0 print area on A5 takes 72.
+inline constexpr int MostSheets = 300;
 
 struct TilePlan
 {
-    QRectF areaMm;    // the print area, in canvas millimetres
+    QRectF areaMm;    // the rectangle around the print area on paper
     QSizeF sheetMm;   // the page in the orientation chosen, as far as it is printed on
     double overlapMm = DefaultOverlapMm;
     int rows = 1;
     int columns = 1;
 
-    int count() const { return rows * columns; }
+    qint64 count() const { return qint64(rows) * columns; }
     bool landscape() const { return sheetMm.width() > sheetMm.height(); }
     // The size of the canvas part a sheet shows.
     QSizeF partSizeMm() const { return {sheetMm.width(), sheetMm.height() - SheetStripMm}; }
@@ -41,6 +43,9 @@ inline QSizeF lyingDown(QSizeF pageMm)
 // that cover `areaMm` with the given overlap. Nothing when the page leaves no room for it: a
 // part no larger than the overlap, or a page lower than the strip.
 std::optional<TilePlan> planTiles(const QRectF &areaMm, const QSizeF &pageMm, double overlapMm);
+
+// What the user is told when the plan has more than MostSheets sheets; nothing when it has not.
+std::optional<QString> tooManySheetsText(const TilePlan &plan);
 
 // What sheet (row, column) says of itself: "2/6  行1 列2", counted from 1 along the rows.
 QString sheetLabel(const TilePlan &plan, int row, int column);

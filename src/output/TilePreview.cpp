@@ -7,18 +7,19 @@ constexpr double Tolerance = 0.01; // millimetres that rounding of the paper siz
 } // namespace
 
 TilePreview::TilePreview(const PageScene &scene, QSizeF pageMm)
-    : m_scene(scene), m_pageMm(pageMm), m_plan(planTiles(scene.printAreaMm, pageMm, m_overlapMm))
+    : m_scene(scene), m_pageMm(pageMm),
+      m_plan(planTiles(printAreaBoundsOnPaper(scene), pageMm, m_overlapMm))
 {
     if (!m_plan) { // a page too small for the default overlap: none then
         m_overlapMm = 0;
-        m_plan = planTiles(scene.printAreaMm, pageMm, 0);
+        m_plan = planTiles(printAreaBoundsOnPaper(scene), pageMm, 0);
     }
 }
 
 bool TilePreview::setOverlapMm(double overlapMm)
 {
-    std::optional<TilePlan> plan = planTiles(m_scene.printAreaMm, m_pageMm, overlapMm);
-    if (!plan)
+    std::optional<TilePlan> plan = planTiles(printAreaBoundsOnPaper(m_scene), m_pageMm, overlapMm);
+    if (!plan || tooManySheetsText(*plan))
         return false;
     m_overlapMm = overlapMm;
     m_plan = std::move(plan);

@@ -19,7 +19,7 @@ public:
     const PageScene &scene() const { return m_scene; }
     double overlapMm() const { return m_overlapMm; }
     // Plans the sheets again with another overlap; false (and nothing changed) when the page
-    // would leave no room beside it.
+    // would leave no room beside it or the sheets would be more than MostSheets.
     bool setOverlapMm(double overlapMm);
     const TilePlan &plan() const { return *m_plan; }
     // "3 列 × 2 行 = 6 枚（用紙横向き）": the sheets and which way the paper turns.

@@ -23,7 +23,7 @@ class TilePreviewWidget::SheetsView : public QWidget
 public:
     SheetsView(const TilePreview &preview, QWidget *parent) : QWidget(parent), m_preview(preview)
     {
-        const QRectF area = preview.scene().printAreaMm;
+        const QRectF area = printAreaBoundsOnPaper(preview.scene());
         m_scale = std::min(ViewSize.width() / area.width(), ViewSize.height() / area.height());
         m_area = QImage((area.size() * m_scale).toSize(), QImage::Format_RGB32);
         m_area.fill(Qt::white);

@@ -69,16 +69,11 @@ void renderSheet(QPainter &painter, const PageScene &scene, const PageStyle &sty
 {
     const double dpm = style.dotsPerMm;
     const QRectF part = plan.partMm(row, column);
-    const QRectF shown = part.intersected(scene.printAreaMm);
     painter.save();
     painter.fillRect(QRectF(QPointF(0, 0), plan.sheetMm * dpm), Qt::white);
-    if (!shown.isEmpty()) {
-        painter.translate(-part.left() * dpm, -part.top() * dpm);
-        painter.setClipRect(QRectF(shown.topLeft() * dpm, shown.size() * dpm));
-        PageScene sheetScene = scene;
-        sheetScene.printAreaMm = shown;
-        renderPage(painter, sheetScene, style);
-    }
+    painter.translate(-part.left() * dpm, -part.top() * dpm);
+    painter.setClipRect(QRectF(part.topLeft() * dpm, part.size() * dpm));
+    renderPage(painter, scene, style);
     painter.restore();
     painter.save();
     PagePen pen(painter, dpm);
@@ -90,12 +85,12 @@ void renderSheet(QPainter &painter, const PageScene &scene, const PageStyle &sty
 std::optional<QString> printSheets(platform::PrintTarget &target, const PageScene &scene,
                                    PageKinds kinds, const TilePlan &plan, PrintScale scale)
 {
-    return paintPages(target.device(), plan.count(), [&target] { return target.newPage(); },
+    return paintPages(target.device(), int(plan.count()), [&target] { return target.newPage(); },
                       sheetPainter(scene, kinds, plan), scale);
 }
 
 std::optional<RuntimeError> writeTiledPdf(const ExportTarget &target, const PageScene &scene,
                                           PageKinds kinds, const TilePlan &plan)
 {
-    return writePdf(target, plan.sheetMm, plan.count(), sheetPainter(scene, kinds, plan));
+    return writePdf(target, plan.sheetMm, int(plan.count()), sheetPainter(scene, kinds, plan));
 }

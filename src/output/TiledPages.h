@@ -20,6 +20,8 @@ class QPainter;
 void renderSheet(QPainter &painter, const PageScene &scene, const PageStyle &style,
                  const TilePlan &plan, int row, int column);
 
+// The plans given to the two below have at most MostSheets sheets.
+
 // The sheets on a printer, one sheet a page, along the rows, each drawn `scale` times larger
 // (its check bar too, so the bar shows what the correction makes of 100 mm); a text says why
 // they could not be painted.

@@ -2,6 +2,7 @@
 
 #include "app/PrintCorrectionSettings.h"
 #include "output/ExportFileDialog.h"
+#include "output/PageChecks.h"
 #include "output/PageOutput.h"
 #include "output/PrintedLabels.h"
 #include "output/TilePreview.h"
@@ -11,13 +12,16 @@
 
 namespace {
 
-// The sheet a PDF file is tiled onto: the default printer's, or else A4.
+const QString Title = QStringLiteral("印刷");
+
+// The sheet a PDF file is tiled onto: the whole paper of the default printer, or else A4. A PDF
+// page has no margins.
 QSizeF pdfSheetMm(platform::Platform &platform)
 {
     const QString printer = platform.defaultPrinterName();
-    const std::optional<QSizeF> page =
-        printer.isEmpty() ? std::nullopt : platform.printerPageMm(printer);
-    return page ? *page : QPageSize(QPageSize::A4).size(QPageSize::Millimeter).transposed();
+    const std::optional<QSizeF> paper =
+        printer.isEmpty() ? std::nullopt : platform.printerPaperMm(printer);
+    return paper ? *paper : QPageSize(QPageSize::A4).size(QPageSize::Millimeter).transposed();
 }
 
 // Why no printer can be chosen: none is installed, or the print system does not answer.
@@ -151,10 +155,15 @@ std::optional<platform::TileChoice> dlgPrinter::offerTiles(std::optional<TilePla
 {
     const std::optional<QSizeF> sheet = printsToPdf() ? pdfSheetMm(m_platform)
                                                       : m_platform.printerPageMm(SelectedPrinter);
-    const QRectF area = m_page.scene.printAreaMm;
+    const QRectF area = printAreaBoundsOnPaper(m_page.scene);
     if (!sheet || !TilePreview::needsTiles(area, *sheet) || !planTiles(area, *sheet, 0))
         return std::nullopt;
     TilePreview preview(scene(), *sheet);
+    // So many sheets are not offered at all; the preview keeps an overlap within them.
+    if (const auto refused = tooManySheetsText(preview.plan())) {
+        m_platform.showOk(Title, *refused, platform::MessageIcon::Warning);
+        return platform::TileChoice::Cancel;
+    }
     const platform::TileChoice choice = m_platform.showTilePreview(preview);
     if (choice == platform::TileChoice::Tiles)
         tiles = preview.plan();
@@ -167,6 +176,15 @@ void dlgPrinter::cmdPrint_Click()
     std::optional<TilePlan> tiles;
     if (offerTiles(tiles) == platform::TileChoice::Cancel)
         return;
+    if (printsToPdf() && !tiles) {
+        const auto refused = oversizePdfPageText(
+            m_page.paperMm,
+            QStringLiteral("「用紙サイズ....」で小さな用紙を選ぶか、分けて印刷してください。"));
+        if (refused) {
+            m_platform.showOk(Title, *refused, platform::MessageIcon::Warning);
+            return;
+        }
+    }
     std::optional<ExportTarget> pdfFile;
     if (printsToPdf()) {
         pdfFile = chooseExportTarget(m_platform,

@@ -166,6 +166,8 @@ public:
     // The part of the named printer's page it prints on, in millimetres, the long side across;
     // nothing when the printer cannot be had.
     virtual std::optional<QSizeF> printerPageMm(const QString &name) = 0;
+    // The whole sheet of paper the named printer is set to, margins and all, likewise.
+    virtual std::optional<QSizeF> printerPaperMm(const QString &name) = 0;
     // The preview of a print over several sheets, modal. The user may change the overlap in it.
     virtual TileChoice showTilePreview(TilePreview &preview) = 0;
     // The print dialog, modal: returns once the dialog asked to close.

@@ -281,6 +281,11 @@ std::optional<QSizeF> QtPlatform::printerPageMm(const QString &name)
     return m_printers.pageMm(name);
 }
 
+std::optional<QSizeF> QtPlatform::printerPaperMm(const QString &name)
+{
+    return m_printers.paperMm(name);
+}
+
 platform::TileChoice QtPlatform::showTilePreview(TilePreview &preview)
 {
     QWidget *parent = m_printerDialog ? m_printerDialog.data() : m_window.data();

@@ -46,6 +46,7 @@ public:
     void showPrintCheckDialog(PrintCheckDialog &dialog) override;
     void showFolderDialog(dlgFolda &dialog) override;
     std::optional<QSizeF> printerPageMm(const QString &name) override;
+    std::optional<QSizeF> printerPaperMm(const QString &name) override;
     platform::TileChoice showTilePreview(TilePreview &preview) override;
     platform::ScreenInfo currentScreen() const override;
     void showScreenCheckDialog(ScreenCheckDialog &dialog) override;

@@ -113,13 +113,22 @@ QPrinter *QtPrinters::printer(const QString &name, QString *why)
 
 std::optional<QSizeF> QtPrinters::pageMm(const QString &name)
 {
+    return lyingDownMm(name, &QPageLayout::paintRect);
+}
+
+std::optional<QSizeF> QtPrinters::paperMm(const QString &name)
+{
+    return lyingDownMm(name, &QPageLayout::fullRect);
+}
+
+std::optional<QSizeF> QtPrinters::lyingDownMm(const QString &name, PageRect rect)
+{
     QString why;
     QPrinter *target = printer(name, &why);
     if (!target)
         return std::nullopt;
-    const QSizeF printable =
-        target->pageLayout().paintRect(QPageLayout::Millimeter).size();
-    return printable.width() >= printable.height() ? printable : printable.transposed();
+    const QSizeF size = (target->pageLayout().*rect)(QPageLayout::Millimeter).size();
+    return size.width() >= size.height() ? size : size.transposed();
 }
 
 std::optional<QString> QtPrinters::showProperties(const QString &name, QWidget *parent)

@@ -2,6 +2,7 @@
 
 #include "Platform.h"
 
+#include <QPageLayout>
 #include <QString>
 
 #include <map>
@@ -25,10 +26,14 @@ public:
     std::optional<QString> showProperties(const QString &name, QWidget *parent);
     platform::OpenedPrinter open(const platform::PrinterRequest &request);
     std::optional<QSizeF> pageMm(const QString &name);
+    std::optional<QSizeF> paperMm(const QString &name);
 
 private:
     // The printer of that name, or a text saying why it cannot be had.
     QPrinter *printer(const QString &name, QString *why);
+    // A rectangle of the printer's page layout, the long side across.
+    using PageRect = QRectF (QPageLayout::*)(QPageLayout::Unit) const;
+    std::optional<QSizeF> lyingDownMm(const QString &name, PageRect rect);
 
     std::map<QString, std::unique_ptr<QPrinter>> m_printers;
 };

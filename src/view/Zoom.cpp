@@ -142,11 +142,15 @@ void UpdateScrollBars(frmMain &form)
     form.keepScrollValuesInRange();
 }
 
+bool isUsableRatio(double ratio)
+{
+    return std::isfinite(ratio) && ratio >= SmallestActualSizeZoom
+           && ratio <= LargestActualSizeZoom;
+}
+
 float actualSizeZoom(double ratio)
 {
-    const bool usable =
-        std::isfinite(ratio) && ratio >= SmallestActualSizeZoom && ratio <= LargestActualSizeZoom;
-    return usable ? float(ratio) : 1.0f;
+    return isUsableRatio(ratio) ? float(ratio) : 1.0f;
 }
 
 float realSizeOnScreenZoom(double ratio, platform::PixelsPerMm screen)

@@ -22,6 +22,8 @@ void ResetViewChecks(frmMain &form);
 // The zoom at which one canvas millimetre is one real millimetre: the record book's ratio, kept
 // within what the canvas can show (a damaged book's zero or absurd ratio shows at 100 %).
 float actualSizeZoom(double ratio);
+// Whether a ratio is one the actual-size zoom takes as it is.
+bool isUsableRatio(double ratio);
 
 // The zoom at which the picture's calibrated millimetres are millimetres on a screen of that many
 // pixels a millimetre: the actual-size zoom, taken from the canvas's nominal 96 dots an inch to

@@ -111,11 +111,11 @@ QByteArray drawnOnCanvasAndPaper(const AnnotationLabel &label)
     AnnotationStore store;
     store.lblKyori[0] = label;
     store.lblKyori.CreateElement(1); // the hidden spare after it
-    const std::array<MarkerShape, 4> noMasks{};
     QPicture picture;
     QPainter painter(&picture);
     paintLabel(painter, label, ScreenPixelsPerMm);
-    renderPage(painter, {store, noMasks}, {.kinds = PageKinds::all()});
+    const PageScene page{store, nullptr, {}, QRectF(0, 0, 1000, 1000), {}};
+    renderPage(painter, page, {.kinds = PageKinds::all()});
     painter.end();
     return QByteArray(picture.data(), picture.size());
 }

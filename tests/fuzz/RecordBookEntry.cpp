@@ -46,9 +46,9 @@ void printAtOneDotAMillimetre(const AnnotationStore &annotations)
 {
     QImage sheet(297, 210, QImage::Format_RGB32);
     sheet.fill(Qt::white);
-    const std::array<MarkerShape, 4> noMasks{};
     QPainter painter(&sheet);
-    renderPage(painter, {annotations, noMasks}, {.dotsPerMm = 1, .kinds = PageKinds::all()});
+    const PageScene scene{annotations, nullptr, {}, QRectF(0, 0, 297, 210), {}};
+    renderPage(painter, scene, {.dotsPerMm = 1, .kinds = PageKinds::all()});
 }
 
 // Reads a book the program saved; why it cannot, or empty text.

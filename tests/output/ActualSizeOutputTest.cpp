@@ -23,14 +23,9 @@ namespace {
 using Book = CalibratedBook;
 
 CommandOutput exportBook(const Book &book, const char *option, const QString &out,
-                         std::initializer_list<const char *> extra = {})
+                         const QStringList &extra = {})
 {
-    QStringList arguments{QStringLiteral("catchscale"), QLatin1String(option), out, book.iniPath};
-    for (const char *argument : extra)
-        arguments << QString::fromUtf8(argument);
-    const CommandLine command = parseCommandLine(arguments);
-    EXPECT_NE(command.action, CommandLine::Action::Invalid) << command.error.toStdString();
-    return exportRecordBook(command, book.started.folder.path());
+    return exportFromCommandLine(book.iniPath, book.started.folder.path(), option, out, extra);
 }
 
 QString outPath(const Book &book, const char *name)
@@ -264,19 +259,27 @@ TEST(ActualSizePdf, PrintCommandMasksExactlyTheOutsideOfThePrintAreaAndRestoresT
 
 TEST(ActualSizeBitmap, HasThePaperSizeItsResolutionAndTrueLengths)
 {
-    const Book book;
+    Book book;
     const QString bmp = outPath(book, "page.bmp");
-    const CommandOutput result = exportBook(book, "--export-bmp", bmp);
-    ASSERT_EQ(result.exitStatus, 0) << result.standardError.toStdString();
 
-    const QByteArray bytes = bytesOf(bmp);
-    ASSERT_GT(bytes.size(), 54);
-    const auto field32 = [&bytes](int offset) { return qFromLittleEndian<qint32>(bytes.constData() + offset); };
-    EXPECT_EQ(field32(18), std::lround(297 * 3.7824765920506));
-    EXPECT_EQ(field32(22), std::lround(210 * 3.7824765920506));
-    EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 28), 24);
-    EXPECT_EQ(field32(38), 3780);
-    EXPECT_EQ(field32(42), 3780);
+    // The header's resolution makes the bitmap the paper's size, to half a pixel; on A0 the
+    // canvas's 3.7825 pixels a millimetre would be 2.6 pixels more. A4 stays for what follows.
+    const std::pair<const char *, QSizeF> papers[] = {{"A0", {1189, 841}}, {"A4", {297, 210}}};
+    for (const auto &[code, paper] : papers) {
+        book.started.form.process.GE_strPpSize = QLatin1String(code);
+        book.started.form.runCommand(QStringLiteral("mnuFileSavePrj"));
+        ASSERT_EQ(exportBook(book, "--export-bmp", bmp).exitStatus, 0) << code;
+        const QByteArray bytes = bytesOf(bmp);
+        ASSERT_GT(bytes.size(), 54);
+        const auto field32 = [&](int at) {
+            return qFromLittleEndian<qint32>(bytes.constData() + at);
+        };
+        EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 28), 24);
+        EXPECT_EQ(field32(38), 3780);
+        EXPECT_EQ(field32(42), 3780);
+        EXPECT_NEAR(field32(18), paper.width() * 3.780, 0.5) << code;
+        EXPECT_NEAR(field32(22), paper.height() * 3.780, 0.5) << code;
+    }
 
     const QImage canvas(bmp);
     const double ppm = 96 / 25.4; // the canvas draws at the screen's scale
@@ -367,7 +370,7 @@ TEST(ActualSizeExport, TextBelowSixPointsIsToldWithTheWayToPrintItAtItsOwnSize)
         double ratio;
         const char *option;
         QString out;
-        std::initializer_list<const char *> extra;
+        QStringList extra;
         const char *told; // nullptr: nothing
     };
     // The dimension label is 9.75 points at 100 %: 7.8 at 0.8, 2.4 at 0.25.
@@ -405,13 +408,14 @@ TEST(ActualSizeExport, ARefusalSaysWhatIsWrongInWords)
         double ratio;
         QSize picture; // empty: the book's own
         const char *option, *name;
-        std::initializer_list<const char *> extra;
+        QStringList extra;
         std::initializer_list<const char *> told;
     };
     const Row rows[] = {
         {"over the pixel cap", "A0", 0.8, {}, "--export-image", "big.png", {"--dpi", "600"},
          {"27850 × 19630", "300 dpi"}},
-        {"a bitmap over 4 GB", "00", 30, {}, "--export-bmp", "huge.bmp", {}, {"4 GB"}},
+        {"a bitmap over the pixel cap", "00", 30, {}, "--export-bmp", "huge.bmp", {},
+         {"48006 × 33003"}},
         {"no print area left", "00", 0.8, QSize(20, 20), "--export-image", "tiny.png", {},
          {"印刷範囲"}},
         {"its picture gone", "A4", 0.8, QSize(0, 0), "--export-pdf", "lost.pdf", {},
@@ -482,4 +486,72 @@ TEST(ActualSizeImage, SaysItsResolutionAndMeasuresTrue)
             QStringList{"catchscale", "--export-image", png, book.iniPath} + refused);
         EXPECT_EQ(command.action, CommandLine::Action::Invalid) << refused.join(' ').toStdString();
     }
+}
+
+// Pages that would come out blank, too large for a PDF reader or for memory are refused with one
+// line saying why, and nothing is written.
+TEST(ActualSizeExport, BlankHugeAndCountlessPagesAreRefusedWithAMessage)
+{
+    struct Picture
+    {
+        QSize px;
+        double ratio; // on paper "00", the picture's own size
+    };
+    // One pixel: a 1 mm paper, less its 5 mm margins, leaves no print area. 1500 x 100 pixels
+    // at 100 real millimetres a picture millimetre: a page of 39688 x 2646 mm, whose print area
+    // takes 199 x 10 upright A4 sheets (parts 210 x 283 mm, overlapping 10 mm). 240 x 160 at 90:
+    // a paper of 5715 x 3810 mm, a bitmap of 21603 x 14402 pixels (934 MB).
+    const Picture tiny{{1, 1}, 1}, long_{{1500, 100}, 100}, wide{{240, 160}, 90};
+    const struct
+    {
+        const Picture &picture;
+        const char *option, *name;
+        QStringList extra;
+        const char *said;
+    } rows[] = {
+        {tiny, "--export-pdf", "out.pdf", {}, "印刷範囲がありません"},
+        {tiny, "--export-bmp", "out.bmp", {}, "印刷範囲がありません"},
+        {tiny, "--export-image", "out.png", {}, "印刷範囲がありません"},
+        {long_, "--export-pdf", "out.pdf", {}, "--tile"},
+        {long_, "--export-pdf", "out.pdf", {"--tile", "A4"}, "1990 枚"},
+        {wide, "--export-bmp", "out.bmp", {}, "21603 × 14402"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(testing::Message() << row.option << " " << row.extra.join(' ').toStdString()
+                                        << " of " << row.picture.px.width() << " px");
+        StartedForm started;
+        const QString folder = started.folder.path();
+        QImage picture(row.picture.px, QImage::Format_RGB32);
+        picture.fill(Qt::gray);
+        ASSERT_TRUE(picture.save(folder + QStringLiteral("/p.png")));
+        startRecordBook(started, folder + QStringLiteral("/p.png"));
+        ScaleValues &values = started.form.process;
+        values.GE_tpPtoD_r_X = values.GE_tpPtoD_r_Y = row.picture.ratio;
+        saveRecordBookAs(started, folder + QStringLiteral("/p.ini"));
+
+        const QString out = folder + u'/' + QLatin1String(row.name);
+        const CommandOutput result = exportFromCommandLine(folder + QStringLiteral("/p.ini"),
+                                                           folder, row.option, out, row.extra);
+        EXPECT_EQ(result.exitStatus, ExportFailedStatus);
+        const QString said = QString::fromUtf8(result.standardError);
+        EXPECT_TRUE(said.contains(QString::fromUtf8(row.said))) << said.toStdString();
+        EXPECT_EQ(said.count(u'\n'), 1);
+        EXPECT_FALSE(QFile::exists(out));
+    }
+
+    // In the window: a click of the print-area tool without a drag leaves an area of no size.
+    Book book;
+    frmMain &form = book.started.form;
+    ScriptedPlatform &platform = book.started.platform;
+    form.live.shpPrint.Width = form.live.shpPrint.Height = 0;
+    const size_t fileDialogs = platform.fileDialogs.size();
+    for (const char *command : {"mnuFilePrint", "mnuFileSaveAsImg", "mnuFileExportImg"}) {
+        platform.messages.clear();
+        form.runCommand(QLatin1String(command));
+        ASSERT_EQ(platform.messages.size(), 1u) << command;
+        EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("印刷範囲がありません")))
+            << command;
+    }
+    EXPECT_EQ(platform.printerDialogShows, 0);
+    EXPECT_EQ(platform.fileDialogs.size(), fileDialogs) << "no file is asked for";
 }

@@ -32,6 +32,32 @@ MarkerShape marker(MarkerShape look, double x, double y)
 
 } // namespace
 
+void startRecordBook(StartedForm &started, const QString &picturePath)
+{
+    started.platform.messageAnswers.push_back(platform::MessageAnswer::No); // no template
+    newRecordBook(started.form, picturePath);
+    EXPECT_EQ(started.platform.messages.size(), 1u); // the template question
+    started.platform.messages.clear();
+}
+
+void saveRecordBookAs(StartedForm &started, const QString &iniPath)
+{
+    started.platform.fileAnswers.push_back(iniPath);
+    started.form.runCommand(QStringLiteral("mnuFileSaveAsPrj"));
+    EXPECT_TRUE(started.platform.messages.empty())
+        << started.platform.messageTexts().join(u'|').toStdString();
+}
+
+CommandOutput exportFromCommandLine(const QString &book, const QString &executableFolder,
+                                    const char *option, const QString &out,
+                                    const QStringList &extra)
+{
+    const CommandLine command = parseCommandLine(
+        QStringList{QStringLiteral("catchscale"), QLatin1String(option), out, book} + extra);
+    EXPECT_NE(command.action, CommandLine::Action::Invalid) << command.error.toStdString();
+    return exportRecordBook(command, executableFolder);
+}
+
 CalibratedBook::CalibratedBook()
 {
     const QString folder = started.folder.path();
@@ -39,11 +65,8 @@ CalibratedBook::CalibratedBook()
     picture.fill(PictureGrey);
     const QString picturePath = folder + QStringLiteral("/catch.bmp");
     EXPECT_TRUE(picture.save(picturePath));
-    started.platform.messageAnswers.push_back(platform::MessageAnswer::No); // no template
+    startRecordBook(started, picturePath);
     frmMain &form = started.form;
-    newRecordBook(form, picturePath);
-    EXPECT_EQ(started.platform.messages.size(), 1u); // the template question
-    started.platform.messages.clear();
     form.process.GE_tpPtoD_r_X = Ratio;
     form.process.GE_tpPtoD_r_Y = Ratio;
     form.process.GE_strPpSize = QStringLiteral("A4");
@@ -78,7 +101,5 @@ CalibratedBook::CalibratedBook()
     setCaption(label, QStringLiteral("H"));
 
     iniPath = folder + QStringLiteral("/catch.ini");
-    started.platform.fileAnswers.push_back(iniPath);
-    form.runCommand(QStringLiteral("mnuFileSaveAsPrj"));
-    EXPECT_TRUE(started.platform.messages.empty()) << started.platform.messageTexts().join(u'|').toStdString();
+    saveRecordBookAs(started, iniPath);
 }

@@ -1,9 +1,21 @@
 #pragma once
 
 #include "StartedForm.h"
+#include "app/CommandLine.h"
 
 #include <QPointF>
 #include <QString>
+#include <QStringList>
+
+// The steps a test's record book is made with, its values set between them: a new record book of
+// the picture (without the template), then saved as `iniPath` and left open.
+void startRecordBook(StartedForm &started, const QString &picturePath);
+void saveRecordBookAs(StartedForm &started, const QString &iniPath);
+
+// `catchscale OPTION OUT BOOK EXTRA…` run without a window, from `executableFolder`.
+CommandOutput exportFromCommandLine(const QString &book, const QString &executableFolder,
+                                    const char *option, const QString &out,
+                                    const QStringList &extra = {});
 
 // A record book on disk, calibrated at 0.8 real millimetres a picture millimetre on A4 paper:
 // a light grey picture larger than the paper at actual size, a kept dimension of exactly 100 real

@@ -22,64 +22,6 @@ double pixelsPerMm(int dpi)
     return dpi / 25.4;
 }
 
-// The centres of the round dark marks `diameter` pixels across, in pixels from the image's
-// top-left corner: the places a dark square half as wide as the mark fits, grouped, and kept where
-// a group is no larger than a mark. Lines and text strokes thinner than the square vanish; the
-// thick strokes of a large letter leave groups far longer than a mark. The groups of a round
-// mark are as round as the mark, so their middle is its centre, whatever line runs through it.
-std::vector<QPointF> roundMarks(const QImage &image, double diameter)
-{
-    const int width = image.width(), height = image.height();
-    const int side = std::max(1, int(diameter / 2));
-    // Dark pixels above and left of each corner, so any square is counted in four look-ups.
-    std::vector<int> darkBefore(std::size_t(width + 1) * (height + 1), 0);
-    const auto before = [&](int x, int y) -> int & {
-        return darkBefore[std::size_t(y) * (width + 1) + x];
-    };
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            before(x + 1, y + 1) = int(isDark(image.pixel(x, y))) + before(x, y + 1)
-                                   + before(x + 1, y) - before(x, y);
-    }
-    // Where a square fits, by its top-left pixel; 1 until its group is taken.
-    std::vector<char> fits(std::size_t(width) * height, 0);
-    for (int y = 0; y + side <= height; ++y) {
-        for (int x = 0; x + side <= width; ++x) {
-            const int dark = before(x + side, y + side) - before(x, y + side)
-                             - before(x + side, y) + before(x, y);
-            fits[std::size_t(y) * width + x] = dark == side * side;
-        }
-    }
-    std::vector<QPointF> marks;
-    std::vector<QPoint> group;
-    for (std::size_t start = 0; start < fits.size(); ++start) {
-        if (!fits[start])
-            continue;
-        fits[start] = 0;
-        group = {QPoint(int(start % width), int(start / width))};
-        QRect bounds;
-        QPointF sum;
-        for (std::size_t next = 0; next < group.size(); ++next) {
-            const QPoint at = group[next];
-            bounds |= QRect(at, QSize(1, 1));
-            sum += at;
-            for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-                const QPoint near = at + step;
-                if (near.x() < 0 || near.y() < 0 || near.x() >= width || near.y() >= height)
-                    continue;
-                char &free = fits[std::size_t(near.y()) * width + near.x()];
-                if (free) {
-                    free = 0;
-                    group.push_back(near);
-                }
-            }
-        }
-        if (bounds.width() <= diameter && bounds.height() <= diameter)
-            marks.push_back(sum / double(group.size()) + QPointF(side, side) / 2);
-    }
-    return marks;
-}
-
 // The centre of the one end circle near `roughMm` on the page, from a fine render around it.
 std::optional<QPointF> centreNear(const QString &pdf, QPointF roughMm)
 {

@@ -45,11 +45,10 @@ QRectF box(const AnnotationLabel &label)
 struct Page
 {
     AnnotationStore store;
-    std::array<MarkerShape, 4> masks{};
 
     PageScene scene(float zoom, TextSize size, QRectF area = {0, 0, 400, 300}) const
     {
-        PageScene scene{store, masks, nullptr, {}, area};
+        PageScene scene{store, nullptr, {}, area, {}};
         scene.labelZoom = zoom;
         scene.textSize = size;
         return scene;

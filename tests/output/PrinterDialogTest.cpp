@@ -32,7 +32,7 @@ struct OpenDialog
         platform.printerPdf = book.started.folder.filePath(QStringLiteral("printer.pdf"));
         // The page is taken at 100 %, where the print area is larger than at actual size: an A3
         // page holds it whole.
-        platform.printerPage = QSizeF(420, 297);
+        platform.printerPage = platform.printerPaper = QSizeF(420, 297);
         frmMain &form = book.started.form;
         dialog = std::make_unique<dlgPrinter>(
             platform, dlgPrinter::Page{pageScene(form), paperSizeMm(form), QString(),
@@ -236,7 +236,8 @@ TEST(PrinterDialog, PropertiesOpenForTheNamedPrinterAndAFailureIsTold)
 
 TEST(PrinterDialog, APrintAreaLargerThanThePageIsOfferedOverSeveralSheetsFirst)
 {
-    const QSizeF smallPage(150, 100);
+    // The printer prints on 150 x 100 mm of its 160 x 110 mm paper; a PDF page is all paper.
+    const QSizeF smallPage(150, 100), smallPaper(160, 110);
     const struct
     {
         const char *what;
@@ -254,6 +255,7 @@ TEST(PrinterDialog, APrintAreaLargerThanThePageIsOfferedOverSeveralSheetsFirst)
         SCOPED_TRACE(c.what);
         OpenDialog open;
         open.platform.printerPage = smallPage;
+        open.platform.printerPaper = smallPaper;
         dlgPrinter &dialog = *open.dialog;
         const QString pdf = open.book.started.folder.filePath(QStringLiteral("sheets.pdf"));
         if (c.toPdfFile) {
@@ -277,9 +279,59 @@ TEST(PrinterDialog, APrintAreaLargerThanThePageIsOfferedOverSeveralSheetsFirst)
         if (c.printed) {
             EXPECT_EQ(pdfPageCount(output), c.tiled ? offered->count() : 1);
         }
+        if (c.printed && c.tiled && c.toPdfFile) {
+            const QSizeF pageMm = lyingDown(*pdfPageSizePoints(output) * 25.4 / 72);
+            EXPECT_NEAR(pageMm.width(), smallPaper.width(), 0.5);
+            EXPECT_NEAR(pageMm.height(), smallPaper.height(), 0.5);
+        }
         if (c.printed && !c.toPdfFile) {
             EXPECT_EQ(open.platform.printRequests.back().portrait,
                       c.tiled && !offered->landscape());
         }
     }
+}
+
+TEST(PrinterDialog, SheetsTooManyAndAPdfPageTooLargeAreToldAndTheDialogStays)
+{
+    // Pages of 60 x 40 mm take about a hundred sheets, over 400 once they overlap 30 mm: the
+    // preview keeps its overlap. Pages of 20 x 20 mm leave parts 6 mm high: no preview at all.
+    OpenDialog fewer;
+    fewer.platform.printerPage = QSizeF(60, 40);
+    fewer.platform.useTilePreview = [](TilePreview &preview) {
+        const qint64 sheets = preview.plan().count();
+        EXPECT_LE(sheets, MostSheets);
+        EXPECT_FALSE(preview.setOverlapMm(30));
+        EXPECT_EQ(preview.plan().count(), sheets);
+        return platform::TileChoice::Cancel;
+    };
+    fewer.dialog->cmdPrint_Click();
+    OpenDialog many;
+    many.platform.printerPage = QSizeF(20, 20);
+    int previews = 0;
+    many.platform.useTilePreview = [&](TilePreview &) {
+        ++previews;
+        return platform::TileChoice::Tiles;
+    };
+    many.dialog->cmdPrint_Click();
+    EXPECT_EQ(previews, 0);
+
+    // A page of 6 m, asked for in one piece.
+    OpenDialog huge;
+    frmMain &form = huge.book.started.form;
+    huge.dialog = std::make_unique<dlgPrinter>(
+        huge.platform, dlgPrinter::Page{pageScene(form), QSizeF(6000, 300), QString(), {}});
+    QObject::connect(huge.dialog.get(), &dlgPrinter::closeRequested, [&huge] { ++huge.closes; });
+    huge.dialog->Form_Load();
+    huge.dialog->cmbPrinter_Click(dlgPrinter::PdfFileEntry);
+    huge.platform.useTilePreview = [](TilePreview &) { return platform::TileChoice::OnePage; };
+    huge.dialog->cmdPrint_Click();
+
+    for (const auto &[open, said] : {std::pair{&many, "枚になります"}, {&huge, "大きすぎます"}}) {
+        SCOPED_TRACE(said);
+        ASSERT_EQ(open->platform.messages.size(), 1u);
+        EXPECT_TRUE(open->platform.messages[0].text.contains(QString::fromUtf8(said)));
+        EXPECT_TRUE(open->platform.printRequests.empty());
+        EXPECT_EQ(open->closes, 0);
+    }
+    EXPECT_EQ(huge.platform.fileDialogs.size(), 1u) << "no PDF file is asked for";
 }

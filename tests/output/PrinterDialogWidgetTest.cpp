@@ -39,7 +39,8 @@ TEST(PrinterDialogWidget, BoxesFollowTheUserAndPrintWritesThePdfAndCloses)
     ScriptedPlatform &platform = book.started.platform;
     platform.printers = {QStringLiteral("Laser")};
     platform.defaultPrinter = QStringLiteral("Laser");
-    platform.printerPage = QSizeF(420, 297); // the page is taken at 100 %: A3 holds it whole
+    // The page is taken at 100 %: A3 holds it whole.
+    platform.printerPage = platform.printerPaper = QSizeF(420, 297);
     frmMain &form = book.started.form;
     dlgPrinter model(platform,
                      {pageScene(form), paperSizeMm(form), QString(), form.process.settingsFile});

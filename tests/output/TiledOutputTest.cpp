@@ -59,7 +59,6 @@ struct LargeCatch
 {
     static constexpr double DimensionLeft = 320, DimensionY = 100;
     AnnotationStore annotations;
-    std::array<MarkerShape, 4> masks{};
     QImage picture{800, 300, QImage::Format_RGB32};
 
     LargeCatch()
@@ -79,7 +78,7 @@ struct LargeCatch
     }
     PageScene scene() const
     {
-        return {annotations, masks, &picture, QSizeF(800, 300), QRectF(0, 0, 800, 300)};
+        return {annotations, &picture, QSizeF(800, 300), QRectF(0, 0, 800, 300), {}};
     }
 };
 

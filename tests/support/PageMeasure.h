@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 // Measuring what a printed page really holds: a PDF page rendered by poppler's pdftoppm, or a
 // bitmap, read back in millimetres.
@@ -22,6 +23,13 @@ int pdfPageCount(const QString &pdf);
 // middle of the columns and of the rows in which at least `minimumDark` pixels are dark, in
 // the image's left or right half. A line through the mark thinner than minimumDark is ignored.
 std::optional<QPointF> markCentre(const QImage &image, bool rightHalf, int minimumDark);
+
+// The centres of the round dark marks `diameter` pixels across, in pixels from the image's
+// top-left corner: the places a dark square half as wide as the mark fits, grouped, and kept where
+// a group is no larger than a mark. Lines and text strokes thinner than the square vanish; the
+// thick strokes of a large letter leave groups far longer than a mark. The groups of a round
+// mark are as round as the mark, so their middle is its centre, whatever line runs through it.
+std::vector<QPointF> roundMarks(const QImage &image, double diameter);
 
 // The dark pixels of one column, counted from the first dark one to the last.
 int darkSpan(const QImage &image, int column);

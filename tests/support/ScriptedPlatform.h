@@ -56,9 +56,11 @@ public:
     std::vector<platform::PrinterRequest> printRequests;
     QString printerPdf;
     QString printerError;
-    // The printable page of every printer (the whole A4 page the fake prints), and what the user
-    // does in the preview of a print over several sheets: the summaries shown, and the choice.
+    // The printable page and the paper of every printer (the whole A4 page the fake prints), and
+    // what the user does in the preview of a print over several sheets: the summaries shown, and
+    // the choice.
     std::optional<QSizeF> printerPage = QSizeF(297, 210);
+    std::optional<QSizeF> printerPaper = QSizeF(297, 210);
     std::vector<QString> tilePreviews;
     std::function<platform::TileChoice(TilePreview &)> useTilePreview;
     // The print dialog: what the user does in it, run when it is shown.
@@ -97,6 +99,7 @@ public:
     void showPrintCheckDialog(PrintCheckDialog &dialog) override;
     void showFolderDialog(dlgFolda &dialog) override;
     std::optional<QSizeF> printerPageMm(const QString &) override { return printerPage; }
+    std::optional<QSizeF> printerPaperMm(const QString &) override { return printerPaper; }
     platform::TileChoice showTilePreview(TilePreview &preview) override;
     platform::ScreenInfo currentScreen() const override { return screen; }
     void showScreenCheckDialog(ScreenCheckDialog &dialog) override;
