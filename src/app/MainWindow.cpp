@@ -115,6 +115,7 @@ MainWindow::MainWindow(frmMain &model, QtPlatform &platform)
 
     buildMenus();
     buildToolbar();
+    m_pictWindow->setFocus();
     move(m_model.windowGeometry.topLeft());
     resize(m_model.windowGeometry.size());
     syncFromModel();

@@ -42,6 +42,7 @@ CalibratedBook::CalibratedBook()
     started.platform.messageAnswers.push_back(platform::MessageAnswer::No); // no template
     frmMain &form = started.form;
     newRecordBook(form, picturePath);
+    form.runCommand(QStringLiteral("mnuDisp100")); // it opened fitted to the window
     EXPECT_EQ(started.platform.messages.size(), 1u); // the template question
     started.platform.messages.clear();
     form.process.GE_tpPtoD_r_X = Ratio;
