@@ -200,6 +200,8 @@ QString misplaced(const QString &name, unsigned goesWith)
 // The files of an action, checked, made absolute.
 CommandLine withFiles(CommandLine command, const QStringList &files)
 {
+    if (files.contains(QString()))
+        return refuse(QStringLiteral("ファイル名が空です。"));
     const QString option = nameOf(command.action);
     switch (command.action) {
     case Action::Start:
@@ -219,15 +221,14 @@ CommandLine withFiles(CommandLine command, const QStringList &files)
     case Action::ExportPdf:
     case Action::ExportBmp:
     case Action::ExportImage:
-        if (files.size() != 2 || files.first().isEmpty() || !isRecordBook(files.at(1)))
+        if (files.size() != 2 || !isRecordBook(files.at(1)))
             return refuse(option + QStringLiteral(
                                        " には出力ファイルと記録帳の .ini ファイルを指定してください。"));
         command.output = absolute(files.first());
         command.path = absolute(files.at(1));
         return command;
     case Action::ExportCsv:
-        if (files.size() < 2 || files.first().isEmpty()
-            || !std::all_of(files.begin() + 1, files.end(), isRecordBook))
+        if (files.size() < 2 || !std::all_of(files.begin() + 1, files.end(), isRecordBook))
             return refuse(QStringLiteral("--export-csv には出力ファイルと、記録帳の .ini ファイルを "
                                          "1 つ以上指定してください。"));
         command.output = absolute(files.first());

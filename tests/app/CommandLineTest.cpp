@@ -68,6 +68,8 @@ TEST(CommandLine, ParsesTheFourShapes)
         {{"--", "--dump", "a.ini"}, Action::Invalid, nullptr},
         {{"--dump", "--", "-a.ini"}, Action::Dump, "-a.ini"},
         {{"-x.jpg"}, Action::Invalid, nullptr},
+        {{"--dump="}, Action::Invalid, nullptr},
+        {{""}, Action::Invalid, nullptr},
         // Qt's own options, by their exact names and with one dash or two, go to the window.
         {{"-platform", "offscreen", "trip.ini"}, Action::OpenRecordBook, "trip.ini"},
         {{"--style=Fusion", "-reverse"}, Action::Start, nullptr},

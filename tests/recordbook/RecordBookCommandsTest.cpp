@@ -193,7 +193,9 @@ TEST(RecordBookCommands, ANewPhotoLargerThanTheViewOpensWhole)
     {
         QSize pixels;
         bool fitted;
-    } rows[] = {{{400, 300}, false}, {{4000, 3000}, true}, {{3000, 400}, true}, {{400, 2000}, true}};
+    } rows[] = {
+        {{400, 300}, false}, {{4000, 3000}, true}, {{3000, 400}, true}, {{400, 2000}, true},
+    };
     for (const auto &row : rows) {
         Desk desk;
         desk.newBook(desk.picture(QStringLiteral("a.jpg"), row.pixels), MessageAnswer::No);
