@@ -14,8 +14,8 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -32,11 +32,51 @@ QStringList rawArguments(int argc, char **argv)
     return arguments;
 }
 
+// The command line Qt gets: the program and Qt's own options alone, since the files and the
+// program's options have been decided already. Lives as long as the application.
+class QtArguments
+{
+public:
+    QtArguments(const char *program, const QStringList &options)
+    {
+        m_storage << QByteArray(program);
+        for (const QString &option : options)
+            m_storage << option.toLocal8Bit();
+        for (QByteArray &argument : m_storage)
+            m_pointers.push_back(argument.data());
+        m_pointers.push_back(nullptr);
+        m_count = int(m_storage.size());
+    }
+    QtArguments(const QtArguments &) = delete;
+    QtArguments &operator=(const QtArguments &) = delete;
+
+    int &argc() { return m_count; }
+    char **argv() { return m_pointers.data(); }
+
+private:
+    QList<QByteArray> m_storage;
+    std::vector<char *> m_pointers;
+    int m_count = 0;
+};
+
+// Without a window the program alone speaks: Qt's warnings (XDG_RUNTIME_DIR unset under cron or
+// su, say) would read as trouble on a command that went well. Only its errors get through.
+void keepQtQuiet()
+{
+    static const QtMessageHandler qtsOwn = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                qtsOwn(type, context, message);
+        });
+}
+
 // --dump: no window, so no display is needed; labels are still sized with the real fonts.
-int runDump(int argc, char **argv, const QString &iniPath)
+int runDump(QtArguments &arguments, const QString &iniPath)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    keepQtQuiet();
+    QGuiApplication app(arguments.argc(), arguments.argv());
     installFontSubstitutions();
     const QString settings = settingsFilePath(QCoreApplication::applicationDirPath());
     const CommandOutput output =
@@ -47,10 +87,11 @@ int runDump(int argc, char **argv, const QString &iniPath)
 }
 
 // The exports: no window either.
-int runExport(int argc, char **argv, const CommandLine &command)
+int runExport(QtArguments &arguments, const CommandLine &command)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    keepQtQuiet();
+    QGuiApplication app(arguments.argc(), arguments.argv());
     installFontSubstitutions();
     const QString executableFolder = QCoreApplication::applicationDirPath();
     const CommandOutput output = command.action == CommandLine::Action::ExportCsv
@@ -69,26 +110,12 @@ int refuse(const CommandLine &command)
     return UsageErrorStatus;
 }
 
-// Options of Qt's own (-platform, -style …) are taken out when the application is made.
-bool mayHoldQtOptions(const QStringList &arguments)
+int runWindow(QtArguments &arguments, const CommandLine &command)
 {
-    return std::any_of(arguments.begin() + 1, arguments.end(), [](const QString &argument) {
-        return argument.startsWith(u'-') && argument != QLatin1String("--dump")
-               && !argument.startsWith(QLatin1String("--export-"))
-               && argument != QLatin1String("--kinds");
-    });
-}
-
-int runWindow(int argc, char **argv)
-{
-    QApplication app(argc, argv);
+    QApplication app(arguments.argc(), arguments.argv());
     QApplication::setApplicationName(QStringLiteral("catchscale"));
     // Lets the desktop match the window with its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.catchscale.CatchScale"));
-    // Parsed again now that Qt has taken its own options (-platform, -style …) out.
-    const CommandLine command = parseCommandLine(QCoreApplication::arguments());
-    if (command.action == CommandLine::Action::Invalid)
-        return refuse(command);
     installFontSubstitutions();
 
     // Qt's own dialogs speak Japanese like the rest of the program.
@@ -129,16 +156,16 @@ int runWindow(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    const QStringList arguments = rawArguments(argc, argv);
-    const CommandLine command = parseCommandLine(arguments);
+    const CommandLine command = parseCommandLine(rawArguments(argc, argv));
+    QtArguments qtArguments(argv[0], command.windowOptions);
     switch (command.action) {
     case CommandLine::Action::Dump:
-        return runDump(argc, argv, command.path);
+        return runDump(qtArguments, command.path);
     case CommandLine::Action::ExportPdf:
     case CommandLine::Action::ExportBmp:
     case CommandLine::Action::ExportImage:
     case CommandLine::Action::ExportCsv:
-        return runExport(argc, argv, command);
+        return runExport(qtArguments, command);
     case CommandLine::Action::ShowUsage:
         write(stdout, commandLineUsage().toUtf8());
         return 0;
@@ -146,10 +173,8 @@ int main(int argc, char **argv)
         write(stdout, commandLineVersion().toUtf8());
         return 0;
     case CommandLine::Action::Invalid:
-        if (!mayHoldQtOptions(arguments))
-            return refuse(command);
-        return runWindow(argc, argv); // decided again once Qt has taken its options
+        return refuse(command);
     default:
-        return runWindow(argc, argv);
+        return runWindow(qtArguments, command);
     }
 }

@@ -61,7 +61,7 @@ void openEditPopup(frmMain &form, const char *kind, int index)
 // The grab point is kept as it is, so the spot that was grabbed stays under the pointer.
 void drag(frmMain &form, AnnotationLabel &label, int Button, float X, float Y)
 {
-    if (Button != LeftButton)
+    if (Button != LeftButton || !form.labelGrab.dragging)
         return;
     label.Left = X + label.Left - form.labelGrab.x;
     label.Top = Y + label.Top - form.labelGrab.y;
@@ -70,7 +70,7 @@ void drag(frmMain &form, AnnotationLabel &label, int Button, float X, float Y)
 void pressOnLabel(frmMain &form, const char *kind, int index, int Button, float X, float Y)
 {
     if (Button == LeftButton)
-        form.labelGrab = {X, Y};
+        form.labelGrab = {X, Y, true};
     else if (Button == RightButton)
         openEditPopup(form, kind, index);
 }
@@ -130,6 +130,11 @@ void lblMoji_DblClick(frmMain &form, int index)
         form.annotations.lblMoji[index].ToolTipText);
     if (!comment.isEmpty())
         form.annotations.lblMoji[index].ToolTipText = comment;
+}
+
+void endLabelDrag(frmMain &form)
+{
+    form.labelGrab.dragging = false;
 }
 
 void lblDefault_MouseDown(frmMain &form, int Button, float, float)

@@ -3,11 +3,13 @@
 class frmMain;
 
 // Where the left button went down on a label, relative to the label's top-left corner, in
-// canvas millimetres; shared by every label.
+// canvas millimetres; shared by every label. A drag lasts from that press until undo, redo or
+// Esc ends it (or the next press starts another).
 struct LabelGrab
 {
     float x = 0;
     float y = 0;
+    bool dragging = false;
 };
 
 // The labels that take pointer events of their own: a dimension's length label, a text label and
@@ -30,6 +32,9 @@ void lblMoji_MouseDown(frmMain &form, int index, int Button, float X, float Y);
 void lblMoji_MouseMove(frmMain &form, int index, int Button, float X, float Y);
 // Text tool: asks for the caption, then (unless that was cancelled) for the comment.
 void lblMoji_DblClick(frmMain &form, int index);
+
+// The label being dragged stays where it is now, whatever the pointer does until the next press.
+void endLabelDrag(frmMain &form);
 
 // Right button in any tool: the edit pop-up acts on the default looks alone.
 void lblDefault_MouseDown(frmMain &form, int Button, float X, float Y);

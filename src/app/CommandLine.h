@@ -33,6 +33,8 @@ struct RecordBookLoadResult;
 //                                 kept dimension (JSON lines when OUT ends in .jsonl)
 //   catchscale --help             the usage text, on standard output
 //   catchscale --version          the version and copyright lines, on standard output
+// Options go anywhere, a value after a blank or an "=" ("--tile=A4", "--export-pdf=OUT.pdf");
+// after "--" every argument is a file. Qt's own options (-platform, -style …) go with the window.
 struct CommandLine
 {
     enum class Action {
@@ -60,10 +62,13 @@ struct CommandLine
     int dotsPerInch = 300;               // an image export's resolution
     bool shareSize = false;              // or share-sized instead
     QStringList books;                   // the record books of a catch book, made absolute
+    QStringList windowOptions; // Qt's own options for the window, as Qt reads them
 };
 
 // `arguments` as the process got them, the program itself first. A file ending in ".ini" (in
-// any case) is a record book; any other file is taken for a picture.
+// any case) is a record book; any other file is taken for a picture. Every option is known by
+// its exact name: anything else is refused (Invalid), so a wrong command line is told before
+// any window is made.
 CommandLine parseCommandLine(const QStringList &arguments);
 
 // The texts of --help and --version, and the line that follows a refused command line.

@@ -115,6 +115,7 @@ MainWindow::MainWindow(frmMain &model, QtPlatform &platform)
 
     buildMenus();
     buildToolbar();
+    m_pictWindow->setFocus();
     move(m_model.windowGeometry.topLeft());
     resize(m_model.windowGeometry.size());
     syncFromModel();
@@ -127,9 +128,12 @@ void MainWindow::buildMenus()
         menu->setObjectName(root->name);
         m_menus[root->name] = menu;
         m_actions[root->name] = menu->menuAction();
-        // Pop-up roots never sit in the menu bar; the canvas opens them at the pointer.
+        // Pop-up roots never sit in the menu bar; the canvas opens them at the pointer, a
+        // window named by their caption ("p測定").
         if (!root->name.startsWith(QLatin1String("pop")))
             menuBar()->addMenu(menu);
+        else
+            menu->setWindowTitle(root->caption);
         addMenuItems(menu, *root);
     }
 }

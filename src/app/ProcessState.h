@@ -35,4 +35,7 @@ struct ProcessState : ScaleValues
     std::map<QString, platform::PixelsPerMm> measuredScreens;
     // The screens the user was told once that they have not been measured.
     std::set<QString> unmeasuredScreensTold;
+    // "画面上で実物大" was chosen this run: the zoom readout tells real size at that zoom, even
+    // once a save or a toolbar button has taken the check mark off the menu.
+    bool realSizeOnScreenChosen = false;
 };

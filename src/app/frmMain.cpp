@@ -6,6 +6,7 @@
 #include "Toolbar.h"
 #include "ToolModes.h"
 #include "dlgFolda.h"
+#include "DefaultSample.h"
 #include "annotations/EditCommands.h"
 #include "annotations/LabelMetrics.h"
 #include "annotations/TextAndLeaderPopups.h"
@@ -28,10 +29,6 @@ namespace {
 
 // The sample of the default look sits this far from the canvas's top-left corner, in canvas mm.
 constexpr float DefaultSampleOffsetMm = 10.2645f;
-// While scrolling, the sample is kept this far from the visible corner, at a fixed millimetres
-// per pixel whatever the zoom.
-constexpr double ScrollPinMmPerPixel = 0.2645;
-constexpr double ScrollPinOffsetMm = 10;
 // The window leaves 500 twips of the screen's height free (the task bar), 15 twips a pixel.
 constexpr double ScreenHeightReservePx = 500.0 / 15.0;
 
@@ -197,6 +194,7 @@ void frmMain::relayout()
 {
     layout = ::Form_Resize(windowState, windowOuterSize, windowMetrics, pictMapPx, vscY, hscX);
     keepScrollValuesInRange();
+    placeDefaultSample(*this);
 }
 
 void frmMain::keepScrollValuesInRange()
@@ -220,17 +218,13 @@ QPoint frmMain::canvasOriginPx() const
 void frmMain::vscY_Change(int value)
 {
     vscY.Value = value;
-    defaults.lblDefault.Top = float(value * ScrollPinMmPerPixel + ScrollPinOffsetMm);
-    defaults.linDefault.Y1 = defaults.lblDefault.Top + 4;
-    defaults.linDefault.Y2 = defaults.linDefault.Y1;
+    placeDefaultSample(*this);
 }
 
 void frmMain::hscX_Change(int value)
 {
     hscX.Value = value;
-    defaults.lblDefault.Left = float(value * ScrollPinMmPerPixel + ScrollPinOffsetMm);
-    defaults.linDefault.X1 = defaults.lblDefault.Left;
-    defaults.linDefault.X2 = defaults.linDefault.X1 + defaults.lblDefault.Width;
+    placeDefaultSample(*this);
 }
 
 void frmMain::openHelp()

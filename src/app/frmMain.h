@@ -78,7 +78,7 @@ public:
     void openHelp();
 
     // The scroll bars moved: the canvas follows, the default-style sample stays pinned 10 mm
-    // from the visible corner.
+    // from the visible corner (or where placeDefaultSample keeps it clear of the book).
     void vscY_Change(int value);
     void hscX_Change(int value);
     // A bar whose maximum shrank below its value moves back, and the canvas with it.

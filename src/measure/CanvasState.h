@@ -10,6 +10,7 @@ struct CanvasState
     bool DimMoved = false;     // the pointer moved with no button held since it started
     bool RefMeasuring = false; // the same for the reference line of the option dialog
     bool RefMoved = false;
+    bool PrintAreaDrawn = false; // a print area being drawn, its button held
     // What a select-mode press grabbed: -1 nothing, 0 or 3 a line's body, 1 its start, 2 its end.
     std::int16_t LeaderGrab = -1;
     std::int16_t SelectedLeader = 0;

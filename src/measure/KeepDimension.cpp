@@ -4,8 +4,12 @@
 #include "annotations/LabelMetrics.h"
 #include "app/frmMain.h"
 #include "measure/WeightCommands.h"
+#include "view/ScaleValues.h"
 
 namespace {
+
+// A length measured before any reference was set is the picture's millimetres at 100 %.
+const QString UncalibratedNote = QStringLiteral("（未校正）");
 
 void takeLabelLook(AnnotationLabel &label, const AnnotationLabel &look)
 {
@@ -63,6 +67,8 @@ void subKeepDimension(frmMain &form)
     setCaption(label, live.lblDistance.Caption);
     label.Tag = live.lblDistance.Tag;
     label.ToolTipText = form.txtPict[3].Text;
+    if (!isCalibrated(form.process))
+        label.ToolTipText += UncalibratedNote;
     label.Top = yp + (yq - yp) / 2 - label.Height / 2;
     label.Left = xp + (xq - xp) / 2 - label.Width / 2;
     takeLabelLook(label, form.defaults.lblDefault);
@@ -81,8 +87,11 @@ void subKeepDimension(frmMain &form)
                           .has_value();
     if (kept) {
         // The live extension lines are drawn by inverting: left over the kept ones they would
-        // turn them white until the next measurement.
+        // turn them white until the next measurement. The live lengths would cover the kept
+        // caption and the fish.
         subHojoVisible(form, false);
+        form.live.lblDistance.Visible = false;
+        form.live.lblFt.Visible = false;
         estimateWeightAfterKeep(form);
     } else {
         form.platform.showOk(QStringLiteral("寸法情報を残す"),

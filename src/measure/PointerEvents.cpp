@@ -1,6 +1,7 @@
 #include "PointerEvents.h"
 
 #include "annotations/EditPopup.h"
+#include "annotations/LabelEvents.h"
 #include "annotations/AnnotationLooks.h"
 #include "annotations/LabelMetrics.h"
 #include "app/frmMain.h"
@@ -163,6 +164,7 @@ void leftPress(frmMain &form, float X, float Y)
         area.Height = 0;
         area.Visible = true;
         form.live.printAreaDrawn = true;
+        form.canvas.PrintAreaDrawn = true;
     }
     if (checked(form, "mnuToolMes") && checked(form, "popMesLine") && !form.canvas.DimMeasuring)
         startDimension(form, X, Y);
@@ -203,6 +205,8 @@ void rightPress(frmMain &form, float X, float Y)
 
 void dragPrintArea(frmMain &form, float X, float Y)
 {
+    if (!form.canvas.PrintAreaDrawn)
+        return;
     MarkerShape &area = form.live.shpPrint;
     const float w = X - area.Left;
     const float h = Y - area.Top;
@@ -350,6 +354,8 @@ void cancelDrawing(frmMain &form)
 {
     abandonMeasurement(form);
     dropUnfinishedStroke(form);
+    form.canvas.PrintAreaDrawn = false;
+    endLabelDrag(form);
 }
 
 void dropUnfinishedStroke(frmMain &form)
@@ -417,5 +423,7 @@ void pictMap_MouseUp(frmMain &form, int Button, float X, float Y)
     }
     if (checked(form, "mnuPrintEria"))
         subPlaceMasks(form);
+    if (Button == LeftButton)
+        form.canvas.PrintAreaDrawn = false;
     form.canvas.DimMoved = false;
 }

@@ -19,5 +19,6 @@ void dropUnfinishedStroke(frmMain &form);
 // another tool, the option dialog and Esc end it so.
 void abandonMeasurement(frmMain &form);
 
-// Esc: whatever is being drawn on the canvas is dropped.
+// Esc, undo and redo: whatever is being drawn on the canvas is dropped, and a label being
+// dragged stays where it is.
 void cancelDrawing(frmMain &form);

@@ -56,9 +56,13 @@ void tellUnknownSpecies(frmMain &form, const WeightTable &table)
     if (form.process.weightTitleTold == species)
         return;
     form.process.weightTitleTold = species;
-    const QString why = species.isEmpty()
-                            ? QStringLiteral("重さを推定するには、「>゜)))彡」の行に魚の名前を書いてください。")
-                            : QStringLiteral("「%1」は重さの換算表にありません。").arg(species);
+    const bool titled = templateLabel(form.annotations, CatchTemplateLine::Title) >= 0;
+    const QString why =
+        !titled ? QStringLiteral("重さを推定するには、「>゜)))彡 マダイ」のように、"
+                                 "「>゜)))彡」で始まる文字列に魚の名前を書いてください。")
+        : species.isEmpty()
+            ? QStringLiteral("重さを推定するには、「>゜)))彡」の行に魚の名前を書いてください。")
+            : QStringLiteral("「%1」は重さの換算表にありません。").arg(species);
     form.platform.showOk(Title, why + u'\r' + tableSummary(table), platform::MessageIcon::Information);
 }
 

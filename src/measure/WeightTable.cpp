@@ -1,6 +1,7 @@
 #include "WeightTable.h"
 
 #include "platform/Cp932.h"
+#include "platform/TextFolding.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,16 +24,10 @@ const std::array<QString, 4> KindNames = {QStringLiteral("全長"), QStringLiter
 
 enum Column { Names, Scientific, CoefficientA, ExponentB, Kind, Source, ColumnCount };
 
-// Half-width katakana and full-width letters in their usual forms, hiragana as katakana, so
-// that "ｽｽﾞｷ" and "すずき" find "スズキ".
+// "ｽｽﾞｷ" and "すずき" find "スズキ".
 QString foldedName(const QString &name)
 {
-    QString folded = name.normalized(QString::NormalizationForm_KC).trimmed();
-    for (QChar &c : folded) {
-        if (c.unicode() >= 0x3041 && c.unicode() <= 0x3096)
-            c = QChar(c.unicode() + 0x60);
-    }
-    return folded;
+    return foldedText(name).trimmed();
 }
 
 bool isKatakanaLetter(QChar c)

@@ -2,6 +2,7 @@
 
 #include "annotations/AnnotationStore.h"
 #include "annotations/LabelMetrics.h"
+#include "platform/TextFolding.h"
 
 namespace {
 
@@ -43,21 +44,39 @@ QString templateCaption(CatchTemplateLine line)
     return QString::fromUtf16(CatchTemplateCaptions[std::size_t(line)]);
 }
 
-int templateLabel(const AnnotationStore &annotations, CatchTemplateLine line)
+namespace {
+
+struct FoundLine
+{
+    int index = -1;
+    qsizetype captionLength = 0; // how much of the label's caption is the template's
+};
+
+FoundLine findLine(const AnnotationStore &annotations, CatchTemplateLine line)
 {
     const QString caption = templateCaption(line);
     // Text labels in use: the template at 0 is not one.
     for (int i = 1; i <= annotations.lblMoji.UBound(); ++i) {
         const AnnotationLabel &label = annotations.lblMoji[i];
-        if (label.Visible && label.Caption.startsWith(caption))
-            return i;
+        if (!label.Visible)
+            continue;
+        if (const qsizetype length = foldedPrefixLength(label.Caption, caption); length >= 0)
+            return {i, length};
     }
-    return -1;
+    return {};
+}
+
+} // namespace
+
+int templateLabel(const AnnotationStore &annotations, CatchTemplateLine line)
+{
+    return findLine(annotations, line).index;
 }
 
 QString templateEntry(const AnnotationStore &annotations, CatchTemplateLine line)
 {
-    const int index = templateLabel(annotations, line);
-    return index < 0 ? QString()
-                     : annotations.lblMoji[index].Caption.mid(templateCaption(line).size()).trimmed();
+    const FoundLine found = findLine(annotations, line);
+    return found.index < 0
+               ? QString()
+               : annotations.lblMoji[found.index].Caption.mid(found.captionLength).trimmed();
 }

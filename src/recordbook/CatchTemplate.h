@@ -23,7 +23,8 @@ void subMakeTemplate(AnnotationStore &annotations);
 QString templateCaption(CatchTemplateLine line);
 
 // The text label holding a line of the template: the first visible text label whose caption
-// starts with the line's caption; -1 when there is none.
+// starts with the line's caption, typed in full or half width ("＞゜）））彡", ">ﾟ)))彡", "体長:");
+// -1 when there is none.
 int templateLabel(const AnnotationStore &annotations, CatchTemplateLine line);
 
 // What the user wrote after the line's caption, trimmed; empty when the line is missing.

@@ -185,6 +185,7 @@ void newRecordBook(frmMain &form, const QString &picturePath)
     subSetPaper(form, form.process.GE_strPpSize);
     subResetPrintArea(form);
     ApplyZoom(form, form.ZoomFactor);
+    zoomOutToFit(form);
 }
 
 void mnuFileOpenPrj_Click(frmMain &form)

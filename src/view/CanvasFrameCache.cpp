@@ -61,7 +61,7 @@ void CanvasFrameCache::renderFrame(const CanvasViewport &viewport, const CanvasS
     // painted into the whole frame clipped to its rows, so every object is drawn exactly as in
     // one pass, and no pixel is written by both.
     options.layers = AllCanvasLayers & ~CanvasRenderOptions::LiveLayers
-                     & ~CanvasLayers(CanvasLayer::Picture);
+                     & ~CanvasLayers(CanvasLayer::Picture) & ~CanvasLayers(CanvasLayer::Defaults);
     m_shapeStamps.trim();
     const auto renderRows = [&](int top, int bottom, CaptionLayouts &layouts) {
         QImage frame(m_frame.bits(), m_frame.width(), m_frame.height(), m_frame.bytesPerLine(),
@@ -76,6 +76,10 @@ void CanvasFrameCache::renderFrame(const CanvasViewport &viewport, const CanvasS
         rowsOptions.exposedPx = rows;
         rowsOptions.captionLayouts = &layouts;
         rowsOptions.skipCoveredLabels = true;
+        renderCanvas(painter, scene, rowsOptions);
+        // The default-style sample may stand beside the canvas, off the picture.
+        painter.setClipRect(rows);
+        rowsOptions.layers = CanvasLayer::Defaults;
         renderCanvas(painter, scene, rowsOptions);
     };
     // Halves of a scaled frame would meet within a pixel: that is painted in one.

@@ -17,6 +17,9 @@ CanvasView::CanvasView(frmMain &model, QWidget *parent) : QWidget(parent), m_mod
     setObjectName(QStringLiteral("pictWindow"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    // The canvas holds the keyboard focus, so that a menu used from the keyboard hands it back
+    // here and the menu bar does not take plain letters for its menus' keys.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 QPointF CanvasView::toCanvasMm(QPointF widgetPoint) const

@@ -17,3 +17,14 @@ void resetScaleValues(ScaleValues &values)
     values.GE_strPpSize = start.GE_strPpSize;
     values.GE_sngHojoLen = start.GE_sngHojoLen;
 }
+
+bool isCalibrated(const ScaleValues &values)
+{
+    const ScaleValues start;
+    if (values.GE_tpPtoD_r_X != start.GE_tpPtoD_r_X || values.GE_tpPtoD_r_Y != start.GE_tpPtoD_r_Y)
+        return true;
+    const bool measured = values.GE_sngPiccelD_X > 0 && values.GE_sngDistanceD_X > 0;
+    return measured
+           && (values.GE_sngPiccelD_X != start.GE_sngPiccelD_X
+               || values.GE_sngDistanceD_X != start.GE_sngDistanceD_X);
+}

@@ -41,3 +41,8 @@ struct ScaleValues
 // The main form completes the reset: it sets ZoomFactor and LayoutZoom back to 1.0 and, right
 // after this call, places its tilt check objects on the new line with ShowTiltCheck.
 void resetScaleValues(ScaleValues &values);
+
+// Whether a reference has set the ratio: a ratio other than the start's 1.0, or the start's
+// ratio from a reference of its own. Start values alone (a new program, a book never calibrated)
+// say the picture's millimetres at 100 %, nothing about the catch.
+bool isCalibrated(const ScaleValues &values);

@@ -5,6 +5,7 @@
 #include "app/ScreenScale.h"
 #include "app/frmMain.h"
 #include "view/DisplayToggles.h"
+#include "view/ScaleValues.h"
 #include "output/PaperLayout.h"
 #include "output/PaperSize.h"
 #include "platform/RuntimeError.h"
@@ -206,6 +207,15 @@ void zoomToFit(frmMain &form)
     setZoom(form, fittingZoom(form));
 }
 
+void zoomOutToFit(frmMain &form)
+{
+    const float z = fittingZoom(form);
+    if (z >= form.ZoomFactor)
+        return;
+    checkZoomItem(form, QStringLiteral("mnuDispFit"));
+    setZoom(form, z);
+}
+
 void zoomAtPoint(frmMain &form, int steps, QPointF viewPoint)
 {
     ResetViewChecks(form);
@@ -220,18 +230,21 @@ QString zoomReadout(const frmMain &form)
     const double z = form.ZoomFactor;
     const auto at = [z](double zoom) { return std::abs(z - zoom) <= zoom * ActualSizeTolerance; };
     const double ratio = form.process.GE_tpPtoD_r_X;
+    const QString percent = QStringLiteral("%1 %").arg(std::lround(z * 100));
+    // Without a reference no zoom is the catch's size.
+    if (!isCalibrated(form.process))
+        return percent + QStringLiteral("  未校正");
     QStringList sizes;
     if (at(actualSizeZoom(ratio)))
         sizes << QStringLiteral("原寸大");
     // Real size on the screen is told only where the user asked for it: on a screen never
     // measured it is no more than the screen's claim. Opening a book or moving the window to
     // another screen changes the zoom it needs, and the readout follows.
-    if (form.menus[QStringLiteral("mnuDispRealOnScreen")].checked
+    if (form.process.realSizeOnScreenChosen
         && at(realSizeOnScreenZoom(
             ratio, screenPixelsPerMm(form.process, form.platform.currentScreen())))) {
         sizes << QStringLiteral("実物大");
     }
-    const QString percent = QStringLiteral("%1 %").arg(std::lround(z * 100));
     return sizes.isEmpty() ? percent : percent + QStringLiteral("  ") + sizes.join(u'・');
 }
 
@@ -246,6 +259,7 @@ void registerViewCommands(frmMain &form)
         if (!form.pictOrg.isNull())
             offerScreenCheckOnce(form);
         checkZoomItem(form, QStringLiteral("mnuDispRealOnScreen"));
+        form.process.realSizeOnScreenChosen = true;
         zoomToRealSizeOnScreen(form);
     });
     form.setCommand(QStringLiteral("mnuDispFit"), [&form] {

@@ -43,13 +43,17 @@ void zoomIn(frmMain &form);           // "magnify"
 void zoomToActualSize(frmMain &form); // "genn"
 // The whole canvas in the view, as large as the toolbar's steps allow: "画面に合わせる".
 void zoomToFit(frmMain &form);
+// The same with its menu item checked, for a canvas larger than the view alone: a new photo
+// opens whole, its ruler in sight.
+void zoomOutToFit(frmMain &form);
 
 // Ctrl + wheel: `steps` toolbar steps (negative zooms out) about a point of the view, in view
 // pixels: the canvas point under it stays under it.
 void zoomAtPoint(frmMain &form, int steps, QPointF viewPoint);
 
 // The zoom as the window shows it: "125 %", and at the record book's actual size "原寸大" too;
-// at "画面上で実物大", while the zoom still is the real size on the window's screen, "実物大".
+// at "画面上で実物大", while the zoom still is the real size on the window's screen, "実物大";
+// "未校正" instead of either until a reference has set the ratio.
 QString zoomReadout(const frmMain &form);
 
 // The zoom menu group (with "画面上で実物大", which first offers an unmeasured screen its

@@ -63,6 +63,23 @@ TEST(CommandLine, ParsesTheFourShapes)
         {{"--dump", "--help"}, Action::Invalid, nullptr},
         {{"--verbose", "a.ini"}, Action::Invalid, nullptr},
         {{"a.ini", "b.jpg"}, Action::Invalid, nullptr},
+        // After "--" everything is a file, even what looks like an option.
+        {{"--", "-x.jpg"}, Action::NewFromPicture, "-x.jpg"},
+        {{"--", "--dump", "a.ini"}, Action::Invalid, nullptr},
+        {{"--dump", "--", "-a.ini"}, Action::Dump, "-a.ini"},
+        {{"-x.jpg"}, Action::Invalid, nullptr},
+        {{"--dump="}, Action::Invalid, nullptr},
+        {{""}, Action::Invalid, nullptr},
+        // Qt's own options, by their exact names and with one dash or two, go to the window.
+        {{"-platform", "offscreen", "trip.ini"}, Action::OpenRecordBook, "trip.ini"},
+        {{"--style=Fusion", "-reverse"}, Action::Start, nullptr},
+        {{"-plat", "offscreen"}, Action::Invalid, nullptr},
+        {{"-platform"}, Action::Invalid, nullptr},
+        {{"-reverse=yes"}, Action::Invalid, nullptr},
+        {{"--dump", "trip.ini", "-platform", "xcb"}, Action::Invalid, nullptr},
+        {{"--bogus"}, Action::Invalid, nullptr},
+        {{"--tile", "JisB5"}, Action::Invalid, nullptr},
+        {{"--dump", "a.ini", "--export-bmp", "o.bmp"}, Action::Invalid, nullptr},
     };
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const Row &row = rows[i];
@@ -75,6 +92,16 @@ TEST(CommandLine, ParsesTheFourShapes)
         EXPECT_EQ(command.error.isEmpty(), row.action != Action::Invalid);
     }
     EXPECT_EQ(parse({"/data/books/trip.ini"}).path, QStringLiteral("/data/books/trip.ini"));
+}
+
+// Qt gets its own options alone, in the form it reads them, and none of the program's.
+TEST(CommandLine, HandsQtItsOwnOptionsAlone)
+{
+    const CommandLine command =
+        parse({"--platform=offscreen", "trip.ini", "-style", "Fusion", "--reverse"});
+    EXPECT_EQ(command.windowOptions,
+              QStringList({"-platform", "offscreen", "-style", "Fusion", "-reverse"}));
+    EXPECT_TRUE(parse({"--", "-reverse"}).windowOptions.isEmpty());
 }
 
 TEST(CommandLine, DumpPrintsTheBookAsJson)
@@ -184,6 +211,16 @@ TEST(CommandLine, ExportsNameTheirOutputThenTheBookAndPdfKindsAreChosenByWord)
         {{"--export-pdf", "out.pdf", "book.ini", "--text-size", "large"}, Action::Invalid, all},
         {{"--export-pdf", "out.pdf", "book.ini", "--text-size"}, Action::Invalid, all},
         {{"--export-bmp", "out.bmp", "book.ini", "--text-size", "own"}, Action::Invalid, all},
+        {{"--export-pdf", "out.pdf", "book.ini", "--dpi", "300"}, Action::Invalid, all},
+        {{"--export-pdf", "out.pdf", "book.ini", "--kinds=dims"}, Action::ExportPdf,
+         {true, false, false, false}},
+        {{"--export-pdf=out.pdf", "book.ini", "--tile=A4", "--overlap=5"}, Action::ExportPdf,
+         all},
+        {{"--export-pdf", "out.pdf", "--", "-book.ini"}, Action::ExportPdf, all},
+        {{"--export-bmp=", "book.ini"}, Action::Invalid, all},
+        {{"--export-pdf", "out.pdf", "book.ini", "--kinds=dims", "--kinds", "texts"},
+         Action::ExportPdf, {false, false, false, true}},
+        {{"--export-image", "out.png", "book.ini", "--share=yes"}, Action::Invalid, all},
     };
     for (const Row &row : rows) {
         const CommandLine command = parse(row.given);

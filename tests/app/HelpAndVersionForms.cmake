@@ -1,7 +1,9 @@
-# cmake -D PROGRAM=…/catchscale -D VERSION=1.2.3 -P HelpAndVersionForms.cmake
-# Runs the program as a shell does. --help and --version write their GNU-form text to standard
-# output alone and exit 0; a wrong command line exits 2 with one error line and a pointer to
-# --help on standard error, both on the direct path and on the one through Qt's option parsing.
+# cmake -D PROGRAM=…/catchscale -D VERSION=1.2.3 -D SAMPLE=…/catch.ini -D OUT=FOLDER
+#       -P HelpAndVersionForms.cmake
+# Runs the program as a shell does, without a display. --help and --version write their GNU-form
+# text to standard output alone and exit 0; a wrong command line exits 2 with one error line and
+# a pointer to --help on standard error, whatever the option; the commands that need no window
+# print nothing when they succeed.
 
 function(expect status stdout_regex stderr_regex)
     execute_process(COMMAND ${PROGRAM} ${ARGN}
@@ -24,5 +26,13 @@ expect(0 "${help_text}" "^$" -h)
 expect(0 "^catchscale \\(CatchScale\\) ${version}\nCopyright \\(C\\) [0-9][0-9][0-9][0-9] [^\n]+\n$"
        "^$" --version)
 expect(2 "^$" "^catchscale: --dump には[^\n]*${hint}" --dump)
-# Qt may warn before the line (XDG_RUNTIME_DIR unset, say): the window path made a QApplication.
-expect(2 "^$" "(^|\n)catchscale: 不明なオプションです: --bogus${hint}" --bogus)
+expect(2 "^$" "^catchscale: 不明なオプションです: --bogus${hint}" --bogus)
+expect(2 "^$" "^catchscale: [^\n]*--dpi[^\n]*${hint}" --export-pdf o.pdf b.ini --dpi 300)
+expect(2 "^$" "^catchscale: [^\n]*--tile[^\n]*${hint}" --tile JisB5)
+expect(2 "^$" "^catchscale: 不明なオプションです: -x.jpg${hint}" -x.jpg)
+
+file(REMOVE_RECURSE "${OUT}")
+file(MAKE_DIRECTORY "${OUT}")
+expect(0 "^{.*}\n?$" "^$" --dump "${SAMPLE}")
+expect(0 "^$" "^$" --export-pdf "${OUT}/page.pdf" "${SAMPLE}")
+expect(0 "^$" "^$" --export-csv=${OUT}/book.csv -- "${SAMPLE}")

@@ -124,6 +124,20 @@ TEST(MainWindow, FontDialogOpensOnTheInstalledFaceAndOkAloneKeepsTheFont)
     EXPECT_FLOAT_EQ(sample.FontSize, 9.75f);
 }
 
+// The canvas holds the keyboard focus from the start and takes it back with a click, so a menu
+// used from the keyboard hands the focus back to it: the menu bar left with the focus would
+// open a menu at a plain letter ("e", then Return, undid the last step).
+TEST(MainWindow, TheCanvasHoldsTheKeyboardFocus)
+{
+    ShownWindow shown;
+    shown.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(shown.window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), shown.canvas) << "at start";
+    shown.window->menuBar()->setFocus();
+    QTest::mouseClick(shown.canvas, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(QApplication::focusWidget(), shown.canvas) << "after a click on the canvas";
+}
+
 // The readout beside the toolbar follows every way of zooming: the toolbar, the menu and
 // Ctrl + wheel over the canvas, which zooms one toolbar step a notch.
 TEST(MainWindow, ZoomReadoutFollowsEveryZoom)
@@ -131,6 +145,7 @@ TEST(MainWindow, ZoomReadoutFollowsEveryZoom)
     ShownWindow shown;
     shown.form.pictOrg = QImage(1600, 1200, QImage::Format_RGB32);
     shown.form.pictOrg.fill(Qt::white);
+    SetRatio(shown.process, 300, 300); // calibrated at one to one
     shown.window->findChild<QAction *>(QStringLiteral("mnuDisp100"))->trigger();
     auto *readout = shown.window->findChild<QLabel *>(QStringLiteral("lblZoom"));
     ASSERT_NE(readout, nullptr);

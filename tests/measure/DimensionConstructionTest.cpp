@@ -19,6 +19,7 @@ void startAt(frmMain &form, float x, float y)
     line.Visible = true;
     setCaption(form.live.lblDistance, QStringLiteral("0.0cm "));
     setCaption(form.live.lblFt, QStringLiteral("0.00ft "));
+    form.live.lblDistance.Visible = form.live.lblFt.Visible = true;
     subHojoStart(form, x, y);
     subHojoPlace(form, x, y, x, y, form.process.GE_sngHojoLen);
     subHojoVisible(form, true);
@@ -162,6 +163,7 @@ struct KeepCase
     float ax, ay, bx, by;       // the measurement from A to B
     float xp, yp, xq, yq;       // the kept dimension line
     const char *angle;          // the comment of the new label
+    bool calibrated = false;    // a reference has set the ratio (at 1:1)
 };
 
 // With the extension-line length 15:
@@ -173,6 +175,7 @@ const KeepCase KeepCases[] = {
     {"RightToLeftBelow", 120, 50, 20, 50, 120, 65, 20, 65, "180.0゜"},
     {"DownwardsToTheRight", 50, 20, 50, 120, 65, 20, 65, 120, "-90.0゜"},
     {"UpwardsToTheRight", 50, 120, 50, 20, 65, 120, 65, 20, "90.0゜"},
+    {"CalibratedLeftToRight", 20, 50, 120, 50, 20, 35, 120, 35, "0.0゜", true},
 };
 
 void PrintTo(const KeepCase &c, std::ostream *os)
@@ -196,6 +199,8 @@ TEST_P(KeepDimension, CopiesTheSideItsDirectionGivesWithTextsAndLook)
     form.defaults.lblDefault.FontSize = 12;
     form.defaults.lblDefault.FontBold = true;
     AnnotationStore &store = form.annotations;
+    if (c.calibrated)
+        SetRatio(form.process, 250, 250);
 
     measure(form, c.ax, c.ay, c.bx, c.by);
     // Centred with the size the caption gives it in the spare's font, before the look changes.
@@ -232,7 +237,9 @@ TEST_P(KeepDimension, CopiesTheSideItsDirectionGivesWithTextsAndLook)
     const AnnotationLabel &label = store.lblKyori[0];
     EXPECT_TRUE(label.Visible);
     EXPECT_EQ(label.Caption, QStringLiteral("10.0cm ")); // no calibration: 100 mm
-    EXPECT_EQ(label.ToolTipText, QString::fromUtf8(c.angle));
+    // Before any reference the length is the picture's, and the comment says so.
+    EXPECT_EQ(label.ToolTipText,
+              QString::fromUtf8(c.angle) + (c.calibrated ? QString() : QStringLiteral("（未校正）")));
     EXPECT_TRUE(label.Tag.isEmpty());
     EXPECT_NEAR(label.Left, c.xp + (c.xq - c.xp) / 2 - beforeLook.Width / 2, 1e-4);
     EXPECT_NEAR(label.Top, c.yp + (c.yq - c.yp) / 2 - beforeLook.Height / 2, 1e-4);
@@ -244,6 +251,8 @@ TEST_P(KeepDimension, CopiesTheSideItsDirectionGivesWithTextsAndLook)
     EXPECT_TRUE(form.live.lineDistance.Visible) << "the measured line stays";
     for (const AnnotationLine &live : form.live.lineHojo)
         EXPECT_FALSE(live.Visible) << "an inverted live line over a kept one whitens it";
+    EXPECT_FALSE(form.live.lblDistance.Visible || form.live.lblFt.Visible)
+        << "the live lengths would cover the kept caption";
 }
 
 INSTANTIATE_TEST_SUITE_P(Sides, KeepDimension, testing::ValuesIn(KeepCases),

@@ -36,6 +36,7 @@ void startRecordBook(StartedForm &started, const QString &picturePath)
 {
     started.platform.messageAnswers.push_back(platform::MessageAnswer::No); // no template
     newRecordBook(started.form, picturePath);
+    started.form.runCommand(QStringLiteral("mnuDisp100")); // it opened fitted to the window
     EXPECT_EQ(started.platform.messages.size(), 1u); // the template question
     started.platform.messages.clear();
 }

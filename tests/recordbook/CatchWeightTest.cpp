@@ -99,6 +99,39 @@ TEST(CatchWeight, TheWeightLineFollowsTheLongestKeptLengthAndNeverTheUsersWeight
     }
 }
 
+// The template's captions typed another way still hold their line: full-width or half-width
+// signs and sound marks read as the template's; what follows is the entry as typed.
+TEST(CatchTemplate, CaptionsTypedInAnyWidthFindTheirLine)
+{
+    struct Row
+    {
+        CatchTemplateLine line;
+        const char16_t *caption;
+        const char16_t *entry; // nullptr: the line is not found
+    };
+    const Row rows[] = {
+        {CatchTemplateLine::Title, u">゜)))彡 マダイ", u"マダイ"},
+        {CatchTemplateLine::Title, u"＞゜）））彡　マダイ", u"マダイ"},
+        {CatchTemplateLine::Title, u">ﾟ)))彡 ﾏﾀﾞｲ", u"ﾏﾀﾞｲ"},
+        {CatchTemplateLine::Title, u">゚)))彡マダイ", u"マダイ"},
+        {CatchTemplateLine::Title, u"<゜)))彡 マダイ", nullptr},
+        {CatchTemplateLine::Title, u">゜))彡 マダイ", nullptr},
+        {CatchTemplateLine::BodyLength, u"体長:38cm", u"38cm"},
+    };
+    for (const Row &row : rows) {
+        AnnotationStore objects;
+        subMakeTemplate(objects);
+        for (int i = 1; i <= objects.lblMoji.UBound(); ++i)
+            objects.lblMoji[i].Caption = QStringLiteral("他の行");
+        objects.lblMoji[3].Caption = QString::fromUtf16(row.caption);
+        const std::string caption = QString::fromUtf16(row.caption).toStdString();
+        EXPECT_EQ(templateLabel(objects, row.line), row.entry ? 3 : -1) << caption;
+        EXPECT_EQ(templateEntry(objects, row.line),
+                  row.entry ? QString::fromUtf16(row.entry) : QString())
+            << caption;
+    }
+}
+
 // Through the window: with the choice on, keeping the fish's length fills the sample's weight
 // line from the bundled table, and one undo takes the dimension and the estimate back together.
 TEST(CatchWeight, KeepingFillsTheWeightLineAndOneUndoTakesBothBack)
@@ -137,6 +170,13 @@ TEST(CatchWeight, KeepingFillsTheWeightLineAndOneUndoTakesBothBack)
     EXPECT_TRUE(told.startsWith(QStringLiteral("「アオリイカ」は重さの換算表にありません。"))) << told.toStdString();
     EXPECT_TRUE(told.contains(QStringLiteral("オオクチバス、"))) << told.toStdString();
     EXPECT_TRUE(templateEntry(objects, CatchTemplateLine::Weight).isEmpty());
+
+    // Without the title's marker the message shows how the line is written.
+    line(objects, CatchTemplateLine::Title) = QStringLiteral("マダイ");
+    keepAcross(book, 40, 160);
+    ASSERT_EQ(book.platform.messages.size(), 2u);
+    EXPECT_TRUE(book.platform.messages[1].text.startsWith(
+        QStringLiteral("重さを推定するには、「>゜)))彡 マダイ」のように")));
 }
 
 // The girth as the user types it at the prompt: bad input is asked again with a word, a cancel

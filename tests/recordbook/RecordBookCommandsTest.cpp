@@ -188,6 +188,29 @@ TEST(RecordBookCommands, NewAsksForAPictureAndOffersTheTemplate)
     EXPECT_TRUE(desk.enabled("mnuFileSaveAsImg"));
 }
 
+// A new photo larger than the 1280 x 800 window opens whole, its ruler in sight; a smaller one
+// at 100 %.
+TEST(RecordBookCommands, ANewPhotoLargerThanTheViewOpensWhole)
+{
+    const struct
+    {
+        QSize pixels;
+        bool fitted;
+    } rows[] = {
+        {{400, 300}, false}, {{4000, 3000}, true}, {{3000, 400}, true}, {{400, 2000}, true},
+    };
+    for (const auto &row : rows) {
+        Desk desk;
+        desk.newBook(desk.picture(QStringLiteral("a.jpg"), row.pixels), MessageAnswer::No);
+        const frmMain &form = desk.form;
+        SCOPED_TRACE(row.pixels.width());
+        EXPECT_EQ(form.ZoomFactor < 1.0f, row.fitted);
+        EXPECT_EQ(desk.checked("mnuDispFit"), row.fitted);
+        EXPECT_FALSE(form.hscX.Visible || form.vscY.Visible) << "the whole photo is in view";
+        EXPECT_EQ(form.LayoutZoom, form.ZoomFactor);
+    }
+}
+
 TEST(RecordBookCommands, TheTemplateIsTheNineCatchLabels)
 {
     struct Expected

@@ -63,6 +63,7 @@ struct SampleMaker : StartedForm
         platform.fileAnswers.push_back(QDir(SampleFolder).filePath(QStringLiteral("catch.jpg")));
         platform.messageAnswers.push_back(platform::MessageAnswer::Yes);
         form.runCommand(QStringLiteral("mnuFileNewPrj"));
+        form.runCommand(QStringLiteral("mnuDisp100")); // it opened fitted to the window
 
         // Calibration on the ruler: 6 pixels a millimetre, 0 mm at x = 600, 300 mm at x = 2400.
         form.runCommand(QStringLiteral("mnuToolOpt"));

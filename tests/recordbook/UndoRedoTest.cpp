@@ -12,6 +12,7 @@
 #include <QFile>
 
 #include <functional>
+#include <optional>
 #include <random>
 #include <sstream>
 
@@ -354,5 +355,57 @@ TEST(UndoRedo, UndoAtAnotherZoomComesBackAsTheZoomAloneWouldHaveLeftIt)
             ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
             EXPECT_EQ(a.readAll(), b.readAll()) << zoom << " " << file;
         }
+    }
+}
+
+// Undo in the middle of a drag ends the drag, as it ends a stroke: the moves that follow with the
+// button still held move nothing, make no step and leave the redo in place.
+TEST(UndoRedo, UndoMidDragEndsTheDrag)
+{
+    // The press, then the pointer at x with the button held.
+    using Drag = std::function<void(OpenSample &, std::optional<float> x)>;
+    const auto labelDrag = [](LabelKind kind, int index) -> Drag {
+        return [kind, index](OpenSample &book, std::optional<float> x) {
+            const auto &labels = kind == LabelKind::Dimension ? book.form.annotations.lblKyori
+                                                              : book.form.annotations.lblMoji;
+            const float y = labels[index].Top + 1;
+            if (x)
+                labelMouseMove(book.form, kind, index, Left, *x, y);
+            else
+                labelMouseDown(book.form, kind, index, Left, labels[index].Left + 1, y);
+        };
+    };
+    const Drag printArea = [](OpenSample &book, std::optional<float> x) {
+        if (x)
+            pictMap_MouseMove(book.form, Left, *x, 120);
+        else
+            pictMap_MouseDown(book.form, Left, 20, 20);
+    };
+    const struct
+    {
+        const char *name;
+        const char *tool;
+        Drag drag;
+    } rows[] = {
+        {"dimension label", "mnuToolMes", labelDrag(LabelKind::Dimension, 0)},
+        {"text label", "mnuToolCmnt", labelDrag(LabelKind::Text, 2)},
+        {"print area", "mnuPrintEria", printArea},
+    };
+    for (const auto &row : rows) {
+        OpenSample book;
+        book.run(row.tool);
+        const QByteArray before = book.image();
+        row.drag(book, std::nullopt);
+        row.drag(book, 150);
+        const QByteArray dragged = book.image();
+        ASSERT_NE(dragged, before) << row.name;
+
+        book.run("mnuEditUndo");
+        row.drag(book, 170);
+        row.drag(book, 190);
+        EXPECT_EQ(book.image(), before) << row.name;
+        EXPECT_TRUE(book.form.menus[QStringLiteral("mnuEditRedo")].enabled) << row.name;
+        book.run("mnuEditRedo");
+        EXPECT_EQ(book.image(), dragged) << row.name;
     }
 }

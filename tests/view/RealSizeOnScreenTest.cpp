@@ -1,5 +1,6 @@
 #include "app/ScreenCheckDialog.h"
 #include "app/ScreenScale.h"
+#include "app/Toolbar.h"
 #include "view/ScaleModel.h"
 #include "view/Zoom.h"
 #include "platform/Cp932.h"
@@ -130,6 +131,22 @@ TEST(RealSizeOnScreenZoom, AnUnmeasuredScreenIsOfferedItsCheckOnce)
     shown.form.runCommand(QStringLiteral("mnuDispScreenCheck"));
     EXPECT_NEAR(shown.screenPxFor100Mm(10), 399.53, 0.05);
     EXPECT_EQ(zoomReadout(shown.form), QStringLiteral("40 %  実物大"));
+}
+
+// A save goes to 100 % and back and takes the check mark off the zoom menu, as every toolbar
+// button does; the zoom is still real size on the screen, and the readout keeps saying so.
+TEST(RealSizeOnScreenZoom, TheReadoutKeepsRealSizeAfterASave)
+{
+    for (const bool toolbar : {false, true}) {
+        CalibratedPicture shown(10, storedScreen("3.7800,3.7800"));
+        shown.form.runCommand(QStringLiteral("mnuDispRealOnScreen"));
+        ASSERT_EQ(zoomReadout(shown.form), QStringLiteral("38 %  実物大"));
+        shown.platform.fileAnswers.push_back(shown.folder.filePath(QStringLiteral("b.ini")));
+        shown.form.runCommand(QStringLiteral("mnuFileSaveAsPrj"));
+        if (toolbar)
+            Toolbar1_ButtonClick(shown.form, QStringLiteral("save"));
+        EXPECT_EQ(zoomReadout(shown.form), QStringLiteral("38 %  実物大")) << toolbar;
+    }
 }
 
 // Without a picture it says what is missing, as every zoom does, and asks nothing else.

@@ -165,17 +165,22 @@ TEST(ZoomReadout, ShowsPercentAndActualSize)
         float zoom;
         double ratio;
         QString text;
+        float referenceMm = 300; // the reference, on the picture and on the object
     } rows[] = {
         {1.25f, 0.62992125984252, QStringLiteral("125 %")},
         {0.62992125984252f, 0.62992125984252, QStringLiteral("63 %  原寸大")},
         {0.1f, 1.0, QStringLiteral("10 %")},
         // A damaged book's ratio is shown at 100 %, which is then its actual size.
         {1.0f, 0.0, QStringLiteral("100 %  原寸大")},
+        // No reference yet: the start values say nothing about the catch.
+        {1.0f, 1.0, QStringLiteral("100 %  未校正"), 100},
+        {0.5f, 1.0, QStringLiteral("50 %  未校正"), 100},
     };
     StartedForm started;
     for (const auto &row : rows) {
         started.form.ZoomFactor = row.zoom;
         started.process.GE_tpPtoD_r_X = row.ratio;
+        started.process.GE_sngPiccelD_X = started.process.GE_sngDistanceD_X = row.referenceMm;
         EXPECT_EQ(zoomReadout(started.form), row.text);
     }
 }
