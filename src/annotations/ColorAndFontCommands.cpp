@@ -1,7 +1,7 @@
 #include "ColorAndFontCommands.h"
 
 #include "annotations/EditTarget.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "app/frmMain.h"
 #include "platform/FontSubstitutions.h"
 #include "platform/RuntimeError.h"

@@ -2,7 +2,7 @@
 
 #include "annotations/EditPopup.h"
 #include "annotations/EditTarget.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "annotations/TextPrompts.h"
 #include "app/frmMain.h"
 

@@ -1,6 +1,6 @@
 #include "ObjectRedisplay.h"
 
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "app/frmMain.h"
 #include "platform/RuntimeError.h"
 

@@ -1,7 +1,7 @@
 #include "StructureCommands.h"
 
 #include "annotations/EditTarget.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "app/frmMain.h"
 
 namespace {

@@ -3,13 +3,13 @@
 #include "MainLayout.h"
 #include "MenuTree.h"
 #include "ProcessState.h"
-#include "RecordBookDocument.h"
-#include "annotations/AnnotationStore.h"
+#include "document/RecordBookDocument.h"
+#include "document/AnnotationStore.h"
 #include "annotations/LiveObjects.h"
 #include "annotations/LabelEvents.h"
 #include "measure/CanvasState.h"
 #include "platform/Platform.h"
-#include "recordbook/OpenRecordBook.h"
+#include "document/OpenRecordBook.h"
 #include "view/CanvasRenderer.h"
 
 #include <QImage>

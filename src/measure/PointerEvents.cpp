@@ -2,8 +2,8 @@
 
 #include "annotations/EditPopup.h"
 #include "annotations/LabelEvents.h"
-#include "annotations/AnnotationLooks.h"
-#include "annotations/LabelMetrics.h"
+#include "document/AnnotationLooks.h"
+#include "document/LabelMetrics.h"
 #include "app/frmMain.h"
 #include "measure/Alignment.h"
 #include "measure/DimensionConstruction.h"
@@ -12,8 +12,8 @@
 #include "measure/Snapping.h"
 #include "output/PaperLayout.h"
 #include "platform/NumberText.h"
-#include "view/ScaleModel.h"
-#include "view/frmOption.h"
+#include "document/ScaleModel.h"
+#include "measure/frmOption.h"
 
 #include <cmath>
 #include <optional>

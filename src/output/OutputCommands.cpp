@@ -7,10 +7,10 @@
 #include "output/PageChecks.h"
 #include "output/PaperFrame.h"
 #include "output/PaperLayout.h"
-#include "output/PaperSize.h"
+#include "document/PaperSize.h"
 #include "output/PrintCheckDialog.h"
 #include "output/dlgPrinter.h"
-#include "recordbook/CatchBook.h"
+#include "output/CatchBook.h"
 #include "view/Zoom.h"
 
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "PaperLayout.h"
 
 #include "app/frmMain.h"
-#include "annotations/LabelMetrics.h"
-#include "output/PaperSize.h"
+#include "document/LabelMetrics.h"
+#include "document/PaperSize.h"
 #include "view/Zoom.h"
 
 #include <cmath>

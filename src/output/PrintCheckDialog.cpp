@@ -1,7 +1,7 @@
 #include "PrintCheckDialog.h"
 
-#include "app/PrintCorrectionSettings.h"
-#include "app/SettingsWriteFailure.h"
+#include "output/PrintCorrectionSettings.h"
+#include "platform/SettingsWriteFailure.h"
 #include "app/frmMain.h"
 #include "output/PrintCheckPage.h"
 #include "platform/NumberText.h"

@@ -5,9 +5,9 @@
 #include "app/ScreenScale.h"
 #include "app/frmMain.h"
 #include "view/DisplayToggles.h"
-#include "view/ScaleValues.h"
+#include "document/ScaleValues.h"
 #include "output/PaperLayout.h"
-#include "output/PaperSize.h"
+#include "document/PaperSize.h"
 #include "platform/RuntimeError.h"
 
 #include <QStringList>

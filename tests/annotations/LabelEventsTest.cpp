@@ -1,5 +1,5 @@
 #include "annotations/LabelEvents.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "annotations/TextAndLeaderPopups.h"
 #include "app/frmMain.h"
 #include "measure/PointerEvents.h"

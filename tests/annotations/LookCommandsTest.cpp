@@ -1,5 +1,5 @@
 #include "EditFixture.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "measure/PointerEvents.h"
 
 #include <functional>

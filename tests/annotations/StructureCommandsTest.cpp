@@ -1,5 +1,5 @@
 #include "EditFixture.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "annotations/ObjectRedisplay.h"
 #include "annotations/StructureCommands.h"
 #include "measure/PointerEvents.h"

@@ -3,9 +3,9 @@
 #include "ShownWindow.h"
 #include "app/MainWindow.h"
 #include "app/frmMain.h"
-#include "platform/QtPlatform.h"
+#include "app/QtPlatform.h"
 #include "recordbook/RecordBook.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 #include "view/CanvasView.h"
 
 #include <QAction>

@@ -4,9 +4,9 @@
 #include "measure/PointerEvents.h"
 #include "platform/ProfileFile.h"
 #include "recordbook/ObjectRecords.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 #include "recordbook/StagedFiles.h"
-#include "view/ScaleOptionCommand.h"
+#include "measure/ScaleOptionCommand.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,8 +3,8 @@
 
 #include "annotations/LabelEvents.h"
 #include "measure/PointerEvents.h"
-#include "recordbook/RecordBookCommands.h"
-#include "view/frmOption.h"
+#include "app/RecordBookCommands.h"
+#include "measure/frmOption.h"
 
 #include <QDir>
 

@@ -4,8 +4,8 @@
 #include "OpenSample.h"
 #include "annotations/LabelEvents.h"
 #include "measure/PointerEvents.h"
-#include "recordbook/RecordBookCommands.h"
-#include "view/frmOption.h"
+#include "app/RecordBookCommands.h"
+#include "measure/frmOption.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/frmMain.h"
-#include "platform/QtPlatform.h"
+#include "app/QtPlatform.h"
 #include "view/CanvasView.h"
 
 #include <QEvent>

@@ -2,7 +2,7 @@
 #include "annotations/EditTarget.h"
 #include "app/MainWindow.h"
 #include "app/frmMain.h"
-#include "platform/QtPlatform.h"
+#include "app/QtPlatform.h"
 #include "view/CanvasView.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 
 // What moves down one place when a collection closes the gap left by a removed element. Only
 // these fields travel; the rest (a label's alignment, a line's raster mode, a marker's size and

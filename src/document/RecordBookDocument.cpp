@@ -6,8 +6,8 @@
 #include "measure/MeasurePopup.h"
 #include "measure/PointerEvents.h"
 #include "output/PaperLayout.h"
-#include "view/ScaleModel.h"
-#include "view/frmOption.h"
+#include "document/ScaleModel.h"
+#include "measure/frmOption.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "SettingsFile.h"
 
-#include "app/InstallLayout.h"
+#include "platform/InstallLayout.h"
 #include "platform/ProfileFile.h"
 
 #include <QDir>

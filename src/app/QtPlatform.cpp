@@ -1,6 +1,6 @@
 #include "QtPlatform.h"
 
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "app/FolderDialogWidget.h"
 #include "app/ScreenCheckDialogWidget.h"
 #include "output/PrintCheckDialogWidget.h"

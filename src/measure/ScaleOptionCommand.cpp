@@ -3,7 +3,7 @@
 #include "app/ToolModes.h"
 #include "app/frmMain.h"
 #include "measure/PointerEvents.h"
-#include "view/frmOption.h"
+#include "measure/frmOption.h"
 
 void mnuToolOpt_Click(frmMain &form)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Platform.h"
-#include "QtPrinters.h"
+#include "platform/Platform.h"
+#include "platform/QtPrinters.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
 #include "AnnotationStore.h"
 
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/frmOption.h"
+#include "measure/frmOption.h"
 
 #include <QPointer>
 #include <QWidget>

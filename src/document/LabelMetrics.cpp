@@ -1,8 +1,8 @@
 #include "LabelMetrics.h"
 
-#include "annotations/FaceNames.h"
-#include "annotations/FontCache.h"
-#include "annotations/FontThread.h"
+#include "document/FaceNames.h"
+#include "document/FontCache.h"
+#include "document/FontThread.h"
 
 #include <QImage>
 

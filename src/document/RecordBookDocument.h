@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recordbook/UndoHistory.h"
+#include "document/UndoHistory.h"
 
 #include <QString>
 

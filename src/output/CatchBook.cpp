@@ -1,6 +1,6 @@
 #include "CatchBook.h"
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 #include "measure/LengthUnits.h"
 #include "recordbook/CatchTemplate.h"
 

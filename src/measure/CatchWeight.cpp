@@ -1,7 +1,7 @@
 #include "CatchWeight.h"
 
-#include "annotations/AnnotationStore.h"
-#include "annotations/LabelMetrics.h"
+#include "document/AnnotationStore.h"
+#include "document/LabelMetrics.h"
 #include "measure/LengthUnits.h"
 #include "measure/WeightEstimate.h"
 #include "measure/WeightTable.h"

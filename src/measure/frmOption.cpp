@@ -5,8 +5,8 @@
 #include "app/frmMain.h"
 #include "measure/PointerEvents.h"
 #include "platform/NumberText.h"
-#include "view/ScaleModel.h"
-#include "view/ScaleOptionCommand.h"
+#include "document/ScaleModel.h"
+#include "measure/ScaleOptionCommand.h"
 
 #include <QRegularExpression>
 

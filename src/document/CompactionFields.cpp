@@ -1,7 +1,7 @@
 #include "CompactionFields.h"
 
-#include "annotations/AnnotationLooks.h"
-#include "annotations/LabelMetrics.h"
+#include "document/AnnotationLooks.h"
+#include "document/LabelMetrics.h"
 
 void moveCompactedFields(AnnotationLabel &to, const AnnotationLabel &from)
 {

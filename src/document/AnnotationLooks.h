@@ -1,6 +1,6 @@
 #pragma once
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 
 // The parts of a look that objects hand on to each other: a new object takes them from the
 // style defaults, a compacted one from the element above it.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "annotations/AnnotationTypes.h"
-#include "annotations/CompactionFields.h"
+#include "document/AnnotationTypes.h"
+#include "document/CompactionFields.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "OptionDialogWidget.h"
 
-#include "view/frmOption.h"
+#include "measure/frmOption.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>

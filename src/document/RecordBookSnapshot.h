@@ -1,8 +1,8 @@
 #pragma once
 
-#include "annotations/AnnotationStore.h"
-#include "annotations/AnnotationTypes.h"
-#include "view/ScaleValues.h"
+#include "document/AnnotationStore.h"
+#include "document/AnnotationTypes.h"
+#include "document/ScaleValues.h"
 
 #include <array>
 #include <cstddef>

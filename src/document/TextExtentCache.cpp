@@ -1,6 +1,6 @@
 #include "TextExtentCache.h"
 
-#include "annotations/CharacterAdvances.h"
+#include "document/CharacterAdvances.h"
 
 #include <QHashFunctions>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScaleValues.h"
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "annotations/AnnotationCollection.h"
-#include "annotations/AnnotationTypes.h"
-#include "annotations/TextExtentCache.h"
+#include "document/AnnotationCollection.h"
+#include "document/AnnotationTypes.h"
+#include "document/TextExtentCache.h"
 
 #include <QFont>
 #include <QSizeF>
