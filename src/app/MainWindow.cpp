@@ -6,7 +6,7 @@
 #include "app/frmMain.h"
 #include "measure/PointerEvents.h"
 #include "app/QtPlatform.h"
-#include "view/CanvasView.h"
+#include "app/CanvasView.h"
 #include "measure/OptionDialogWidget.h"
 #include "view/Zoom.h"
 #include "measure/frmOption.h"

@@ -3,7 +3,7 @@
 #include "MainLayout.h"
 #include "MenuTree.h"
 #include "ProcessState.h"
-#include "document/RecordBookDocument.h"
+#include "BookDoor.h"
 #include "document/AnnotationStore.h"
 #include "annotations/LiveObjects.h"
 #include "annotations/LabelEvents.h"
@@ -109,7 +109,8 @@ public:
     CanvasState canvas;
     LabelGrab labelGrab; // where a label was grabbed, relative to its corner
     OpenRecordBook recordBook;
-    RecordBookDocument document{*this}; // every change of the book goes through it
+    FormBookState bookState{*this};
+    RecordBookDocument document{bookState}; // every change of the book goes through it
     std::unique_ptr<frmOption> optionDialog; // the scale option dialog while it is loaded
     TextBox txtPict[7];
     ScrollBarState vscY;

@@ -2,12 +2,22 @@
 
 #include "document/UndoHistory.h"
 
-#include <QString>
-
 #include <cstdint>
 #include <optional>
 
-class frmMain;
+// The open book as the door sees it: its owner takes copies of the state and puts them back,
+// stops whatever is being drawn before an undo, and shows whether undo and redo are possible.
+class RecordBookState
+{
+public:
+    virtual ~RecordBookState() = default;
+    virtual RecordBookSnapshot capture() const = 0;
+    // The state as it is, moved out rather than copied: a restore follows at once.
+    virtual RecordBookSnapshot take() = 0;
+    virtual void restore(RecordBookSnapshot snapshot) = 0;
+    virtual void cancelDrawing() = 0;
+    virtual void showHistory(bool canUndo, bool canRedo) = 0;
+};
 
 // The door every change of the open record book goes through. A command, a pointer event, a
 // label event, the option dialog's "設定" and the points typed into it open a change before they
@@ -20,7 +30,7 @@ class frmMain;
 class RecordBookDocument
 {
 public:
-    explicit RecordBookDocument(frmMain &form) : m_form(form) {}
+    explicit RecordBookDocument(RecordBookState &state) : m_state(state) {}
 
     void beginChange(std::uint64_t gesture = 0);
     void endChange();
@@ -41,7 +51,7 @@ public:
     void reset();
     bool isModified() const { return m_history.isModified(); }
 
-    RecordBookSnapshot capture() const;
+    RecordBookSnapshot capture() const { return m_state.capture(); }
     const UndoHistory &history() const { return m_history; }
 
 private:
@@ -49,7 +59,7 @@ private:
     // The edit menu follows the history.
     void publish();
 
-    frmMain &m_form;
+    RecordBookState &m_state;
     UndoHistory m_history;
     std::optional<RecordBookSnapshot> m_before; // while a change is open, unless it continues
     int m_depth = 0;
@@ -73,12 +83,3 @@ public:
 private:
     RecordBookDocument &m_document;
 };
-
-// Whether a menu item's command may change the record book and so runs as a change: all but the
-// zoom, the file commands that replace, write, print or export the book whole (their zooming to
-// actual size and back is no change of the user's), the printer and screen self-checks and undo
-// and redo themselves.
-bool changesRecordBook(const QString &menuItemName);
-
-// "元に戻す" and "やり直し" of the edit menu.
-void registerUndoCommands(frmMain &form);

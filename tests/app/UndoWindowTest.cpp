@@ -6,7 +6,7 @@
 #include "app/QtPlatform.h"
 #include "recordbook/RecordBook.h"
 #include "app/RecordBookCommands.h"
-#include "view/CanvasView.h"
+#include "app/CanvasView.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/frmMain.h"
 #include "app/QtPlatform.h"
-#include "view/CanvasView.h"
+#include "app/CanvasView.h"
 
 #include <QEvent>
 #include <QPointF>

@@ -1,7 +1,7 @@
 #include "CanvasView.h"
 
 #include "annotations/AnnotationPainter.h"
-#include "app/frmMain.h"
+#include "frmMain.h"
 #include "measure/PointerEvents.h"
 #include "view/LabelHitTest.h"
 #include "view/Zoom.h"
