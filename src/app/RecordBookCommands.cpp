@@ -14,10 +14,10 @@
 #include "measure/MeasurePopup.h"
 #include "measure/PointerEvents.h"
 #include "output/PaperLayout.h"
-#include "view/DisplayToggles.h"
+#include "app/DisplayToggles.h"
 #include "view/PictureLoading.h"
 #include "document/ScaleModel.h"
-#include "measure/ScaleOptionCommand.h"
+#include "app/ScaleOptionCommand.h"
 #include "view/Zoom.h"
 
 #include <QFileInfo>

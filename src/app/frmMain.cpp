@@ -7,7 +7,9 @@
 #include "ToolModes.h"
 #include "dlgFolda.h"
 #include "view/DefaultSample.h"
-#include "annotations/EditCommands.h"
+#include "app/DisplayToggles.h"
+#include "app/EditCommands.h"
+#include "app/PrintCheckCommand.h"
 #include "document/LabelMetrics.h"
 #include "annotations/TextAndLeaderPopups.h"
 #include "platform/Version.h"
@@ -17,7 +19,7 @@
 #include "output/OutputCommands.h"
 #include "output/PaperLayout.h"
 #include "app/RecordBookCommands.h"
-#include "measure/ScaleOptionCommand.h"
+#include "app/ScaleOptionCommand.h"
 #include "view/Zoom.h"
 #include "measure/frmOption.h"
 
@@ -46,8 +48,10 @@ void frmMain::registerCommands()
 {
     setCommand(QStringLiteral("mnuFileEnd"), [this] { mnuFileEnd_Click(); });
     registerViewCommands(*this);
+    registerDisplayToggleCommands(*this);
     registerPaperCommands(*this);
     registerOutputCommands(*this);
+    registerPrintCheckCommand(*this);
     registerHelpCommands(*this);
     registerToolCommands(*this);
     registerFolderSettingsCommand(*this);

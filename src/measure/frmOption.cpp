@@ -6,7 +6,6 @@
 #include "measure/PointerEvents.h"
 #include "platform/NumberText.h"
 #include "document/ScaleModel.h"
-#include "measure/ScaleOptionCommand.h"
 
 #include <QRegularExpression>
 
@@ -154,7 +153,7 @@ void frmOption::cmdOK_Click()
 
 void frmOption::Unload()
 {
-    unloadOptionDialog(m_form);
+    emit closeRequested();
 }
 
 void frmOption::FillFromReferenceLine(float length)

@@ -37,8 +37,9 @@ public:
 
     void cmdSettei_Click();
     void cmdOK_Click();
-    // Unloads the dialog as OK, the title bar's close button and New/Open do. The model itself is
-    // released afterwards, once control is back in the event loop.
+    // Asks whoever loaded the dialog to unload it, as OK, the title bar's close button and
+    // New/Open do. The model itself is released afterwards, once control is back in the event
+    // loop.
     void Unload();
 
     // The canvas hands over the reference line being drawn: its ends from lineDistance and its
@@ -63,6 +64,8 @@ signals:
     void focusRequested(int index);
     // Form_Unload ran: the main window's menus and canvas changed.
     void unloaded();
+    // Unload was asked for.
+    void closeRequested();
 
 private:
     void moveFocus(int index);

@@ -8,7 +8,6 @@
 #include "output/PaperFrame.h"
 #include "output/PaperLayout.h"
 #include "document/PaperSize.h"
-#include "output/PrintCheckDialog.h"
 #include "output/dlgPrinter.h"
 #include "output/CatchBook.h"
 #include "view/Zoom.h"
@@ -206,5 +205,4 @@ void registerOutputCommands(frmMain &form)
     form.setCommand(QStringLiteral("mnuFileExportImg"), [&form] { mnuFileExportImg_Click(form); });
     form.setCommand(QStringLiteral("mnuFilePrint"), [&form] { mnuFilePrint_Click(form); });
     form.setCommand(QStringLiteral("mnuFileSaveAsImg"), [&form] { mnuFileSaveAsImg_Click(form); });
-    registerPrintCheckCommand(form);
 }

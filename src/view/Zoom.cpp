@@ -4,7 +4,6 @@
 #include "app/ScreenCheckDialog.h"
 #include "app/ScreenScale.h"
 #include "app/frmMain.h"
-#include "view/DisplayToggles.h"
 #include "document/ScaleValues.h"
 #include "output/PaperLayout.h"
 #include "document/PaperSize.h"
@@ -285,6 +284,4 @@ void registerViewCommands(frmMain &form)
         form.ZoomFactor = 1.0f;
         form.pictMapHasPicture = false;
     });
-    form.setCommand(QStringLiteral("mnuDispAxis"), [&form] { mnuDispAxis_Click(form); });
-    form.setCommand(QStringLiteral("mnuDspDefault"), [&form] { mnuDspDefault_Click(form); });
 }

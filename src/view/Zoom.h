@@ -57,5 +57,5 @@ void zoomAtPoint(frmMain &form, int steps, QPointF viewPoint);
 QString zoomReadout(const frmMain &form);
 
 // The zoom menu group (with "画面上で実物大", which first offers an unmeasured screen its
-// self-check), "座標データ表示" and "デフォルト".
+// self-check).
 void registerViewCommands(frmMain &form);

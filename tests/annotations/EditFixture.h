@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptedPlatform.h"
-#include "annotations/EditCommands.h"
+#include "app/EditCommands.h"
 #include "annotations/EditPopup.h"
 #include "annotations/EditTarget.h"
 #include "app/frmMain.h"

@@ -6,7 +6,7 @@
 #include "recordbook/ObjectRecords.h"
 #include "app/RecordBookCommands.h"
 #include "recordbook/StagedFiles.h"
-#include "measure/ScaleOptionCommand.h"
+#include "app/ScaleOptionCommand.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "app/frmMain.h"
 #include "measure/OptionDialogWidget.h"
-#include "measure/ScaleOptionCommand.h"
+#include "app/ScaleOptionCommand.h"
 #include "measure/frmOption.h"
 #include "ScriptedPlatform.h"
 

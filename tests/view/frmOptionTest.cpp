@@ -1,5 +1,5 @@
 #include "measure/PointerEvents.h"
-#include "measure/ScaleOptionCommand.h"
+#include "app/ScaleOptionCommand.h"
 #include "measure/frmOption.h"
 #include "StartedForm.h"
 

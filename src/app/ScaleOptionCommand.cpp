@@ -11,6 +11,8 @@ void mnuToolOpt_Click(frmMain &form)
     ClearToolChecks(form);
     if (!form.optionDialog) {
         form.optionDialog = std::make_unique<frmOption>(form);
+        QObject::connect(form.optionDialog.get(), &frmOption::closeRequested,
+                         [&form] { unloadOptionDialog(form); });
         form.optionDialog->Form_Load();
     }
     form.platform.showOptionDialog(*form.optionDialog);

@@ -40,3 +40,9 @@ void mnuDspDefault_Click(frmMain &form)
     form.defaults.lblDefault.Visible = item.checked;
     form.defaults.linDefault.Visible = item.checked;
 }
+
+void registerDisplayToggleCommands(frmMain &form)
+{
+    form.setCommand(QStringLiteral("mnuDispAxis"), [&form] { mnuDispAxis_Click(form); });
+    form.setCommand(QStringLiteral("mnuDspDefault"), [&form] { mnuDspDefault_Click(form); });
+}

@@ -7,3 +7,5 @@ void mnuDispAxis_Click(frmMain &form);
 
 // "デフォルト": shows or hides the sample of the default look.
 void mnuDspDefault_Click(frmMain &form);
+
+void registerDisplayToggleCommands(frmMain &form);
