@@ -1,6 +1,6 @@
 #include "BookDoor.h"
 
-#include "MenuTree.h"
+#include "platform/MenuTree.h"
 #include "frmMain.h"
 #include "annotations/ObjectRedisplay.h"
 #include "document/ScaleModel.h"
@@ -53,7 +53,8 @@ void FormBookState::restore(RecordBookSnapshot snapshot)
     if (snapshot.zoom != form.LayoutZoom) {
         // Laid out for the zoom it was taken at: brought to this one as a zoom step would.
         form.LayoutZoom = snapshot.zoom;
-        subDisp_Object(form);
+        subDisp_Object(form.annotations, form.live, form.LayoutZoom, form.ZoomFactor,
+                       form.platform);
     }
     sizeCanvasToPaper(form);
     showPaperCaption(form, form.process.GE_strPpSize);

@@ -82,9 +82,10 @@ void CanvasView::press(int button, QPointF widgetPoint, bool doubleClick)
     if (!m_pressedLabel)
         pictMap_MouseDown(m_model, button, x, y);
     else if (doubleClick)
-        labelDblClick(m_model, m_pressedLabel->first, m_pressedLabel->second);
+        labelDblClick(m_model.editing, m_pressedLabel->first, m_pressedLabel->second);
     else
-        labelMouseDown(m_model, m_pressedLabel->first, m_pressedLabel->second, button, x, y);
+        labelMouseDown(m_model.editing, m_pressedLabel->first, m_pressedLabel->second, button, x,
+                       y);
     emit modelChanged();
 }
 
@@ -112,7 +113,7 @@ void CanvasView::mouseMoveEvent(QMouseEvent *event)
     const float y = float(mm.y());
     const QRectF liveBefore = liveObjectsBoundsPx(m_model.live);
     if (target)
-        labelMouseMove(m_model, target->first, target->second, buttons, x, y);
+        labelMouseMove(m_model.editing, target->first, target->second, buttons, x, y);
     else
         pictMap_MouseMove(m_model, buttons, x, y);
     if (buttons != 0) {

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "MainLayout.h"
-#include "MenuTree.h"
+#include "platform/MenuTree.h"
 #include "ProcessState.h"
 #include "BookDoor.h"
 #include "document/AnnotationStore.h"
+#include "annotations/AnnotationEditing.h"
 #include "annotations/LiveObjects.h"
 #include "annotations/LabelEvents.h"
 #include "measure/CanvasState.h"
@@ -31,13 +32,6 @@ struct TextBox
     int Left = 0;
     int Width = 73;
     bool Visible = false;
-};
-
-// The object the edit pop-up acts on: "lblkyori", "lblMoji", "lineHikidashi" or "Default".
-struct EditTargetRef
-{
-    QString kind;
-    int index = 0;
 };
 
 // What start-up learns from the desktop before the window exists.
@@ -111,6 +105,8 @@ public:
     OpenRecordBook recordBook;
     FormBookState bookState{*this};
     RecordBookDocument document{bookState}; // every change of the book goes through it
+    AnnotationEditing editing{annotations, defaults, EditTarget, labelGrab, document, menus,
+                              platform};
     std::unique_ptr<frmOption> optionDialog; // the scale option dialog while it is loaded
     TextBox txtPict[7];
     ScrollBarState vscY;

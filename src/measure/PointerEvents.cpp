@@ -198,7 +198,7 @@ void rightPress(frmMain &form, float X, float Y)
                 form.platform.showPopupMenu(QStringLiteral("popHikidashi"));
             } else {
                 form.EditTarget = {QStringLiteral("lineHikidashi"), index};
-                showEditPopup(form);
+                showEditPopup(form.editing);
             }
         } else if (checked(form, "popHkdSenNew")) {
             // One pop-up a click: a choice of "新規作成" in the one above must not open another.
@@ -362,7 +362,7 @@ void cancelDrawing(frmMain &form)
     abandonMeasurement(form);
     dropUnfinishedStroke(form);
     form.canvas.PrintAreaDrawn = false;
-    endLabelDrag(form);
+    endLabelDrag(form.editing);
 }
 
 void dropUnfinishedStroke(frmMain &form)

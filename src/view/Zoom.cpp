@@ -128,7 +128,8 @@ void ApplyZoom(frmMain &form, float z)
         form.process.CanvasHeightMm = float(stretched.height());
     }
     form.relayout();
-    subDisp_Object(form);
+    subDisp_Object(form.annotations, form.live, form.LayoutZoom, form.ZoomFactor,
+                   form.platform);
     sizeCanvasToPaper(form);
 }
 

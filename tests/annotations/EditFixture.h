@@ -51,7 +51,7 @@ struct EditForm
     {
         form.EditTarget = {QLatin1String(kind), index};
         platform.popupChoices.push_back(item);
-        showEditPopup(form);
+        showEditPopup(form.editing);
     }
 
     // A horizontal dimension from (x, y) to (x + length, y) with its line `rise` mm above.
