@@ -15,7 +15,6 @@
 #include "measure/PointerEvents.h"
 #include "output/PaperLayout.h"
 #include "app/DisplayToggles.h"
-#include "view/PictureLoading.h"
 #include "document/ScaleModel.h"
 #include "app/ScaleOptionCommand.h"
 #include "view/Zoom.h"
@@ -347,6 +346,26 @@ void mnuFileSaveAsPrj_Click(frmMain &form)
     }
     if (error)
         reportFailure(form, "mnuFileSaveAsPrj_Click", *error);
+}
+
+bool subMapDraw(frmMain &form, const QString &file, PictureOrientation orientation)
+{
+    PictureLoadResult loaded;
+    {
+        platform::BusyGuard busy(form.platform);
+        loaded = loadPicture(file, orientation);
+    }
+    if (loaded.image.isNull()) {
+        form.platform.showOk(QStringLiteral("画像表示時エラー"),
+                             QStringLiteral("subMapDraw()") + QLatin1Char('\r') + loaded.error);
+        return false;
+    }
+    form.pictOrg = std::move(loaded.image);
+    form.pictMapPx = QSizeF(form.pictOrg.size());
+    form.pictureOnCanvasMm = form.pictOrgSizeMm();
+    form.pictMapHasPicture = true;
+    form.relayout();
+    return true;
 }
 
 void registerRecordBookCommands(frmMain &form)

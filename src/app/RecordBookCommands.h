@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/PictureLoading.h"
+
 class QString;
 class frmMain;
 
@@ -38,5 +40,9 @@ void openRecordBook(frmMain &form, const QString &iniPath);
 // that names other files is told and left alone); then the hidden files that killed saves left
 // beside the book are removed, all but those such a list still names.
 void settleInterruptedSave(frmMain &form, const QString &iniPath);
+
+// Loads a picture file into the view: the canvas takes it at its own pixel size. On failure the
+// user is told why and nothing changes. Returns whether the picture was loaded.
+bool subMapDraw(frmMain &form, const QString &file, PictureOrientation orientation);
 
 void registerRecordBookCommands(frmMain &form);

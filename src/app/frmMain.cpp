@@ -34,6 +34,12 @@ constexpr float DefaultSampleOffsetMm = 10.2645f;
 // The window leaves 500 twips of the screen's height free (the task bar), 15 twips a pixel.
 constexpr double ScreenHeightReservePx = 500.0 / 15.0;
 
+void placeSample(frmMain &form)
+{
+    placeDefaultSample(form.defaults, form.annotations, form.canvasOriginPx(),
+                       QPoint(form.hscX.Value, form.vscY.Value));
+}
+
 } // namespace
 
 frmMain::frmMain(ProcessState &process, platform::Platform &platform, QObject *parent)
@@ -198,7 +204,7 @@ void frmMain::relayout()
 {
     layout = ::Form_Resize(windowState, windowOuterSize, windowMetrics, pictMapPx, vscY, hscX);
     keepScrollValuesInRange();
-    placeDefaultSample(*this);
+    placeSample(*this);
 }
 
 void frmMain::keepScrollValuesInRange()
@@ -222,13 +228,13 @@ QPoint frmMain::canvasOriginPx() const
 void frmMain::vscY_Change(int value)
 {
     vscY.Value = value;
-    placeDefaultSample(*this);
+    placeSample(*this);
 }
 
 void frmMain::hscX_Change(int value)
 {
     hscX.Value = value;
-    placeDefaultSample(*this);
+    placeSample(*this);
 }
 
 void frmMain::openHelp()

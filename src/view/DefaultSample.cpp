@@ -1,6 +1,7 @@
 #include "DefaultSample.h"
 
-#include "app/frmMain.h"
+#include "annotations/StyleDefaults.h"
+#include "document/AnnotationStore.h"
 
 #include <QRectF>
 
@@ -39,14 +40,14 @@ void moveBelow(QRectF &box, std::vector<QRectF> labels)
 
 } // namespace
 
-void placeDefaultSample(frmMain &form)
+void placeDefaultSample(StyleDefaults &defaults, const AnnotationStore &kept,
+                        QPoint canvasOriginPx, QPoint scrollPx)
 {
-    AnnotationLabel &sample = form.defaults.lblDefault;
-    const QPoint origin = form.canvasOriginPx();
-    const double marginX = marginMm(origin.x());
-    const double marginY = marginMm(origin.y());
-    QRectF box(form.hscX.Value * PinMmPerPixel + PinOffsetMm,
-               form.vscY.Value * PinMmPerPixel + PinOffsetMm, sample.Width, sample.Height);
+    AnnotationLabel &sample = defaults.lblDefault;
+    const double marginX = marginMm(canvasOriginPx.x());
+    const double marginY = marginMm(canvasOriginPx.y());
+    QRectF box(scrollPx.x() * PinMmPerPixel + PinOffsetMm,
+               scrollPx.y() * PinMmPerPixel + PinOffsetMm, sample.Width, sample.Height);
     // Beside the canvas it is pinned to the view's corner, inside the grey.
     const auto inMargin = [](double margin, double size) {
         return -margin + std::min(PinOffsetMm, (margin - size) / 2);
@@ -59,7 +60,7 @@ void placeDefaultSample(frmMain &form)
         box.moveLeft(inMargin(marginX, sample.Width));
     } else {
         std::vector<QRectF> labels;
-        const auto &texts = form.annotations.lblMoji;
+        const auto &texts = kept.lblMoji;
         for (int i = 1; i <= texts.UBound(); ++i) {
             const AnnotationLabel &label = texts[i];
             const QRectF bounds(label.Left, label.Top, label.Width, label.Height);
@@ -70,7 +71,7 @@ void placeDefaultSample(frmMain &form)
     }
     sample.Left = float(box.left());
     sample.Top = float(box.top());
-    AnnotationLine &underline = form.defaults.linDefault;
+    AnnotationLine &underline = defaults.linDefault;
     underline.X1 = sample.Left;
     underline.X2 = sample.Left + sample.Width;
     underline.Y1 = sample.Top + 4;
