@@ -1,5 +1,6 @@
 #include "RecordBookCommands.h"
 
+#include "annotations/ObjectRedisplay.h"
 #include "recordbook/CatchTemplate.h"
 #include "recordbook/DamagedFiles.h"
 #include "recordbook/FileLookup.h"
@@ -112,25 +113,22 @@ std::optional<RuntimeError> keepDamagedAndWrite(
     return std::nullopt;
 }
 
-// Writes the record book at 100 %, so that the stored geometry never depends on the zoom it was
-// drawn at, and puts the view back to the zoom it had.
+// Writes the record book as it is laid out at 100 %, so that the stored geometry never depends
+// on the zoom it was drawn at: a copy is laid out as the zoom to 100 % would, and the view stays
+// where it is.
 std::optional<RuntimeError> writeAtFullSize(frmMain &form, const QString &folder,
                                             const QString &fileName)
 {
     dropUnfinishedStroke(form);
-    const float kept = form.ZoomFactor;
-    const bool zoomed = kept != 1.0f;
-    if (zoomed)
-        form.runCommand(QStringLiteral("mnuDisp100"));
+    AnnotationStore annotations = form.annotations;
+    LiveObjects live = form.live; // the print area
+    float layoutZoom = form.LayoutZoom;
+    if (form.ZoomFactor != 1.0f)
+        subDisp_Object(annotations, live, layoutZoom, 1.0f, form.platform);
     std::optional<RuntimeError> error = keepDamagedAndWrite(form, folder, fileName, [&] {
         return subSaveRecordBook(folder, fileName, form.recordBook.pictureFileName, form.process,
-                                 form.annotations, ownPrintAreaMm(form));
+                                 annotations, ownPrintAreaMm(live, layoutZoom));
     });
-    if (zoomed) {
-        form.ZoomFactor = kept;
-        ApplyZoom(form, form.ZoomFactor);
-        ResetViewChecks(form);
-    }
     if (!error)
         form.document.markSaved();
     return error;
