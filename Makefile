@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 CatchScale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the README: `make run` and `make test`.
 BUILD_DIR ?= build
 SAMPLE ?= data/sample/catch.ini

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 CatchScale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what reaches a user's system, from a configured and built BUILD_DIR:
 #   1. an install with DESTDIR into a fresh folder holds exactly the expected files, the desktop
 #      entry and the metainfo validate, and the installed program runs from there with its
