@@ -63,7 +63,8 @@ QImage toRgb32(const heif_image *decoded, bool alpha)
     const int width = heif_image_get_width(decoded, heif_channel_interleaved);
     const int height = heif_image_get_height(decoded, heif_channel_interleaved);
     int stride = 0;
-    const uint8_t *plane = heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
+    const uint8_t *plane =
+        heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
         return image;
