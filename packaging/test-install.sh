@@ -33,6 +33,11 @@ quietly() {
 [ "$(id -u)" -eq 0 ] || fail "run as root (sudo make check-install): a clean Debian needs chroot"
 scripts/install-deps.sh test desktop-file-utils appstream debootstrap dpkg-dev lintian
 
+# The package and the clean copy are built anew; the shared compiler cache spares most of it.
+if command -v ccache >/dev/null; then
+    export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
+fi
+
 work=$(mktemp -d /tmp/catchscale-install.XXXXXX)
 manifest="$build/install_manifest.txt"
 [ -e "$manifest" ] && cp "$manifest" "$work/manifest.saved"
