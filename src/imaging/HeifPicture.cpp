@@ -123,6 +123,8 @@ HeifReadResult readHeifPicture(const QString &path, qint64 maxPixels)
 
     const bool alpha = heif_image_handle_has_alpha_channel(handle.get());
     std::unique_ptr<heif_decoding_options, OptionsFree> options(heif_decoding_options_alloc());
+    if (!options)
+        return failure({heif_error_Memory_allocation_error, heif_suberror_Unspecified, ""}, size);
     options->convert_hdr_to_8bit = 1;
     heif_image *rawImage = nullptr;
     error = heif_decode_image(handle.get(), &rawImage, heif_colorspace_RGB,
