@@ -1,7 +1,9 @@
+# SPDX-FileCopyrightText: 2026 CatchScale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -D ROOT=SOURCE_TREE -D PENDING=LIST_FILE -P CheckFloors.cmake
 # The folders of src stand on floors, and a file includes only from its own floor or below:
-#   0 platform; 1 the record book format and the document; 2 the view and annotation painting;
-#   3 measuring and output; 4 app, the composition root (with main.cpp beside it).
+#   0 platform; 1 the record book format, the picture formats and the document; 2 the view and
+#   annotation painting; 3 measuring and output; 4 app, the composition root (with main.cpp).
 # The main window's model, frmMain, is named only in src/app, src/main.cpp and tests/app.
 # PENDING lists the breaks still being mended, one "FILE includes HEADER" or "FILE names frmMain"
 # a line ('#' starts a comment): a break not listed fails, and so does a listed one that is gone,
@@ -12,6 +14,7 @@ cmake_minimum_required(VERSION 3.25)
 set(floor_platform 0)
 set(floor_document 1)
 set(floor_recordbook 1)
+set(floor_imaging 1)
 set(floor_view 2)
 set(floor_annotations 2)
 set(floor_measure 3)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 CatchScale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where `make install` and the Debian package put things. The program finds its data from its
 # own folder through a relative path, so an installation may be moved to another prefix whole.
 include(GNUInstallDirs)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 CatchScale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -D MANIFEST=build/install_manifest.txt -P Uninstall.cmake
 # Removes every file the last install listed in MANIFEST (its paths are without DESTDIR, which is
 # honoured here as at install time), then the program's own folders (…/catchscale/…) left empty.

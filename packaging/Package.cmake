@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 CatchScale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make package`: a Debian package of what the install rules put in place, under /usr.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME catchscale)

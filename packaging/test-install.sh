@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 CatchScale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what reaches a user's system, from a configured and built BUILD_DIR:
-#   1. an install with DESTDIR into a fresh folder holds exactly the expected files, the desktop
-#      entry and the metainfo validate, and the installed program runs from there with its
-#      settings in the XDG folder; the uninstall then leaves nothing behind;
-#   2. the Debian package holds the same files under /usr with the expected control fields;
-#   3. the package installs with apt into a clean Debian 12 made by debootstrap and the program
+#   1. every file of the repository says its licence (reuse lint);
+#   2. `make install` with DESTDIR into a fresh folder holds exactly the expected files and a
+#      stripped program, the desktop entry and the metainfo validate, and the installed program
+#      runs from there with its settings in the XDG folder; the uninstall then leaves nothing;
+#   3. the Debian package (packaging/build-deb.sh, in build-deb/) holds the same files under /usr
+#      with the expected control fields, and lintian --pedantic finds no error, no warning and
+#      no missing hardening in it;
+#   4. `make` in a clean copy of the sources builds the program and nothing else, without the
+#      test packages;
+#   5. the package installs with apt into a clean Debian 12 made by debootstrap and the program
 #      starts there headless: --version and a --dump of the installed sample.
 # Step 3 needs root (debootstrap, chroot) and the Debian mirror (DEBIAN_MIRROR to use another).
 # Usage: packaging/test-install.sh [BUILD_DIR]      (make check-install)
@@ -24,7 +31,12 @@ quietly() {
 }
 
 [ "$(id -u)" -eq 0 ] || fail "run as root (sudo make check-install): a clean Debian needs chroot"
-scripts/install-deps.sh desktop-file-utils appstream debootstrap dpkg-dev
+scripts/install-deps.sh test desktop-file-utils appstream debootstrap dpkg-dev lintian
+
+# The package and the clean copy are built anew; the shared compiler cache spares most of it.
+if command -v ccache >/dev/null; then
+    export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
+fi
 
 work=$(mktemp -d /tmp/catchscale-install.XXXXXX)
 manifest="$build/install_manifest.txt"
@@ -52,6 +64,8 @@ expected=(
     share/catchscale/sample/catch_Shape.Bin
     share/catchscale/sample/catch_Text.Bin
     share/catchscale/weight-table.txt
+    share/doc/catchscale/changelog.gz
+    share/doc/catchscale/copyright
     share/icons/hicolor/scalable/apps/catchscale.svg
     share/man/man1/catchscale.1.gz
     share/metainfo/$app_id.metainfo.xml
@@ -75,11 +89,17 @@ png_size() {
                                              $5*16777216+$6*65536+$7*256+$8 }'
 }
 
-step "install with DESTDIR"
+step "reuse lint"
+quietly reuse reuse lint
+
+step "make install with DESTDIR"
 stage="$work/stage"
-quietly install env DESTDIR="$stage" cmake --install "$build" --prefix /usr/local
+quietly install make install BUILD_DIR="$build" DESTDIR="$stage" PREFIX=/usr/local
 prefix="$stage/usr/local"
 expect_exactly_the_files "$prefix" "the installation"
+# A stripped program keeps no symbol table and no debugging sections.
+! readelf -S "$prefix/bin/catchscale" | grep -q '\.symtab\|\.debug_' \
+    || fail "make install put an unstripped program in place"
 for size in "${icon_sizes[@]}"; do
     [ "$(png_size "$prefix/share/icons/hicolor/${size}x${size}/apps/catchscale.png")" \
         = "$size $size" ] || fail "the ${size}x${size} icon has another size"
@@ -110,12 +130,11 @@ left=$(find "$stage" -type f)
 [ ! -e "$prefix/share/catchscale" ] || fail "share/catchscale left after uninstall"
 
 step "build the Debian package"
-rm -f "$build"/catchscale_*.deb
-# cpack itself rather than the package target, which would build the tests and benchmarks too.
-quietly cpack cpack --config "$build/CPackConfig.cmake" -B "$build"
-debs=("$build"/catchscale_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one catchscale_*.deb in $build"
-deb=${debs[0]}
+quietly package packaging/build-deb.sh build-deb
+debs=(build-deb/catchscale_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one catchscale_*.deb in build-deb"
+deb=$(realpath "${debs[0]}")
+grep -q '^BUILD_TESTING:BOOL=OFF$' build-deb/CMakeCache.txt || fail "the package built the tests"
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = catchscale ] || fail "package name $(field Package)"
 [ "$(field Version)" = "$version" ] || fail "package version $(field Version), program $version"
@@ -125,6 +144,32 @@ field() { dpkg-deb -f "$deb" "$1"; }
 dpkg-deb -x "$deb" "$work/deb"
 [ "$(ls "$work/deb")" = usr ] || fail "the package installs outside /usr: $(ls "$work/deb")"
 expect_exactly_the_files "$work/deb/usr" "the package"
+[ "$(dpkg-parsechangelog -l packaging/changelog -S Version)" = "$version" ] \
+    || fail "packaging/changelog's newest entry is not version $version"
+
+step "lintian --pedantic"
+# Errors and warnings fail, and so does any hardening lintian finds missing (told as info).
+status=0
+lintian --pedantic --display-info --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 \
+    || status=$?
+[ "$status" -le 1 ] || { cat "$work/lintian.log" >&2; fail "lintian did not run"; }
+if grep -E '^(E|W): |^I: .*hardening-' "$work/lintian.log"; then
+    fail "lintian (above; the whole report in $work/lintian.log)"
+fi
+
+step "a clean make builds the program alone"
+# A copy of the committed sources beside the others, so the shared compiler cache serves it.
+clean="$PWD/build-clean-make"
+rm -rf "$clean"
+mkdir -p "$clean"
+git archive HEAD | tar -x -C "$clean"
+quietly make make -C "$clean"
+[ -x "$clean/build/catchscale" ] || fail "make built no program"
+grep -q '^BUILD_TESTING:BOOL=OFF$' "$clean/build/CMakeCache.txt" || fail "make configured tests"
+! grep -q '^GTest_DIR\|^GTEST_' "$clean/build/CMakeCache.txt" || fail "make looked for GoogleTest"
+built=$(find "$clean/build" -type f -executable \( -name '*_tests' -o -name '*_bench' \))
+[ -z "$built" ] || fail "make built more than the program: $built"
+rm -rf "$clean"
 
 step "install the package into a clean Debian 12 ($mirror)"
 debian="$work/debian"

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 CatchScale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the sample catch picture data/sample/catch.jpg: a red sea bream lying on a wooden
 # board above a 30 cm ruler, as a 3000 x 2000 JPEG (quality 88, 96 dpi, no EXIF).
 #

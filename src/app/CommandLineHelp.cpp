@@ -54,7 +54,11 @@ QString commandLineUsage()
 
 QString commandLineVersion()
 {
-    return QStringLiteral("catchscale (%1) %2\n%3\n")
+    return QStringLiteral("catchscale (%1) %2\n%3\n"
+                          "License GPLv3+: GNU GPL version 3 or later "
+                          "<https://gnu.org/licenses/gpl.html>.\n"
+                          "This is free software: you are free to change and redistribute it.\n"
+                          "There is NO WARRANTY, to the extent permitted by law.\n")
         .arg(QString::fromUtf8(Version::ProductName), QString::fromUtf8(Version::Text),
              QString::fromUtf8(Version::Copyright));
 }

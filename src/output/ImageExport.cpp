@@ -12,21 +12,27 @@ namespace {
 constexpr int JpegQuality = 92;
 
 // Hands every byte written to it on to a sink, in order.
+// Once the sink fails, the rest of the encoding is taken and dropped: the image writers unwind
+// out of a failed write with a long jump that leaves their buffers allocated, while ending the
+// file normally frees them. `failed()` then tells the export that the file is not whole.
 class SinkDevice final : public QIODevice
 {
 public:
     explicit SinkDevice(const StagedFiles::Sink &sink) : m_sink(sink) { open(WriteOnly); }
     bool isSequential() const override { return true; }
+    bool failed() const { return m_failed; }
 
 protected:
     qint64 readData(char *, qint64) override { return -1; }
     qint64 writeData(const char *data, qint64 size) override
     {
-        return m_sink(data, size) ? size : -1;
+        m_failed = m_failed || !m_sink(data, size);
+        return size;
     }
 
 private:
     const StagedFiles::Sink &m_sink;
+    bool m_failed = false;
 };
 
 // The file format an extension names; empty for one this export does not write.
@@ -166,6 +172,6 @@ std::optional<RuntimeError> exportImage(const ExportTarget &target, const PageSc
         QImageWriter writer(&device, format);
         if (format == "jpeg")
             writer.setQuality(JpegQuality);
-        return writer.write(image);
+        return writer.write(image) && !device.failed();
     });
 }

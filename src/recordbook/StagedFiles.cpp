@@ -138,9 +138,16 @@ std::optional<RuntimeError> StagedFiles::stageWritten(
     if (fd < 0)
         return RuntimeError::fromErrno(errno);
     m_entries.append(entry);
-    const Sink sink = [fd](const char *data, qsizetype size) { return writeAll(fd, data, size); };
+    // The cause of a failed write is kept at once: a producer may go on working after it.
+    int writeError = 0;
+    const Sink sink = [fd, &writeError](const char *data, qsizetype size) {
+        if (writeAll(fd, data, size))
+            return true;
+        writeError = errno;
+        return false;
+    };
     const bool ok = produce(sink) && flushed(fd, entry.temporary);
-    const int error = errno;
+    const int error = writeError != 0 ? writeError : errno;
     if (::close(fd) != 0 || !ok)
         return RuntimeError::fromErrno(ok ? errno : error);
     return std::nullopt;

@@ -23,8 +23,12 @@ set(hint "\n詳しくは 'catchscale --help' を実行してください。\n$")
 
 expect(0 "${help_text}" "^$" --help)
 expect(0 "${help_text}" "^$" -h)
-expect(0 "^catchscale \\(CatchScale\\) ${version}\nCopyright \\(C\\) [0-9][0-9][0-9][0-9] [^\n]+\n$"
-       "^$" --version)
+string(CONCAT version_text "^catchscale \\(CatchScale\\) ${version}\n"
+            "Copyright \\(C\\) [0-9][0-9][0-9][0-9] [^\n]+\n"
+            "License GPLv3\\+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>\\.\n"
+            "This is free software: you are free to change and redistribute it\\.\n"
+            "There is NO WARRANTY, to the extent permitted by law\\.\n$")
+expect(0 "${version_text}" "^$" --version)
 expect(2 "^$" "^catchscale: --dump には[^\n]*${hint}" --dump)
 expect(2 "^$" "^catchscale: 不明なオプションです: --bogus${hint}" --bogus)
 expect(2 "^$" "^catchscale: [^\n]*--dpi[^\n]*${hint}" --export-pdf o.pdf b.ini --dpi 300)
