@@ -19,6 +19,7 @@
 #include "output/OutputCommands.h"
 #include "output/PaperLayout.h"
 #include "app/RecordBookCommands.h"
+#include "app/ViewCommands.h"
 #include "app/ScaleOptionCommand.h"
 #include "view/Zoom.h"
 #include "measure/frmOption.h"
