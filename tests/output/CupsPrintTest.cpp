@@ -63,12 +63,13 @@ void withPrintDialog(Book &book, QtPlatform &platform,
 {
     frmMain &form = book.started.form;
     openRecordBook(form, book.iniPath);
-    const ActualSizePage page(form);
-    dlgPrinter dialog(platform, {page.scene(), page.paperSizeMm(), QString(),
-                                 form.process.settingsFile, {},
-                                 QFileInfo(book.iniPath).completeBaseName()});
-    dialog.Form_Load();
-    use(dialog);
+    atActualSize(form, [&] {
+        dlgPrinter dialog(platform, {pageScene(form), paperSizeMm(form), QString(),
+                                     form.process.settingsFile, {},
+                                     QFileInfo(book.iniPath).completeBaseName()});
+        dialog.Form_Load();
+        use(dialog);
+    });
 }
 
 using FileTimes = QMap<QString, QDateTime>;
