@@ -9,7 +9,7 @@
 #include "BenchReport.h"
 #include "HostileBooks.h"
 #include "StartedForm.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 #include "view/CanvasFrameCache.h"
 
 #include <QElapsedTimer>

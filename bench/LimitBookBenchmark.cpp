@@ -12,7 +12,7 @@
 #include "LimitBook.h"
 #include "StartedForm.h"
 #include "platform/Cp932.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 #include "view/CanvasFrameCache.h"
 #include "view/Zoom.h"
 

@@ -17,7 +17,7 @@
 #include "output/BitmapExport.h"
 #include "output/OutputCommands.h"
 #include "recordbook/RecordBook.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 #include "view/CanvasFrameCache.h"
 
 #include <QDir>

@@ -8,6 +8,7 @@
 #include "SyntheticPhoto.h"
 #include "view/CanvasRenderer.h"
 #include "view/PictureLoading.h"
+#include "app/RecordBookCommands.h"
 #include "view/PicturePainter.h"
 #include "view/Zoom.h"
 

@@ -1,11 +1,11 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/ProcessState.h"
-#include "app/SettingsFile.h"
+#include "platform/SettingsFile.h"
 #include "app/frmMain.h"
 #include "platform/FontSubstitutions.h"
-#include "platform/QtPlatform.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/QtPlatform.h"
+#include "app/RecordBookCommands.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "AnnotationPainter.h"
 
 #include "annotations/CaptionLayouts.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 
 #include <QPaintDevice>
 #include <QPaintEngine>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "annotations/CharacterAdvances.h"
-#include "annotations/TextExtentCache.h"
+#include "document/CharacterAdvances.h"
+#include "document/TextExtentCache.h"
 
 #include <QString>
 #include <QTextLayout>

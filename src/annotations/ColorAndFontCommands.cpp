@@ -1,8 +1,8 @@
 #include "ColorAndFontCommands.h"
 
 #include "annotations/EditTarget.h"
-#include "annotations/LabelMetrics.h"
-#include "app/frmMain.h"
+#include "document/LabelMetrics.h"
+#include "annotations/AnnotationEditing.h"
 #include "platform/FontSubstitutions.h"
 #include "platform/RuntimeError.h"
 
@@ -25,21 +25,21 @@ RuntimeError invalidPropertyValue()
 // The largest point size a label font accepts.
 constexpr float LargestPointSize = 2048;
 
-void reportFailure(frmMain &form, const char *handler, const RuntimeError &error)
+void reportFailure(AnnotationEditing &edit, const char *handler, const RuntimeError &error)
 {
-    form.platform.showOk(QStringLiteral("ｴﾗｰ"),
+    edit.platform.showOk(QStringLiteral("ｴﾗｰ"),
                          QLatin1String(handler)
                              + QStringLiteral("():ｴﾗｰ番号  %1 ｴﾗｰが発生しました。").arg(error.number)
                              + QLatin1Char('\r') + error.description);
 }
 
 // Whether the chooser may open at all; tells the user when the target is gone.
-bool targetUsable(frmMain &form, const char *handler)
+bool targetUsable(AnnotationEditing &edit, const char *handler)
 {
-    switch (targetState(form)) {
+    switch (targetState(edit)) {
     case TargetState::Object:
     case TargetState::Defaults: return true;
-    case TargetState::Missing: reportFailure(form, handler, subscriptOutOfRange()); return false;
+    case TargetState::Missing: reportFailure(edit, handler, subscriptOutOfRange()); return false;
     case TargetState::Ignored: break;
     }
     return false;
@@ -88,38 +88,38 @@ void setFont(AnnotationLabel &label, const platform::FontChoice &font)
 
 } // namespace
 
-void popEditColor_Click(frmMain &form, ColourUse use)
+void popEditColor_Click(AnnotationEditing &edit, ColourUse use)
 {
     constexpr const char *handler = "popEditColor_Click";
-    if (!targetUsable(form, handler))
+    if (!targetUsable(edit, handler))
         return;
     // The chooser starts from black, not from the object's colour.
-    const std::optional<std::uint32_t> colour = form.platform.chooseColor(rgb(0, 0, 0));
+    const std::optional<std::uint32_t> colour = edit.platform.chooseColor(rgb(0, 0, 0));
     if (!colour)
         return;
     if (!isColour(*colour)) {
-        reportFailure(form, handler, invalidPropertyValue());
+        reportFailure(edit, handler, invalidPropertyValue());
         return;
     }
-    applyColour(form, use, *colour);
+    applyColour(edit, use, *colour);
 }
 
-void popEditFont_Click(frmMain &form)
+void popEditFont_Click(AnnotationEditing &edit)
 {
     constexpr const char *handler = "popEditFont_Click";
-    if (editKind(form) == EditKind::LeaderLine || !targetUsable(form, handler))
+    if (editKind(edit) == EditKind::LeaderLine || !targetUsable(edit, handler))
         return;
-    AnnotationLabel *target = targetLabel(form);
-    AnnotationLabel &label = target ? *target : form.defaults.lblDefault;
+    AnnotationLabel *target = targetLabel(edit);
+    AnnotationLabel &label = target ? *target : edit.defaults.lblDefault;
     const platform::FontChoice start = fontOf(label);
-    const std::optional<platform::FontChoice> chosen = form.platform.chooseFont(start);
+    const std::optional<platform::FontChoice> chosen = edit.platform.chooseFont(start);
     if (!chosen)
         return;
     if (!isUsableFont(*chosen)) {
-        reportFailure(form, handler, invalidPropertyValue());
+        reportFailure(edit, handler, invalidPropertyValue());
         return;
     }
     const platform::FontChoice font = asStored(*chosen, start);
     setFont(label, font);
-    setFont(form.defaults.lblDefault, font);
+    setFont(edit.defaults.lblDefault, font);
 }

@@ -1,7 +1,7 @@
 #include "EditPopup.h"
 
 #include "annotations/EditTarget.h"
-#include "app/frmMain.h"
+#include "annotations/AnnotationEditing.h"
 
 namespace {
 
@@ -26,11 +26,11 @@ StructureItems offeredFor(EditKind kind)
 
 } // namespace
 
-void showEditPopup(frmMain &form)
+void showEditPopup(AnnotationEditing &edit)
 {
-    const StructureItems items = offeredFor(editKind(form));
-    form.menus[QStringLiteral("popEditRev")].enabled = items.mirror;
-    form.menus[QStringLiteral("popEditDpp")].enabled = items.duplicate;
-    form.menus[QStringLiteral("popEditDel")].enabled = items.remove;
-    form.platform.showPopupMenu(QStringLiteral("popEdit"));
+    const StructureItems items = offeredFor(editKind(edit));
+    edit.menus[QStringLiteral("popEditRev")].enabled = items.mirror;
+    edit.menus[QStringLiteral("popEditDpp")].enabled = items.duplicate;
+    edit.menus[QStringLiteral("popEditDel")].enabled = items.remove;
+    edit.platform.showPopupMenu(QStringLiteral("popEdit"));
 }

@@ -1,6 +1,6 @@
 #include "EditTarget.h"
 
-#include "app/frmMain.h"
+#include "annotations/AnnotationEditing.h"
 
 namespace {
 
@@ -16,9 +16,9 @@ TargetState stateIn(const AnnotationCollection<T> &collection, int index)
 
 } // namespace
 
-EditKind editKind(const frmMain &form)
+EditKind editKind(const AnnotationEditing &edit)
 {
-    const QString &kind = form.EditTarget.kind;
+    const QString &kind = edit.EditTarget.kind;
     if (kind == QLatin1String(editkind::Dimension))
         return EditKind::Dimension;
     if (kind == QLatin1String(editkind::TextLabel))
@@ -30,11 +30,11 @@ EditKind editKind(const frmMain &form)
     return EditKind::Unknown;
 }
 
-TargetState targetState(const frmMain &form)
+TargetState targetState(const AnnotationEditing &edit)
 {
-    const int k = form.EditTarget.index;
-    const AnnotationStore &objects = form.annotations;
-    switch (editKind(form)) {
+    const int k = edit.EditTarget.index;
+    const AnnotationStore &objects = edit.annotations;
+    switch (editKind(edit)) {
     case EditKind::Dimension:
         // A record book that lost one of its object files holds labels without lines or
         // markers: such a label is no dimension to edit.
@@ -49,11 +49,11 @@ TargetState targetState(const frmMain &form)
     return TargetState::Ignored;
 }
 
-std::vector<AnnotationLine *> targetLines(frmMain &form)
+std::vector<AnnotationLine *> targetLines(AnnotationEditing &edit)
 {
-    const int k = form.EditTarget.index;
-    AnnotationStore &objects = form.annotations;
-    switch (editKind(form)) {
+    const int k = edit.EditTarget.index;
+    AnnotationStore &objects = edit.annotations;
+    switch (editKind(edit)) {
     case EditKind::Dimension:
         return {&objects.lineDsSave[k], &objects.lineHojoSave[2 * k],
                 &objects.lineHojoSave[2 * k + 1]};
@@ -62,12 +62,12 @@ std::vector<AnnotationLine *> targetLines(frmMain &form)
     }
 }
 
-AnnotationLabel *targetLabel(frmMain &form)
+AnnotationLabel *targetLabel(AnnotationEditing &edit)
 {
-    const int k = form.EditTarget.index;
-    switch (editKind(form)) {
-    case EditKind::Dimension: return &form.annotations.lblKyori[k];
-    case EditKind::TextLabel: return &form.annotations.lblMoji[k];
+    const int k = edit.EditTarget.index;
+    switch (editKind(edit)) {
+    case EditKind::Dimension: return &edit.annotations.lblKyori[k];
+    case EditKind::TextLabel: return &edit.annotations.lblMoji[k];
     default: return nullptr;
     }
 }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QString>
+
 #include <vector>
 
-class frmMain;
+struct AnnotationEditing;
 struct AnnotationLabel;
 struct AnnotationLine;
 
-// The kind texts a right-click leaves in frmMain::EditTarget. Note the lower-case k of a
+// The kind texts a right-click leaves in AnnotationEditing::EditTarget. Note the lower-case k of a
 // dimension, which is named by its label.
 namespace editkind {
 inline constexpr char Dimension[] = "lblkyori";
@@ -14,6 +16,13 @@ inline constexpr char TextLabel[] = "lblMoji";
 inline constexpr char LeaderLine[] = "lineHikidashi";
 inline constexpr char Defaults[] = "Default";
 } // namespace editkind
+
+// The object the edit pop-up acts on: "lblkyori", "lblMoji", "lineHikidashi" or "Default".
+struct EditTargetRef
+{
+    QString kind;
+    int index = 0;
+};
 
 enum class EditKind { Dimension, TextLabel, LeaderLine, Defaults, Unknown };
 
@@ -25,11 +34,11 @@ enum class TargetState {
     Missing,  // an index outside its collection: the object is gone
 };
 
-EditKind editKind(const frmMain &form);
-TargetState targetState(const frmMain &form);
+EditKind editKind(const AnnotationEditing &edit);
+TargetState targetState(const AnnotationEditing &edit);
 
 // The parts of a target in state Object that a look acts on. Lines: a dimension's line and its
 // two extension lines, or the leader line. Label: a dimension's label or the text label; null
 // for the other kinds.
-std::vector<AnnotationLine *> targetLines(frmMain &form);
-AnnotationLabel *targetLabel(frmMain &form);
+std::vector<AnnotationLine *> targetLines(AnnotationEditing &edit);
+AnnotationLabel *targetLabel(AnnotationEditing &edit);

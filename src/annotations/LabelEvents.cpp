@@ -2,9 +2,9 @@
 
 #include "annotations/EditPopup.h"
 #include "annotations/EditTarget.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "annotations/TextPrompts.h"
-#include "app/frmMain.h"
+#include "annotations/AnnotationEditing.h"
 
 #include <optional>
 
@@ -13,28 +13,28 @@ namespace {
 constexpr int LeftButton = 1;
 constexpr int RightButton = 2;
 
-bool checked(const frmMain &form, const char *item)
+bool checked(const AnnotationEditing &edit, const char *item)
 {
-    return form.menus[QLatin1String(item)].checked;
+    return edit.menus[QLatin1String(item)].checked;
 }
 
-bool measureTool(const frmMain &form)
+bool measureTool(const AnnotationEditing &edit)
 {
-    return checked(form, "mnuToolMes");
+    return checked(edit, "mnuToolMes");
 }
 
-bool textTool(const frmMain &form)
+bool textTool(const AnnotationEditing &edit)
 {
-    return checked(form, "mnuToolCmnt");
+    return checked(edit, "mnuToolCmnt");
 }
 
 // The label of that kind and index, or null when the index names none.
-AnnotationLabel *labelOf(frmMain &form, LabelKind kind, int index)
+AnnotationLabel *labelOf(AnnotationEditing &edit, LabelKind kind, int index)
 {
     if (kind == LabelKind::Default)
-        return &form.defaults.lblDefault;
-    auto &labels = kind == LabelKind::Dimension ? form.annotations.lblKyori
-                                                : form.annotations.lblMoji;
+        return &edit.defaults.lblDefault;
+    auto &labels = kind == LabelKind::Dimension ? edit.annotations.lblKyori
+                                                : edit.annotations.lblMoji;
     if (index < 0 || index > labels.UBound())
         return nullptr;
     return &labels[index];
@@ -42,9 +42,9 @@ AnnotationLabel *labelOf(frmMain &form, LabelKind kind, int index)
 
 // Turns a canvas point into one relative to the label's corner; false when there is no such
 // label.
-bool toLabelRelative(frmMain &form, LabelKind kind, int index, float &X, float &Y)
+bool toLabelRelative(AnnotationEditing &edit, LabelKind kind, int index, float &X, float &Y)
 {
-    const AnnotationLabel *label = labelOf(form, kind, index);
+    const AnnotationLabel *label = labelOf(edit, kind, index);
     if (!label)
         return false;
     X -= label->Left;
@@ -52,128 +52,131 @@ bool toLabelRelative(frmMain &form, LabelKind kind, int index, float &X, float &
     return true;
 }
 
-void openEditPopup(frmMain &form, const char *kind, int index)
+void openEditPopup(AnnotationEditing &edit, const char *kind, int index)
 {
-    form.EditTarget = {QLatin1String(kind), index};
-    showEditPopup(form);
+    edit.EditTarget = {QLatin1String(kind), index};
+    showEditPopup(edit);
 }
 
 // The grab point is kept as it is, so the spot that was grabbed stays under the pointer.
-void drag(frmMain &form, AnnotationLabel &label, int Button, float X, float Y)
+void drag(AnnotationEditing &edit, AnnotationLabel &label, int Button, float X, float Y)
 {
-    if (Button != LeftButton || !form.labelGrab.dragging)
+    if (Button != LeftButton || !edit.labelGrab.dragging)
         return;
-    label.Left = X + label.Left - form.labelGrab.x;
-    label.Top = Y + label.Top - form.labelGrab.y;
+    label.Left = X + label.Left - edit.labelGrab.x;
+    label.Top = Y + label.Top - edit.labelGrab.y;
 }
 
-void pressOnLabel(frmMain &form, const char *kind, int index, int Button, float X, float Y)
+void pressOnLabel(AnnotationEditing &edit, const char *kind, int index, int Button, float X,
+                  float Y)
 {
     if (Button == LeftButton)
-        form.labelGrab = {X, Y, true};
+        edit.labelGrab = {X, Y, true};
     else if (Button == RightButton)
-        openEditPopup(form, kind, index);
+        openEditPopup(edit, kind, index);
 }
 
 } // namespace
 
-void lblKyori_MouseDown(frmMain &form, int index, int Button, float X, float Y)
+void lblKyori_MouseDown(AnnotationEditing &edit, int index, int Button, float X, float Y)
 {
-    if (measureTool(form) && labelOf(form, LabelKind::Dimension, index))
-        pressOnLabel(form, editkind::Dimension, index, Button, X, Y);
+    if (measureTool(edit) && labelOf(edit, LabelKind::Dimension, index))
+        pressOnLabel(edit, editkind::Dimension, index, Button, X, Y);
 }
 
-void lblKyori_MouseMove(frmMain &form, int index, int Button, float X, float Y)
+void lblKyori_MouseMove(AnnotationEditing &edit, int index, int Button, float X, float Y)
 {
-    AnnotationLabel *label = labelOf(form, LabelKind::Dimension, index);
-    if (measureTool(form) && label)
-        drag(form, *label, Button, X, Y);
+    AnnotationLabel *label = labelOf(edit, LabelKind::Dimension, index);
+    if (measureTool(edit) && label)
+        drag(edit, *label, Button, X, Y);
 }
 
-void lblKyori_DblClick(frmMain &form, int index)
+void lblKyori_DblClick(AnnotationEditing &edit, int index)
 {
-    const AnnotationLabel *label = labelOf(form, LabelKind::Dimension, index);
+    const AnnotationLabel *label = labelOf(edit, LabelKind::Dimension, index);
     if (!label)
         return;
-    const QString comment = promptStorableText(form.platform, label->Caption,
+    const QString comment = promptStorableText(edit.platform, label->Caption,
                                                QStringLiteral("コメントを入力してください"),
                                                label->ToolTipText);
     if (!comment.isEmpty())
-        form.annotations.lblKyori[index].ToolTipText = comment;
+        edit.annotations.lblKyori[index].ToolTipText = comment;
 }
 
-void lblMoji_MouseDown(frmMain &form, int index, int Button, float X, float Y)
+void lblMoji_MouseDown(AnnotationEditing &edit, int index, int Button, float X, float Y)
 {
-    if (textTool(form) && labelOf(form, LabelKind::Text, index))
-        pressOnLabel(form, editkind::TextLabel, index, Button, X, Y);
+    if (textTool(edit) && labelOf(edit, LabelKind::Text, index))
+        pressOnLabel(edit, editkind::TextLabel, index, Button, X, Y);
 }
 
-void lblMoji_MouseMove(frmMain &form, int index, int Button, float X, float Y)
+void lblMoji_MouseMove(AnnotationEditing &edit, int index, int Button, float X, float Y)
 {
-    AnnotationLabel *label = labelOf(form, LabelKind::Text, index);
-    if (textTool(form) && label)
-        drag(form, *label, Button, X, Y);
+    AnnotationLabel *label = labelOf(edit, LabelKind::Text, index);
+    if (textTool(edit) && label)
+        drag(edit, *label, Button, X, Y);
 }
 
-void lblMoji_DblClick(frmMain &form, int index)
+void lblMoji_DblClick(AnnotationEditing &edit, int index)
 {
-    if (!textTool(form) || !labelOf(form, LabelKind::Text, index))
+    if (!textTool(edit) || !labelOf(edit, LabelKind::Text, index))
         return;
     const QString caption = promptStorableText(
-        form.platform, QStringLiteral("文字列入力"),
-        QStringLiteral("表示文字列を入力してください"), form.annotations.lblMoji[index].Caption);
+        edit.platform, QStringLiteral("文字列入力"),
+        QStringLiteral("表示文字列を入力してください"), edit.annotations.lblMoji[index].Caption);
     if (caption.isEmpty())
         return;
-    setCaption(form.annotations.lblMoji[index], caption);
+    setCaption(edit.annotations.lblMoji[index], caption);
     const QString comment = promptStorableText(
-        form.platform, QStringLiteral("コメント入力"), QStringLiteral("コメントを入力してください"),
-        form.annotations.lblMoji[index].ToolTipText);
+        edit.platform, QStringLiteral("コメント入力"), QStringLiteral("コメントを入力してください"),
+        edit.annotations.lblMoji[index].ToolTipText);
     if (!comment.isEmpty())
-        form.annotations.lblMoji[index].ToolTipText = comment;
+        edit.annotations.lblMoji[index].ToolTipText = comment;
 }
 
-void endLabelDrag(frmMain &form)
+void endLabelDrag(AnnotationEditing &edit)
 {
-    form.labelGrab.dragging = false;
+    edit.labelGrab.dragging = false;
 }
 
-void lblDefault_MouseDown(frmMain &form, int Button, float, float)
+void lblDefault_MouseDown(AnnotationEditing &edit, int Button, float, float)
 {
     if (Button == RightButton)
-        openEditPopup(form, editkind::Defaults, form.EditTarget.index);
+        openEditPopup(edit, editkind::Defaults, edit.EditTarget.index);
 }
 
-void labelMouseDown(frmMain &form, LabelKind kind, int index, int Button, float X, float Y)
+void labelMouseDown(AnnotationEditing &edit, LabelKind kind, int index, int Button, float X,
+                    float Y)
 {
-    const DocumentChange change(form.document, form.document.startGesture());
-    if (!toLabelRelative(form, kind, index, X, Y))
+    const DocumentChange change(edit.document, edit.document.startGesture());
+    if (!toLabelRelative(edit, kind, index, X, Y))
         return;
     switch (kind) {
-    case LabelKind::Dimension: lblKyori_MouseDown(form, index, Button, X, Y); break;
-    case LabelKind::Text: lblMoji_MouseDown(form, index, Button, X, Y); break;
-    case LabelKind::Default: lblDefault_MouseDown(form, Button, X, Y); break;
+    case LabelKind::Dimension: lblKyori_MouseDown(edit, index, Button, X, Y); break;
+    case LabelKind::Text: lblMoji_MouseDown(edit, index, Button, X, Y); break;
+    case LabelKind::Default: lblDefault_MouseDown(edit, Button, X, Y); break;
     }
 }
 
-void labelMouseMove(frmMain &form, LabelKind kind, int index, int Button, float X, float Y)
+void labelMouseMove(AnnotationEditing &edit, LabelKind kind, int index, int Button, float X,
+                    float Y)
 {
     // Without a button held a label does not move.
     std::optional<DocumentChange> change;
     if (Button != 0)
-        change.emplace(form.document, form.document.currentGesture());
-    if (!toLabelRelative(form, kind, index, X, Y))
+        change.emplace(edit.document, edit.document.currentGesture());
+    if (!toLabelRelative(edit, kind, index, X, Y))
         return;
     if (kind == LabelKind::Dimension)
-        lblKyori_MouseMove(form, index, Button, X, Y);
+        lblKyori_MouseMove(edit, index, Button, X, Y);
     else if (kind == LabelKind::Text)
-        lblMoji_MouseMove(form, index, Button, X, Y);
+        lblMoji_MouseMove(edit, index, Button, X, Y);
 }
 
-void labelDblClick(frmMain &form, LabelKind kind, int index)
+void labelDblClick(AnnotationEditing &edit, LabelKind kind, int index)
 {
-    const DocumentChange change(form.document);
+    const DocumentChange change(edit.document);
     if (kind == LabelKind::Dimension)
-        lblKyori_DblClick(form, index);
+        lblKyori_DblClick(edit, index);
     else if (kind == LabelKind::Text)
-        lblMoji_DblClick(form, index);
+        lblMoji_DblClick(edit, index);
 }

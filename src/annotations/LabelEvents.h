@@ -1,6 +1,6 @@
 #pragma once
 
-class frmMain;
+struct AnnotationEditing;
 
 // Where the left button went down on a label, relative to the label's top-left corner, in
 // canvas millimetres; shared by every label. A drag lasts from that press until undo, redo or
@@ -21,26 +21,28 @@ enum class LabelKind { Dimension, Text, Default };
 // tool mode decides whether a label reacts at all.
 
 // Measure tool: left grabs the label for dragging, right opens the edit pop-up for its dimension.
-void lblKyori_MouseDown(frmMain &form, int index, int Button, float X, float Y);
+void lblKyori_MouseDown(AnnotationEditing &edit, int index, int Button, float X, float Y);
 // Measure tool, left button held: the label alone follows the pointer.
-void lblKyori_MouseMove(frmMain &form, int index, int Button, float X, float Y);
+void lblKyori_MouseMove(AnnotationEditing &edit, int index, int Button, float X, float Y);
 // In every tool: asks for the dimension's comment, titled with its length text.
-void lblKyori_DblClick(frmMain &form, int index);
+void lblKyori_DblClick(AnnotationEditing &edit, int index);
 
 // Text tool: left grabs the label, right opens the edit pop-up for it.
-void lblMoji_MouseDown(frmMain &form, int index, int Button, float X, float Y);
-void lblMoji_MouseMove(frmMain &form, int index, int Button, float X, float Y);
+void lblMoji_MouseDown(AnnotationEditing &edit, int index, int Button, float X, float Y);
+void lblMoji_MouseMove(AnnotationEditing &edit, int index, int Button, float X, float Y);
 // Text tool: asks for the caption, then (unless that was cancelled) for the comment.
-void lblMoji_DblClick(frmMain &form, int index);
+void lblMoji_DblClick(AnnotationEditing &edit, int index);
 
 // The label being dragged stays where it is now, whatever the pointer does until the next press.
-void endLabelDrag(frmMain &form);
+void endLabelDrag(AnnotationEditing &edit);
 
 // Right button in any tool: the edit pop-up acts on the default looks alone.
-void lblDefault_MouseDown(frmMain &form, int Button, float X, float Y);
+void lblDefault_MouseDown(AnnotationEditing &edit, int Button, float X, float Y);
 
 // The canvas hands a pointer event to the label of that kind and index, with the pointer in
 // canvas millimetres; the label-relative position is worked out here.
-void labelMouseDown(frmMain &form, LabelKind kind, int index, int Button, float X, float Y);
-void labelMouseMove(frmMain &form, LabelKind kind, int index, int Button, float X, float Y);
-void labelDblClick(frmMain &form, LabelKind kind, int index);
+void labelMouseDown(AnnotationEditing &edit, LabelKind kind, int index, int Button, float X,
+                    float Y);
+void labelMouseMove(AnnotationEditing &edit, LabelKind kind, int index, int Button, float X,
+                    float Y);
+void labelDblClick(AnnotationEditing &edit, LabelKind kind, int index);

@@ -1,6 +1,6 @@
 #include "LiveObjects.h"
 
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 
 namespace {
 

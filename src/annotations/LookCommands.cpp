@@ -1,92 +1,92 @@
 #include "LookCommands.h"
 
 #include "annotations/EditTarget.h"
-#include "app/frmMain.h"
+#include "annotations/AnnotationEditing.h"
 
 namespace {
 
-bool changesLooks(const frmMain &form)
+bool changesLooks(const AnnotationEditing &edit)
 {
-    const TargetState state = targetState(form);
+    const TargetState state = targetState(edit);
     return state == TargetState::Object || state == TargetState::Defaults;
 }
 
 // Runs `apply` on the target's lines and on the default line.
 template <class Apply>
-void changeLineLook(frmMain &form, Apply apply)
+void changeLineLook(AnnotationEditing &edit, Apply apply)
 {
-    if (!changesLooks(form))
+    if (!changesLooks(edit))
         return;
-    for (AnnotationLine *line : targetLines(form))
+    for (AnnotationLine *line : targetLines(edit))
         apply(*line);
-    apply(form.defaults.linDefault);
+    apply(edit.defaults.linDefault);
 }
 
 // Runs `apply` on the target's label and on the default label.
 template <class Apply>
-void changeLabelLook(frmMain &form, Apply apply)
+void changeLabelLook(AnnotationEditing &edit, Apply apply)
 {
-    if (!changesLooks(form))
+    if (!changesLooks(edit))
         return;
-    if (AnnotationLabel *label = targetLabel(form))
+    if (AnnotationLabel *label = targetLabel(edit))
         apply(*label);
-    apply(form.defaults.lblDefault);
+    apply(edit.defaults.lblDefault);
 }
 
 } // namespace
 
-void popEditWidth_Click(frmMain &form, int width)
+void popEditWidth_Click(AnnotationEditing &edit, int width)
 {
-    changeLineLook(form,
+    changeLineLook(edit,
                    [width](AnnotationLine &line) { line.BorderWidth = std::int16_t(width); });
 }
 
-void popEditStyle_Click(frmMain &form, int style)
+void popEditStyle_Click(AnnotationEditing &edit, int style)
 {
-    changeLineLook(form,
+    changeLineLook(edit,
                    [style](AnnotationLine &line) { line.BorderStyle = std::int16_t(style); });
 }
 
-void popBackStyle_Click(frmMain &form, int backStyle)
+void popBackStyle_Click(AnnotationEditing &edit, int backStyle)
 {
-    changeLabelLook(form, [backStyle](AnnotationLabel &label) {
+    changeLabelLook(edit, [backStyle](AnnotationLabel &label) {
         label.BackStyle = std::int16_t(backStyle);
     });
 }
 
-void popBorderStyle_Click(frmMain &form, int borderStyle)
+void popBorderStyle_Click(AnnotationEditing &edit, int borderStyle)
 {
-    changeLabelLook(form, [borderStyle](AnnotationLabel &label) {
+    changeLabelLook(edit, [borderStyle](AnnotationLabel &label) {
         label.BorderStyle = std::int16_t(borderStyle);
     });
 }
 
-void applyColour(frmMain &form, ColourUse use, OleColor colour)
+void applyColour(AnnotationEditing &edit, ColourUse use, OleColor colour)
 {
-    if (!changesLooks(form))
+    if (!changesLooks(edit))
         return;
-    const int k = form.EditTarget.index;
-    const EditKind kind = editKind(form);
+    const int k = edit.EditTarget.index;
+    const EditKind kind = editKind(edit);
     switch (use) {
     case ColourUse::Line:
-        changeLineLook(form, [colour](AnnotationLine &line) { line.BorderColor = colour; });
+        changeLineLook(edit, [colour](AnnotationLine &line) { line.BorderColor = colour; });
         // The end markers are dots in the colour of their line.
         if (kind == EditKind::Dimension) {
             for (MarkerShape *marker :
-                 {&form.annotations.shpSnpo[2 * k], &form.annotations.shpSnpo[2 * k + 1]}) {
+                 {&edit.annotations.shpSnpo[2 * k], &edit.annotations.shpSnpo[2 * k + 1]}) {
                 marker->BorderColor = colour;
                 marker->FillColor = colour;
             }
         }
         return;
     case ColourUse::Text:
-        changeLabelLook(form, [colour](AnnotationLabel &label) { label.ForeColor = colour; });
+        changeLabelLook(edit, [colour](AnnotationLabel &label) { label.ForeColor = colour; });
         break;
     case ColourUse::Back:
-        changeLabelLook(form, [colour](AnnotationLabel &label) { label.BackColor = colour; });
+        changeLabelLook(edit, [colour](AnnotationLabel &label) { label.BackColor = colour; });
         break;
     }
     // A leader line has no text of its own: a text or back colour chosen for it colours the line.
     if (kind == EditKind::LeaderLine)
-        form.annotations.lineHikidashi[k].BorderColor = colour;
+        edit.annotations.lineHikidashi[k].BorderColor = colour;
 }

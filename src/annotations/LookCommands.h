@@ -1,8 +1,8 @@
 #pragma once
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 
-class frmMain;
+struct AnnotationEditing;
 
 // The look commands of the edit pop-up. Each changes the object EditTarget names as far as the
 // look applies to it, and always the matching style default as well, so that the last look
@@ -12,13 +12,13 @@ class frmMain;
 // A hidden or vanished target changes nothing, not even the defaults.
 
 // "線の幅" nP: BorderWidth in pixels.
-void popEditWidth_Click(frmMain &form, int width);
+void popEditWidth_Click(AnnotationEditing &edit, int width);
 // "線の種類": BorderStyle 1 solid … 5 dash-dot-dot.
-void popEditStyle_Click(frmMain &form, int style);
+void popEditStyle_Click(AnnotationEditing &edit, int style);
 // "背景スタイル": a label's BackStyle 0 transparent, 1 opaque.
-void popBackStyle_Click(frmMain &form, int backStyle);
+void popBackStyle_Click(AnnotationEditing &edit, int backStyle);
 // "境界": a label's BorderStyle 0 none, 1 single frame.
-void popBorderStyle_Click(frmMain &form, int borderStyle);
+void popBorderStyle_Click(AnnotationEditing &edit, int borderStyle);
 
 // The three colours the colour chooser sets.
 enum class ColourUse {
@@ -28,4 +28,4 @@ enum class ColourUse {
 };
 
 // Applies a chosen colour to the target and its default.
-void applyColour(frmMain &form, ColourUse use, OleColor colour);
+void applyColour(AnnotationEditing &edit, ColourUse use, OleColor colour);

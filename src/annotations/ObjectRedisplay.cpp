@@ -1,7 +1,8 @@
 #include "ObjectRedisplay.h"
 
-#include "annotations/LabelMetrics.h"
-#include "app/frmMain.h"
+#include "document/LabelMetrics.h"
+#include "annotations/LiveObjects.h"
+#include "document/AnnotationStore.h"
 #include "platform/RuntimeError.h"
 
 #include <algorithm>
@@ -79,16 +80,14 @@ void scaleLabels(AnnotationCollection<AnnotationLabel> &labels, int first, const
 }
 
 
-void redisplay(frmMain &form)
+void redisplay(AnnotationStore &objects, LiveObjects &live, float &LayoutZoom, float ZoomFactor)
 {
-    if (form.LayoutZoom == 0.0f)
+    if (LayoutZoom == 0.0f)
         throw ScaleFailure{RuntimeError::divisionByZero()};
-    const float r = form.ZoomFactor / form.LayoutZoom;
+    const float r = ZoomFactor / LayoutZoom;
     if (!std::isfinite(r))
         throw ScaleFailure{RuntimeError::overflow()};
     const Scaler scaler(r);
-    AnnotationStore &objects = form.annotations;
-    LiveObjects &live = form.live;
 
     scaler.scaleBox(live.shpPrint);
     scaleEach(objects.lineHikidashi, 0, [&](AnnotationLine &l) { scaler.scaleEnds(l); });
@@ -113,19 +112,20 @@ void redisplay(frmMain &form)
         scaler.scaleEnds(line);
     for (MarkerShape &mask : live.shpSps)
         scaler.scaleBox(mask);
-    form.LayoutZoom = form.ZoomFactor;
+    LayoutZoom = ZoomFactor;
 }
 
 } // namespace
 
-void subDisp_Object(frmMain &form)
+void subDisp_Object(AnnotationStore &annotations, LiveObjects &live, float &LayoutZoom,
+                    float ZoomFactor, platform::Platform &platform)
 {
     try {
-        redisplay(form);
+        redisplay(annotations, live, LayoutZoom, ZoomFactor);
     } catch (const ScaleFailure &failure) {
-        form.platform.showOk(QStringLiteral("ｴﾗｰ"),
-                             QStringLiteral("subDisp_Object():ｴﾗｰ番号  %1 ｴﾗｰが発生しました。")
-                                     .arg(failure.error.number)
-                                 + QLatin1Char('\r') + failure.error.description);
+        platform.showOk(QStringLiteral("ｴﾗｰ"),
+                        QStringLiteral("subDisp_Object():ｴﾗｰ番号  %1 ｴﾗｰが発生しました。")
+                                .arg(failure.error.number)
+                            + QLatin1Char('\r') + failure.error.description);
     }
 }

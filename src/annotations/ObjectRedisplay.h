@@ -1,8 +1,13 @@
 #pragma once
 
-class frmMain;
+#include "platform/Platform.h"
+
+struct AnnotationStore;
+struct LiveObjects;
 
 // Re-lays every annotation out for the zoom now in force: geometry and label fonts are multiplied
 // by ZoomFactor / LayoutZoom about the canvas origin and the dimension end markers are centred on
 // their line ends again. A failure stops it with a message; what was done stays done.
-void subDisp_Object(frmMain &form);
+// LayoutZoom is the zoom the geometry was laid out for; it becomes ZoomFactor.
+void subDisp_Object(AnnotationStore &annotations, LiveObjects &live, float &LayoutZoom,
+                    float ZoomFactor, platform::Platform &platform);

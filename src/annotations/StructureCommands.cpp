@@ -1,8 +1,8 @@
 #include "StructureCommands.h"
 
 #include "annotations/EditTarget.h"
-#include "annotations/LabelMetrics.h"
-#include "app/frmMain.h"
+#include "document/LabelMetrics.h"
+#include "annotations/AnnotationEditing.h"
 
 namespace {
 
@@ -11,16 +11,16 @@ namespace {
 constexpr float CopyOffsetMm = 5.0f;
 
 
-void refuseCopy(frmMain &form, const QString &what)
+void refuseCopy(AnnotationEditing &edit, const QString &what)
 {
-    form.platform.showOk(QStringLiteral("ｴﾗｰ"),
+    edit.platform.showOk(QStringLiteral("ｴﾗｰ"),
                          what + QStringLiteral("は 32767 個までです。これ以上は複製できません。"),
                          platform::MessageIcon::Warning);
 }
 
-bool targetIsObject(const frmMain &form)
+bool targetIsObject(const AnnotationEditing &edit)
 {
-    return targetState(form) == TargetState::Object;
+    return targetState(edit) == TargetState::Object;
 }
 
 } // namespace
@@ -84,39 +84,39 @@ std::optional<int> DuplicateLeaderLine(AnnotationStore &objects, int k)
     return objects.lineHikidashi.AppendToSpare(copy);
 }
 
-void popEditRev_Click(frmMain &form)
+void popEditRev_Click(AnnotationEditing &edit)
 {
-    if (editKind(form) == EditKind::Dimension && targetIsObject(form))
-        MirrorDimension(form.annotations, form.EditTarget.index);
+    if (editKind(edit) == EditKind::Dimension && targetIsObject(edit))
+        MirrorDimension(edit.annotations, edit.EditTarget.index);
 }
 
-void popEditDpp_Click(frmMain &form)
+void popEditDpp_Click(AnnotationEditing &edit)
 {
-    if (!targetIsObject(form))
+    if (!targetIsObject(edit))
         return;
-    const int k = form.EditTarget.index;
-    switch (editKind(form)) {
+    const int k = edit.EditTarget.index;
+    switch (editKind(edit)) {
     case EditKind::TextLabel:
-        if (!DuplicateTextLabel(form.annotations, k))
-            refuseCopy(form, QStringLiteral("文字列"));
+        if (!DuplicateTextLabel(edit.annotations, k))
+            refuseCopy(edit, QStringLiteral("文字列"));
         break;
     case EditKind::LeaderLine:
-        if (!DuplicateLeaderLine(form.annotations, k))
-            refuseCopy(form, QStringLiteral("引き出し線"));
+        if (!DuplicateLeaderLine(edit.annotations, k))
+            refuseCopy(edit, QStringLiteral("引き出し線"));
         break;
     default: break;
     }
 }
 
-void popEditDel_Click(frmMain &form)
+void popEditDel_Click(AnnotationEditing &edit)
 {
-    if (!targetIsObject(form))
+    if (!targetIsObject(edit))
         return;
-    const int k = form.EditTarget.index;
-    switch (editKind(form)) {
-    case EditKind::Dimension: form.annotations.RemoveDimension(k); break;
-    case EditKind::TextLabel: form.annotations.RemoveTextLabel(k); break;
-    case EditKind::LeaderLine: form.annotations.RemoveLeaderLine(k); break;
+    const int k = edit.EditTarget.index;
+    switch (editKind(edit)) {
+    case EditKind::Dimension: edit.annotations.RemoveDimension(k); break;
+    case EditKind::TextLabel: edit.annotations.RemoveTextLabel(k); break;
+    case EditKind::LeaderLine: edit.annotations.RemoveLeaderLine(k); break;
     default: break;
     }
 }

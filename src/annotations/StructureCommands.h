@@ -2,7 +2,7 @@
 
 #include <optional>
 
-class frmMain;
+struct AnnotationEditing;
 struct AnnotationStore;
 
 // Geometry and structure changes of single annotations, and the edit pop-up commands that run
@@ -26,10 +26,10 @@ std::optional<int> DuplicateTextLabel(AnnotationStore &objects, int k);
 std::optional<int> DuplicateLeaderLine(AnnotationStore &objects, int k);
 
 // "測定線の反対側へ移動": mirrors the target dimension.
-void popEditRev_Click(frmMain &form);
+void popEditRev_Click(AnnotationEditing &edit);
 // "複製": duplicates the target text label or leader line; a dimension has no copy. At the
 // collection's limit the user is told and nothing is made.
-void popEditDpp_Click(frmMain &form);
+void popEditDpp_Click(AnnotationEditing &edit);
 // "消去": removes the target dimension (all its parts in one step), text label or leader line;
 // later objects move down one place with everything they own.
-void popEditDel_Click(frmMain &form);
+void popEditDel_Click(AnnotationEditing &edit);

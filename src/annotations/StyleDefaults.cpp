@@ -1,6 +1,6 @@
 #include "StyleDefaults.h"
 
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 
 StyleDefaults::StyleDefaults()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 
 // The two visible samples whose look every new annotation copies; every look command changes them
 // too, so the last look chosen becomes the next object's. They are not saved.

@@ -1,62 +1,44 @@
 #include "TextAndLeaderPopups.h"
 
-#include "app/frmMain.h"
+#include "annotations/AnnotationEditing.h"
 
 namespace {
 
 // Checks `chosen` and unchecks its partner.
-void selectSubMode(frmMain &form, const char *chosen, const char *partner)
+void selectSubMode(AnnotationEditing &edit, const char *chosen, const char *partner)
 {
-    form.menus[QLatin1String(partner)].checked = false;
-    form.menus[QLatin1String(chosen)].checked = true;
+    edit.menus[QLatin1String(partner)].checked = false;
+    edit.menus[QLatin1String(chosen)].checked = true;
 }
 
 } // namespace
 
-void popMojiNew_Click(frmMain &form)
+void popMojiNew_Click(AnnotationEditing &edit)
 {
-    selectSubMode(form, "popMojiNew", "popMojiSelect");
+    selectSubMode(edit, "popMojiNew", "popMojiSelect");
 }
 
-void popMojiSelect_Click(frmMain &form)
+void popMojiSelect_Click(AnnotationEditing &edit)
 {
-    selectSubMode(form, "popMojiSelect", "popMojiNew");
+    selectSubMode(edit, "popMojiSelect", "popMojiNew");
 }
 
-void popMojiAllClr_Click(frmMain &form)
+void popMojiAllClr_Click(AnnotationEditing &edit)
 {
-    form.annotations.ClearTextLabels();
+    edit.annotations.ClearTextLabels();
 }
 
-void popHkdSenNew_Click(frmMain &form)
+void popHkdSenNew_Click(AnnotationEditing &edit)
 {
-    selectSubMode(form, "popHkdSenNew", "popHkdSenSelect");
+    selectSubMode(edit, "popHkdSenNew", "popHkdSenSelect");
 }
 
-void popHkdSenSelect_Click(frmMain &form)
+void popHkdSenSelect_Click(AnnotationEditing &edit)
 {
-    selectSubMode(form, "popHkdSenSelect", "popHkdSenNew");
+    selectSubMode(edit, "popHkdSenSelect", "popHkdSenNew");
 }
 
-void popHkdSenAllClr_Click(frmMain &form)
+void popHkdSenAllClr_Click(AnnotationEditing &edit)
 {
-    form.annotations.ClearLeaderLines();
-}
-
-void registerTextAndLeaderCommands(frmMain &form)
-{
-    const struct
-    {
-        const char *item;
-        void (*command)(frmMain &);
-    } commands[] = {
-        {"popMojiNew", popMojiNew_Click},
-        {"popMojiSelect", popMojiSelect_Click},
-        {"popMojiAllClr", popMojiAllClr_Click},
-        {"popHkdSenNew", popHkdSenNew_Click},
-        {"popHkdSenSelect", popHkdSenSelect_Click},
-        {"popHkdSenAllClr", popHkdSenAllClr_Click},
-    };
-    for (const auto &[item, command] : commands)
-        form.setCommand(QLatin1String(item), [&form, command = command] { command(form); });
+    edit.annotations.ClearLeaderLines();
 }

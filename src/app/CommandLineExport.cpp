@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 
 #include "app/HeadlessPlatform.h"
-#include "app/SettingsFile.h"
+#include "platform/SettingsFile.h"
 #include "app/frmMain.h"
 #include "output/BitmapExport.h"
 #include "output/ImageExport.h"
@@ -10,11 +10,11 @@
 #include "output/PageOutput.h"
 #include "output/PrintedLabels.h"
 #include "output/TiledPages.h"
-#include "recordbook/CatchBook.h"
+#include "output/CatchBook.h"
 #include "recordbook/ExportTarget.h"
 #include "recordbook/FileLookup.h"
 #include "recordbook/RecordBook.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 
 #include <QFileInfo>
 

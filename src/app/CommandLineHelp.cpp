@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "app/Version.h"
+#include "platform/Version.h"
 
 // The exit statuses listed here are the ones declared in CommandLine.h.
 QString commandLineUsage()

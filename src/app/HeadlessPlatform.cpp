@@ -1,6 +1,6 @@
 #include "HeadlessPlatform.h"
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 
 #include <QRegularExpression>
 

@@ -5,11 +5,11 @@
 #include "app/UnsavedChanges.h"
 #include "app/frmMain.h"
 #include "measure/PointerEvents.h"
-#include "platform/QtPlatform.h"
-#include "view/CanvasView.h"
-#include "view/OptionDialogWidget.h"
+#include "app/QtPlatform.h"
+#include "app/CanvasView.h"
+#include "measure/OptionDialogWidget.h"
 #include "view/Zoom.h"
-#include "view/frmOption.h"
+#include "measure/frmOption.h"
 
 #include <QApplication>
 #include <QCloseEvent>

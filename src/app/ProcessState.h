@@ -2,7 +2,7 @@
 
 #include "measure/LengthUnits.h"
 #include "platform/Platform.h"
-#include "view/ScaleModel.h"
+#include "document/ScaleModel.h"
 
 #include <QString>
 

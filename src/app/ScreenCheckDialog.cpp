@@ -2,7 +2,7 @@
 
 #include "ProcessState.h"
 #include "ScreenScale.h"
-#include "SettingsWriteFailure.h"
+#include "platform/SettingsWriteFailure.h"
 #include "frmMain.h"
 #include "view/Zoom.h"
 

@@ -1,7 +1,7 @@
 #include "ScreenScale.h"
 
 #include "ProcessState.h"
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 #include "platform/ProfileFile.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "Toolbar.h"
 
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "app/frmMain.h"
 #include "view/Zoom.h"
 

@@ -1,8 +1,8 @@
 #include "UnsavedChanges.h"
 
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "app/frmMain.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 
 namespace {
 

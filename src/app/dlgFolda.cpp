@@ -1,7 +1,7 @@
 #include "dlgFolda.h"
 
 #include "ProcessState.h"
-#include "SettingsWriteFailure.h"
+#include "platform/SettingsWriteFailure.h"
 #include "frmMain.h"
 #include "platform/ProfileFile.h"
 

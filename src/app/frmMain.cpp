@@ -1,25 +1,28 @@
 #include "frmMain.h"
 
 #include "ScreenCheckDialog.h"
-#include "SettingsFile.h"
+#include "platform/SettingsFile.h"
 #include "UnsavedChanges.h"
 #include "Toolbar.h"
 #include "ToolModes.h"
 #include "dlgFolda.h"
-#include "DefaultSample.h"
-#include "annotations/EditCommands.h"
-#include "annotations/LabelMetrics.h"
+#include "view/DefaultSample.h"
+#include "app/DisplayToggles.h"
+#include "app/EditCommands.h"
+#include "app/PrintCheckCommand.h"
+#include "document/LabelMetrics.h"
 #include "annotations/TextAndLeaderPopups.h"
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "measure/LengthUnitCommands.h"
 #include "measure/MeasurePopup.h"
 #include "measure/WeightCommands.h"
 #include "output/OutputCommands.h"
 #include "output/PaperLayout.h"
-#include "recordbook/RecordBookCommands.h"
-#include "view/ScaleOptionCommand.h"
+#include "app/RecordBookCommands.h"
+#include "app/ViewCommands.h"
+#include "app/ScaleOptionCommand.h"
 #include "view/Zoom.h"
-#include "view/frmOption.h"
+#include "measure/frmOption.h"
 
 #include <QFileInfo>
 
@@ -31,6 +34,12 @@ namespace {
 constexpr float DefaultSampleOffsetMm = 10.2645f;
 // The window leaves 500 twips of the screen's height free (the task bar), 15 twips a pixel.
 constexpr double ScreenHeightReservePx = 500.0 / 15.0;
+
+void placeSample(frmMain &form)
+{
+    placeDefaultSample(form.defaults, form.annotations, form.canvasOriginPx(),
+                       QPoint(form.hscX.Value, form.vscY.Value));
+}
 
 } // namespace
 
@@ -46,8 +55,10 @@ void frmMain::registerCommands()
 {
     setCommand(QStringLiteral("mnuFileEnd"), [this] { mnuFileEnd_Click(); });
     registerViewCommands(*this);
+    registerDisplayToggleCommands(*this);
     registerPaperCommands(*this);
     registerOutputCommands(*this);
+    registerPrintCheckCommand(*this);
     registerHelpCommands(*this);
     registerToolCommands(*this);
     registerFolderSettingsCommand(*this);
@@ -194,7 +205,7 @@ void frmMain::relayout()
 {
     layout = ::Form_Resize(windowState, windowOuterSize, windowMetrics, pictMapPx, vscY, hscX);
     keepScrollValuesInRange();
-    placeDefaultSample(*this);
+    placeSample(*this);
 }
 
 void frmMain::keepScrollValuesInRange()
@@ -218,13 +229,13 @@ QPoint frmMain::canvasOriginPx() const
 void frmMain::vscY_Change(int value)
 {
     vscY.Value = value;
-    placeDefaultSample(*this);
+    placeSample(*this);
 }
 
 void frmMain::hscX_Change(int value)
 {
     hscX.Value = value;
-    placeDefaultSample(*this);
+    placeSample(*this);
 }
 
 void frmMain::openHelp()

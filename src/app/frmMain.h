@@ -1,15 +1,16 @@
 #pragma once
 
 #include "MainLayout.h"
-#include "MenuTree.h"
+#include "platform/MenuTree.h"
 #include "ProcessState.h"
-#include "RecordBookDocument.h"
-#include "annotations/AnnotationStore.h"
+#include "BookDoor.h"
+#include "document/AnnotationStore.h"
+#include "annotations/AnnotationEditing.h"
 #include "annotations/LiveObjects.h"
 #include "annotations/LabelEvents.h"
 #include "measure/CanvasState.h"
 #include "platform/Platform.h"
-#include "recordbook/OpenRecordBook.h"
+#include "document/OpenRecordBook.h"
 #include "view/CanvasRenderer.h"
 
 #include <QImage>
@@ -31,13 +32,6 @@ struct TextBox
     int Left = 0;
     int Width = 73;
     bool Visible = false;
-};
-
-// The object the edit pop-up acts on: "lblkyori", "lblMoji", "lineHikidashi" or "Default".
-struct EditTargetRef
-{
-    QString kind;
-    int index = 0;
 };
 
 // What start-up learns from the desktop before the window exists.
@@ -109,7 +103,10 @@ public:
     CanvasState canvas;
     LabelGrab labelGrab; // where a label was grabbed, relative to its corner
     OpenRecordBook recordBook;
-    RecordBookDocument document{*this}; // every change of the book goes through it
+    FormBookState bookState{*this};
+    RecordBookDocument document{bookState}; // every change of the book goes through it
+    AnnotationEditing editing{annotations, defaults, EditTarget, labelGrab, document, menus,
+                              platform};
     std::unique_ptr<frmOption> optionDialog; // the scale option dialog while it is loaded
     TextBox txtPict[7];
     ScrollBarState vscY;

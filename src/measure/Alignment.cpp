@@ -1,6 +1,7 @@
 #include "Alignment.h"
 
-#include "app/frmMain.h"
+#include "annotations/LiveObjects.h"
+#include "document/AnnotationStore.h"
 #include "measure/KeptLines.h"
 
 namespace {
@@ -23,9 +24,9 @@ void placeHint(AnnotationLine &hint, float fromX, float fromY, float toX, float 
 
 } // namespace
 
-bool subAlignHorizontal(frmMain &form, const AnnotationLine &line, float x, float y, float &Y)
+bool subAlignHorizontal(AnnotationLine &hint, const AnnotationLine &line, float x, float y,
+                        float &Y)
 {
-    AnnotationLine &hint = form.live.lineHintX;
     const bool atStart = inBand(line.Y1, y);
     hint.Visible = atStart || inBand(line.Y2, y);
     if (hint.Visible) {
@@ -35,9 +36,9 @@ bool subAlignHorizontal(frmMain &form, const AnnotationLine &line, float x, floa
     return hint.Visible;
 }
 
-bool subAlignVertical(frmMain &form, const AnnotationLine &line, float x, float y, float &X)
+bool subAlignVertical(AnnotationLine &hint, const AnnotationLine &line, float x, float y,
+                      float &X)
 {
-    AnnotationLine &hint = form.live.lineHintY;
     const bool atStart = inBand(line.X1, x);
     hint.Visible = atStart || inBand(line.X2, x);
     if (hint.Visible) {
@@ -47,17 +48,16 @@ bool subAlignVertical(frmMain &form, const AnnotationLine &line, float x, float 
     return hint.Visible;
 }
 
-void subAlignHints(frmMain &form, float &X, float &Y)
+void subAlignHints(const AnnotationStore &kept, LiveObjects &live, float &X, float &Y)
 {
     const float x = X;
     const float y = Y;
     const auto horizontal = [&](const AnnotationLine &line) {
-        return subAlignHorizontal(form, line, x, y, Y);
+        return subAlignHorizontal(live.lineHintX, line, x, y, Y);
     };
     const auto vertical = [&](const AnnotationLine &line) {
-        return subAlignVertical(form, line, x, y, X);
+        return subAlignVertical(live.lineHintY, line, x, y, X);
     };
-    const AnnotationStore &kept = form.annotations;
     // The passes stop at the first hit, so a hint line no pass reached keeps its visibility.
     static_cast<void>(anyKeptLine(kept.lineHikidashi, horizontal)
                       || anyKeptLine(kept.lineHikidashi, vertical)

@@ -1,10 +1,10 @@
 #include "DimensionConstruction.h"
 
-#include "annotations/AnnotationLooks.h"
-#include "annotations/LabelMetrics.h"
+#include "document/AnnotationLooks.h"
+#include "document/LabelMetrics.h"
 #include "app/frmMain.h"
 #include "measure/WeightCommands.h"
-#include "view/ScaleValues.h"
+#include "document/ScaleValues.h"
 
 namespace {
 

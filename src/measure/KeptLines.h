@@ -1,7 +1,7 @@
 #pragma once
 
-#include "annotations/AnnotationCollection.h"
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationCollection.h"
+#include "document/AnnotationTypes.h"
 
 // Runs `test` over the kept lines of a spare-on-top collection in ascending index and stops at
 // the first line it accepts. The spare on top is left out: while a leader line is being drawn

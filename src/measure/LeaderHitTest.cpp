@@ -1,7 +1,5 @@
 #include "LeaderHitTest.h"
 
-#include "app/frmMain.h"
-
 #include <algorithm>
 
 namespace {
@@ -63,11 +61,10 @@ LeaderGrabs bodyGrab(const AnnotationLine &line, float X, float Y)
 
 } // namespace
 
-std::int16_t fncHitLeaderEnd(frmMain &form, float X, float Y)
+std::int16_t fncHitLeaderEnd(const AnnotationCollection<AnnotationLine> &lines,
+                             std::int16_t &grab, float X, float Y)
 {
-    std::int16_t &grab = form.canvas.LeaderGrab;
     grab = GrabNothing;
-    const AnnotationCollection<AnnotationLine> &lines = form.annotations.lineHikidashi;
     for (int i = 0; i <= lines.UBound(); ++i) {
         const AnnotationLine &line = lines[i];
         if (onEnd(line.X1, line.Y1, X, Y))
@@ -81,11 +78,10 @@ std::int16_t fncHitLeaderEnd(frmMain &form, float X, float Y)
     return -1;
 }
 
-std::int16_t fncHitLeaderBody(frmMain &form, float X, float Y)
+std::int16_t fncHitLeaderBody(const AnnotationCollection<AnnotationLine> &lines,
+                              std::int16_t &grab, float X, float Y)
 {
-    std::int16_t &grab = form.canvas.LeaderGrab;
     grab = GrabNothing;
-    const AnnotationCollection<AnnotationLine> &lines = form.annotations.lineHikidashi;
     for (int i = 0; i <= lines.UBound(); ++i) {
         grab = bodyGrab(lines[i], X, Y);
         if (grab != GrabNothing)

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <cstdint>
+#include "document/AnnotationCollection.h"
+#include "document/AnnotationTypes.h"
 
-class frmMain;
+#include <cstdint>
 
 // What a select-mode press grabbed of a leader line (the canvas's LeaderGrab).
 enum LeaderGrabs : std::int16_t {
@@ -16,11 +17,13 @@ enum LeaderGrabs : std::int16_t {
 // The first leader line, in ascending index and the spare on top included, with an end within
 // 2 mm of (X, Y) on both axes, edge included; the start is tried before the end of each line.
 // Sets LeaderGrab to GrabStart or GrabEnd and returns the index; -1 and GrabNothing when none.
-std::int16_t fncHitLeaderEnd(frmMain &form, float X, float Y);
+std::int16_t fncHitLeaderEnd(const AnnotationCollection<AnnotationLine> &lines,
+                             std::int16_t &LeaderGrab, float X, float Y);
 
 // The first leader line, in the same order, whose body lies under (X, Y). A horizontal or
 // vertical line is hit within 2 mm across (edge included) and strictly more than 2 mm in from
 // both ends along; a slanted line when the stretch between its ends meets the square 1 mm round
 // the pointer (edges included). Sets LeaderGrab to GrabStraightBody or GrabSlantedBody and
 // returns the index; -1 and GrabNothing when none.
-std::int16_t fncHitLeaderBody(frmMain &form, float X, float Y);
+std::int16_t fncHitLeaderBody(const AnnotationCollection<AnnotationLine> &lines,
+                              std::int16_t &LeaderGrab, float X, float Y);

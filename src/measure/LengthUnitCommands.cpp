@@ -1,6 +1,6 @@
 #include "LengthUnitCommands.h"
 
-#include "app/SettingsWriteFailure.h"
+#include "platform/SettingsWriteFailure.h"
 #include "app/frmMain.h"
 #include "measure/DimensionConstruction.h"
 #include "measure/LengthUnits.h"

@@ -1,6 +1,6 @@
 #include "LengthUnits.h"
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 #include "measure/DimensionConstruction.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"

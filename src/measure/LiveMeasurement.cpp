@@ -1,11 +1,11 @@
 #include "DimensionConstruction.h"
 
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "app/frmMain.h"
 #include "measure/LengthUnits.h"
 #include "platform/NumberText.h"
 #include "view/MeasurementAccuracy.h"
-#include "view/ScaleModel.h"
+#include "document/ScaleModel.h"
 
 #include <cmath>
 

@@ -2,8 +2,8 @@
 
 #include "annotations/EditPopup.h"
 #include "annotations/LabelEvents.h"
-#include "annotations/AnnotationLooks.h"
-#include "annotations/LabelMetrics.h"
+#include "document/AnnotationLooks.h"
+#include "document/LabelMetrics.h"
 #include "app/frmMain.h"
 #include "measure/Alignment.h"
 #include "measure/DimensionConstruction.h"
@@ -12,8 +12,8 @@
 #include "measure/Snapping.h"
 #include "output/PaperLayout.h"
 #include "platform/NumberText.h"
-#include "view/ScaleModel.h"
-#include "view/frmOption.h"
+#include "document/ScaleModel.h"
+#include "measure/frmOption.h"
 
 #include <cmath>
 #include <optional>
@@ -32,6 +32,11 @@ bool checked(const frmMain &form, const char *item)
     return form.menus[QLatin1String(item)].checked;
 }
 
+bool shiftHeld(frmMain &form)
+{
+    return form.platform.keyState().shift;
+}
+
 void refuse(frmMain &form, const QString &what)
 {
     form.platform.showOk(QStringLiteral("ｴﾗｰ"),
@@ -44,9 +49,9 @@ void prologue(frmMain &form, float &X, float &Y)
 {
     const platform::KeyState keys = form.platform.keyState();
     if (keys.ctrl) {
-        subSnapToEnds(form, X, Y);
+        subSnapToEnds(form.annotations, form.live.shpSnap, X, Y);
     } else if (keys.space) {
-        subAlignHints(form, X, Y);
+        subAlignHints(form.annotations, form.live, X, Y);
     } else {
         form.live.lineHintX.Visible = false;
         form.live.lineHintY.Visible = false;
@@ -102,7 +107,7 @@ void startReference(frmMain &form, float X, float Y)
 void grabLeader(frmMain &form, float X, float Y)
 {
     CanvasState &canvas = form.canvas;
-    const int end = fncHitLeaderEnd(form, X, Y);
+    const int end = fncHitLeaderEnd(form.annotations.lineHikidashi, form.canvas.LeaderGrab, X, Y);
     if (end >= 0) {
         canvas.SelectedLeader = std::int16_t(end);
         AnnotationLine &line = form.annotations.lineHikidashi[end];
@@ -115,7 +120,8 @@ void grabLeader(frmMain &form, float X, float Y)
         }
         return;
     }
-    const int body = fncHitLeaderBody(form, X, Y);
+    const int body =
+        fncHitLeaderBody(form.annotations.lineHikidashi, form.canvas.LeaderGrab, X, Y);
     if (body >= 0) {
         canvas.SelectedLeader = std::int16_t(body);
         canvas.DragAnchorX = X;
@@ -186,12 +192,13 @@ void rightPress(frmMain &form, float X, float Y)
         form.platform.showPopupMenu(QStringLiteral("popMes"));
     if (checked(form, "mnuToolLine")) {
         if (checked(form, "popHkdSenSelect")) {
-            const int index = fncHitLeaderBody(form, X, Y);
+            const int index =
+                fncHitLeaderBody(form.annotations.lineHikidashi, form.canvas.LeaderGrab, X, Y);
             if (index < 0) {
                 form.platform.showPopupMenu(QStringLiteral("popHikidashi"));
             } else {
                 form.EditTarget = {QStringLiteral("lineHikidashi"), index};
-                showEditPopup(form);
+                showEditPopup(form.editing);
             }
         } else if (checked(form, "popHkdSenNew")) {
             // One pop-up a click: a choice of "新規作成" in the one above must not open another.
@@ -225,12 +232,12 @@ void dragLeader(frmMain &form, float &X, float &Y)
     AnnotationLine &line = leaders[canvas.SelectedLeader];
     switch (canvas.LeaderGrab) {
     case 1:
-        subShiftConstrain(form, line.X2, line.Y2, X, Y);
+        subShiftConstrain(shiftHeld(form), line.X2, line.Y2, X, Y);
         line.X1 = X;
         line.Y1 = Y;
         break;
     case 2:
-        subShiftConstrain(form, line.X1, line.Y1, X, Y);
+        subShiftConstrain(shiftHeld(form), line.X1, line.Y1, X, Y);
         line.X2 = X;
         line.Y2 = Y;
         break;
@@ -255,7 +262,7 @@ void stretchNewLeader(frmMain &form, float &X, float &Y)
     AnnotationLine &spare = leaders[leaders.UBound()];
     if (!spare.Visible)
         return; // dropped while the button was held
-    subShiftConstrain(form, spare.X1, spare.Y1, X, Y);
+    subShiftConstrain(shiftHeld(form), spare.X1, spare.Y1, X, Y);
     spare.X2 = X;
     spare.Y2 = Y;
 }
@@ -264,7 +271,7 @@ void stretchReference(frmMain &form, float &X, float &Y)
 {
     form.canvas.RefMoved = true;
     AnnotationLine &line = form.live.lineDistance;
-    subShiftConstrain(form, line.X1, line.Y1, X, Y);
+    subShiftConstrain(shiftHeld(form), line.X1, line.Y1, X, Y);
     line.X2 = X;
     line.Y2 = Y;
     AnnotationLabel &label = form.live.lblDistance;
@@ -285,7 +292,7 @@ void stretchDimension(frmMain &form, float &X, float &Y)
     if (!checked(form, "popMesLine"))
         return;
     AnnotationLine &line = form.live.lineDistance;
-    subShiftConstrain(form, line.X1, line.Y1, X, Y);
+    subShiftConstrain(shiftHeld(form), line.X1, line.Y1, X, Y);
     line.X2 = X;
     line.Y2 = Y;
     subDistanceLabels(form);
@@ -306,7 +313,7 @@ void finishLeader(frmMain &form, float &X, float &Y)
     AnnotationLine &spare = leaders[n];
     if (!spare.Visible)
         return; // dropped while the button was held: nothing to finish
-    subShiftConstrain(form, spare.X1, spare.Y1, X, Y);
+    subShiftConstrain(shiftHeld(form), spare.X1, spare.Y1, X, Y);
     spare.X2 = X;
     spare.Y2 = Y;
     const float length = std::hypot(spare.X2 - spare.X1, spare.Y2 - spare.Y1);
@@ -355,7 +362,7 @@ void cancelDrawing(frmMain &form)
     abandonMeasurement(form);
     dropUnfinishedStroke(form);
     form.canvas.PrintAreaDrawn = false;
-    endLabelDrag(form);
+    endLabelDrag(form.editing);
 }
 
 void dropUnfinishedStroke(frmMain &form)

@@ -1,7 +1,5 @@
 #include "ShiftConstraint.h"
 
-#include "app/frmMain.h"
-
 #include <cmath>
 
 namespace {
@@ -11,9 +9,9 @@ constexpr float StraightenMm = 10.0f;
 
 } // namespace
 
-void subShiftConstrain(frmMain &form, float X0, float Y0, float &X, float &Y)
+void subShiftConstrain(bool shiftHeld, float X0, float Y0, float &X, float &Y)
 {
-    if (!form.platform.keyState().shift)
+    if (!shiftHeld)
         return;
     const float h = std::abs(X0 - X);
     const float v = std::abs(Y0 - Y);

@@ -1,6 +1,6 @@
 #include "Snapping.h"
 
-#include "app/frmMain.h"
+#include "document/AnnotationStore.h"
 #include "measure/KeptLines.h"
 
 namespace {
@@ -25,26 +25,25 @@ void snapOnto(MarkerShape &marker, float endX, float endY, float &X, float &Y)
 
 } // namespace
 
-bool subSnapToLineEnd(frmMain &form, const AnnotationLine &line, float x, float y, float &X,
-                      float &Y)
+bool subSnapToLineEnd(MarkerShape &snapCircle, const AnnotationLine &line, float x, float y,
+                      float &X, float &Y)
 {
     if (withinSnapWindow(line.X1, line.Y1, x, y))
-        snapOnto(form.live.shpSnap, line.X1, line.Y1, X, Y);
+        snapOnto(snapCircle, line.X1, line.Y1, X, Y);
     else if (withinSnapWindow(line.X2, line.Y2, x, y))
-        snapOnto(form.live.shpSnap, line.X2, line.Y2, X, Y);
+        snapOnto(snapCircle, line.X2, line.Y2, X, Y);
     else
         return false;
     return true;
 }
 
-void subSnapToEnds(frmMain &form, float &X, float &Y)
+void subSnapToEnds(const AnnotationStore &kept, MarkerShape &snapCircle, float &X, float &Y)
 {
     const float x = X;
     const float y = Y;
     const auto snaps = [&](const AnnotationLine &line) {
-        return subSnapToLineEnd(form, line, x, y, X, Y);
+        return subSnapToLineEnd(snapCircle, line, x, y, X, Y);
     };
-    const AnnotationStore &kept = form.annotations;
-    form.live.shpSnap.Visible =
+    snapCircle.Visible =
         anyKeptLine(kept.lineHikidashi, snaps) || anyKeptLine(kept.lineHojoSave, snaps);
 }

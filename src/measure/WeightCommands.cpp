@@ -1,14 +1,14 @@
 #include "WeightCommands.h"
 
-#include "app/SettingsFile.h"
-#include "app/SettingsWriteFailure.h"
+#include "platform/SettingsFile.h"
+#include "platform/SettingsWriteFailure.h"
 #include "app/frmMain.h"
 #include "measure/LengthUnits.h"
 #include "measure/WeightEstimate.h"
 #include "measure/WeightTable.h"
 #include "platform/ProfileFile.h"
 #include "recordbook/CatchTemplate.h"
-#include "recordbook/CatchWeight.h"
+#include "measure/CatchWeight.h"
 
 #include <QFile>
 #include <QFileInfo>

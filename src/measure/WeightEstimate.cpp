@@ -1,6 +1,6 @@
 #include "WeightEstimate.h"
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 #include "measure/WeightTable.h"
 
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #include "ImageExport.h"
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 
 #include <QImageWriter>
 #include <QPainter>

@@ -7,10 +7,9 @@
 #include "output/PageChecks.h"
 #include "output/PaperFrame.h"
 #include "output/PaperLayout.h"
-#include "output/PaperSize.h"
-#include "output/PrintCheckDialog.h"
+#include "document/PaperSize.h"
 #include "output/dlgPrinter.h"
-#include "recordbook/CatchBook.h"
+#include "output/CatchBook.h"
 #include "view/Zoom.h"
 
 #include <QFileInfo>
@@ -206,5 +205,4 @@ void registerOutputCommands(frmMain &form)
     form.setCommand(QStringLiteral("mnuFileExportImg"), [&form] { mnuFileExportImg_Click(form); });
     form.setCommand(QStringLiteral("mnuFilePrint"), [&form] { mnuFilePrint_Click(form); });
     form.setCommand(QStringLiteral("mnuFileSaveAsImg"), [&form] { mnuFileSaveAsImg_Click(form); });
-    registerPrintCheckCommand(form);
 }

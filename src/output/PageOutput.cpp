@@ -1,6 +1,6 @@
 #include "PageOutput.h"
 
-#include "app/Version.h"
+#include "platform/Version.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "PageRenderer.h"
 
 #include "annotations/AnnotationPainter.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "output/PrintedLabels.h"
 #include "view/PicturePainter.h"
 

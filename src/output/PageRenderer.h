@@ -1,6 +1,6 @@
 #pragma once
 
-#include "annotations/AnnotationStore.h"
+#include "document/AnnotationStore.h"
 
 #include <QImage>
 #include <QPolygonF>

@@ -1,8 +1,8 @@
 #include "PaperLayout.h"
 
 #include "app/frmMain.h"
-#include "annotations/LabelMetrics.h"
-#include "output/PaperSize.h"
+#include "document/LabelMetrics.h"
+#include "document/PaperSize.h"
 #include "view/Zoom.h"
 
 #include <cmath>
@@ -87,12 +87,11 @@ void subResetPrintArea(frmMain &form)
     subPlaceMasks(form);
 }
 
-std::optional<QRectF> ownPrintAreaMm(const frmMain &form)
+std::optional<QRectF> ownPrintAreaMm(const LiveObjects &live, float zoom)
 {
-    if (!form.live.printAreaDrawn)
+    if (!live.printAreaDrawn)
         return std::nullopt;
-    const MarkerShape &area = form.live.shpPrint;
-    const float zoom = form.LayoutZoom;
+    const MarkerShape &area = live.shpPrint;
     return QRectF(area.Left / zoom, area.Top / zoom, area.Width / zoom, area.Height / zoom);
 }
 

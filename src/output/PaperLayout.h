@@ -7,6 +7,7 @@
 #include <optional>
 
 class frmMain;
+struct LiveObjects;
 
 // The paper frame on the canvas, the print area inside it and the four masks around that.
 
@@ -27,9 +28,9 @@ void subResetPrintArea(frmMain &form);
 // Places the four masks around the current print area.
 void subPlaceMasks(frmMain &form);
 
-// The print area the user drew, in millimetres at 100 %; nothing while it is the one laid out by
-// default.
-std::optional<QRectF> ownPrintAreaMm(const frmMain &form);
+// The print area the user drew, in millimetres at 100 %, from the live objects laid out for
+// layoutZoom; nothing while it is the one laid out by default.
+std::optional<QRectF> ownPrintAreaMm(const LiveObjects &live, float layoutZoom);
 
 // Puts back a print area kept in the record book (millimetres at 100 %), cut to the canvas, and
 // places its masks. False, with the print area as it was, when it does not start on the canvas.

@@ -1,8 +1,7 @@
 #include "PrintCheckDialog.h"
 
-#include "app/PrintCorrectionSettings.h"
-#include "app/SettingsWriteFailure.h"
-#include "app/frmMain.h"
+#include "output/PrintCorrectionSettings.h"
+#include "platform/SettingsWriteFailure.h"
 #include "output/PrintCheckPage.h"
 #include "platform/NumberText.h"
 
@@ -116,13 +115,4 @@ void PrintCheckDialog::tellUnsaved(const QString &value)
                                      "\r\r設定ファイル：%2\r理由：%3\r\r補正は前のままです。")
                           .arg(printer, m_settingsFile, why),
                       platform::MessageIcon::Warning);
-}
-
-void registerPrintCheckCommand(frmMain &form)
-{
-    form.setCommand(QStringLiteral("mnuFilePrintCheck"), [&form] {
-        PrintCheckDialog dialog(form.platform, form.process.settingsFile);
-        dialog.load();
-        form.platform.showPrintCheckDialog(dialog);
-    });
 }

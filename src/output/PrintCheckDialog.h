@@ -8,8 +8,6 @@
 
 #include <optional>
 
-class frmMain;
-
 // The printer self-check "印刷の実寸チェック" as a model: the printer list (the installed
 // printers, as the print dialog offers them), a button that prints the check page, the two sides
 // of its square as the user measured them on paper (横 across, 縦 down, in millimetres), a button
@@ -59,6 +57,3 @@ private:
     QString m_settingsFile;
     std::optional<PrintCorrection> m_inForce;
 };
-
-// "印刷の実寸チェック" of the file menu: the dialog, modal, loaded afresh.
-void registerPrintCheckCommand(frmMain &form);

@@ -1,6 +1,6 @@
 #include "PrintedLabels.h"
 
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "dlgPrinter.h"
 
-#include "app/PrintCorrectionSettings.h"
+#include "output/PrintCorrectionSettings.h"
 #include "output/ExportFileDialog.h"
 #include "output/PageChecks.h"
 #include "output/PageOutput.h"

@@ -1,7 +1,7 @@
 #include "CatchTemplate.h"
 
-#include "annotations/AnnotationStore.h"
-#include "annotations/LabelMetrics.h"
+#include "document/AnnotationStore.h"
+#include "document/LabelMetrics.h"
 #include "platform/TextFolding.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "ObjectFileReader.h"
 
 #include "ObjectRecords.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "platform/Cp932.h"
 
 namespace {

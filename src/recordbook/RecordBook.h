@@ -2,9 +2,9 @@
 
 #include "ObjectFileReader.h"
 #include "StoredPrintArea.h"
-#include "annotations/AnnotationStore.h"
+#include "document/AnnotationStore.h"
 #include "platform/RuntimeError.h"
-#include "view/ScaleValues.h"
+#include "document/ScaleValues.h"
 
 #include <QString>
 

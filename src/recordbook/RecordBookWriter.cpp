@@ -5,7 +5,7 @@
 #include "RecordBookKeys.h"
 #include "SaveTargets.h"
 #include "StagedFiles.h"
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "platform/Cp932.h"
 #include "platform/NumberText.h"
 #include "platform/ProfileFile.h"

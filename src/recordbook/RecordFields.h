@@ -1,6 +1,6 @@
 #pragma once
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 
 #include <type_traits>
 

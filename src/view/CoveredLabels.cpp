@@ -1,6 +1,6 @@
 #include "CoveredLabels.h"
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 
 #include <algorithm>
 #include <cmath>

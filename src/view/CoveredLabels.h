@@ -1,7 +1,7 @@
 #pragma once
 
-#include "annotations/AnnotationCollection.h"
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationCollection.h"
+#include "document/AnnotationTypes.h"
 
 #include <QRect>
 

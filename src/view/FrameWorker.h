@@ -1,7 +1,7 @@
 #pragma once
 
 #include "annotations/CaptionLayouts.h"
-#include "annotations/FontThread.h"
+#include "document/FontThread.h"
 
 // The thread that renders part of a frame while the caller renders the rest, with caption
 // layouts of its own.

@@ -1,6 +1,6 @@
 #include "MeasurementAccuracy.h"
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 
 #include <algorithm>
 #include <cmath>

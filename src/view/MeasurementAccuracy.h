@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/ScaleValues.h"
+#include "document/ScaleValues.h"
 
 #include <QString>
 

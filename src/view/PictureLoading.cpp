@@ -1,7 +1,5 @@
 #include "PictureLoading.h"
 
-#include "app/frmMain.h"
-
 #include "view/JpegDecoder.h"
 #include "view/PictureCompleteness.h"
 
@@ -86,24 +84,4 @@ PictureLoadResult loadPicture(const QString &file, PictureOrientation orientatio
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                               : QImage::Format_RGB32);
     return {image, {}};
-}
-
-bool subMapDraw(frmMain &form, const QString &file, PictureOrientation orientation)
-{
-    PictureLoadResult loaded;
-    {
-        platform::BusyGuard busy(form.platform);
-        loaded = loadPicture(file, orientation);
-    }
-    if (loaded.image.isNull()) {
-        form.platform.showOk(QStringLiteral("画像表示時エラー"),
-                             QStringLiteral("subMapDraw()") + QLatin1Char('\r') + loaded.error);
-        return false;
-    }
-    form.pictOrg = std::move(loaded.image);
-    form.pictMapPx = QSizeF(form.pictOrg.size());
-    form.pictureOnCanvasMm = form.pictOrgSizeMm();
-    form.pictMapHasPicture = true;
-    form.relayout();
-    return true;
 }

@@ -5,8 +5,6 @@
 
 #include <optional>
 
-class frmMain;
-
 enum class PictureOrientation {
     Upright,  // turn the picture as its orientation tag says, as other viewers show it
     AsStored, // keep it as stored: annotations of another program were placed on it so
@@ -23,7 +21,3 @@ struct PictureLoadResult
 
 // Decodes a BMP, JPEG or GIF (its first frame) file.
 PictureLoadResult loadPicture(const QString &file, PictureOrientation orientation);
-
-// Loads a picture file into the view: the canvas takes it at its own pixel size. On failure the
-// user is told why and nothing changes. Returns whether the picture was loaded.
-bool subMapDraw(frmMain &form, const QString &file, PictureOrientation orientation);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 #include "view/RasterTarget.h"
 
 // Draws solid one-pixel lines straight into a 32-bit image, pixel for pixel as Qt's raster

@@ -1,13 +1,11 @@
 #include "Zoom.h"
 
 #include "annotations/ObjectRedisplay.h"
-#include "app/ScreenCheckDialog.h"
 #include "app/ScreenScale.h"
 #include "app/frmMain.h"
-#include "view/DisplayToggles.h"
-#include "view/ScaleValues.h"
+#include "document/ScaleValues.h"
 #include "output/PaperLayout.h"
-#include "output/PaperSize.h"
+#include "document/PaperSize.h"
 #include "platform/RuntimeError.h"
 
 #include <QStringList>
@@ -89,17 +87,6 @@ void zoomAbout(frmMain &form, QPointF viewPoint, Zoom zoom)
     form.vscY_Change(scrollValueFor(form.vscY, moved.y()));
 }
 
-void zoomKeepingTheCentre(frmMain &form, float z)
-{
-    zoomAbout(form, viewCentre(form), [&form, z] { setZoom(form, z); });
-}
-
-// A command of the zoom menu checks its own item alone.
-void checkZoomItem(frmMain &form, const QString &item)
-{
-    ResetViewChecks(form);
-    form.menus[item].checked = true;
-}
 
 // The zoom at which the canvas, which grows in proportion to the zoom, just fits the view.
 float fittingZoom(const frmMain &form)
@@ -129,7 +116,8 @@ void ApplyZoom(frmMain &form, float z)
         form.process.CanvasHeightMm = float(stretched.height());
     }
     form.relayout();
-    subDisp_Object(form);
+    subDisp_Object(form.annotations, form.live, form.LayoutZoom, form.ZoomFactor,
+                   form.platform);
     sizeCanvasToPaper(form);
 }
 
@@ -168,6 +156,17 @@ void ResetViewChecks(frmMain &form)
     }
     if (!form.canvas.DimMeasuring && !form.canvas.RefMeasuring)
         form.live.hideMeasurement();
+}
+
+void zoomKeepingTheCentre(frmMain &form, float z)
+{
+    zoomAbout(form, viewCentre(form), [&form, z] { setZoom(form, z); });
+}
+
+void checkZoomItem(frmMain &form, const QString &item)
+{
+    ResetViewChecks(form);
+    form.menus[item].checked = true;
 }
 
 void zoomToLoadedSize(frmMain &form)
@@ -246,45 +245,4 @@ QString zoomReadout(const frmMain &form)
         sizes << QStringLiteral("実物大");
     }
     return sizes.isEmpty() ? percent : percent + QStringLiteral("  ") + sizes.join(u'・');
-}
-
-void registerViewCommands(frmMain &form)
-{
-    form.setCommand(QStringLiteral("mnuOrgEnlarge"), [&form] {
-        checkZoomItem(form, QStringLiteral("mnuOrgEnlarge"));
-        zoomToActualSize(form);
-    });
-    form.setCommand(QStringLiteral("mnuDispRealOnScreen"), [&form] {
-        // Without a picture the zoom says so, as every zoom does; nothing is asked first.
-        if (!form.pictOrg.isNull())
-            offerScreenCheckOnce(form);
-        checkZoomItem(form, QStringLiteral("mnuDispRealOnScreen"));
-        form.process.realSizeOnScreenChosen = true;
-        zoomToRealSizeOnScreen(form);
-    });
-    form.setCommand(QStringLiteral("mnuDispFit"), [&form] {
-        checkZoomItem(form, QStringLiteral("mnuDispFit"));
-        zoomToFit(form);
-    });
-    const std::pair<const char *, float> presets[] = {
-        {"mnuDisp200", 1.25f}, {"mnuDisp100", 1.0f}, {"mnuDisp80", 0.75f},
-        {"mnuDisp50", 0.5f},   {"mnuDisp25", 0.25f},
-    };
-    for (const auto &[name, z] : presets) {
-        const QString item = QLatin1String(name);
-        form.setCommand(item, [&form, item, z = z] {
-            checkZoomItem(form, item);
-            zoomKeepingTheCentre(form, z);
-        });
-    }
-    form.setCommand(QStringLiteral("mnuDispAll"), [&form] {
-        checkZoomItem(form, QStringLiteral("mnuDispAll"));
-    });
-    form.setCommand(QStringLiteral("mnuDispOrg"), [&form] {
-        ResetViewChecks(form);
-        form.ZoomFactor = 1.0f;
-        form.pictMapHasPicture = false;
-    });
-    form.setCommand(QStringLiteral("mnuDispAxis"), [&form] { mnuDispAxis_Click(form); });
-    form.setCommand(QStringLiteral("mnuDspDefault"), [&form] { mnuDspDefault_Click(form); });
 }

@@ -56,6 +56,8 @@ void zoomAtPoint(frmMain &form, int steps, QPointF viewPoint);
 // "未校正" instead of either until a reference has set the ratio.
 QString zoomReadout(const frmMain &form);
 
-// The zoom menu group (with "画面上で実物大", which first offers an unmeasured screen its
-// self-check), "座標データ表示" and "デフォルト".
-void registerViewCommands(frmMain &form);
+// Zooms to z, keeping the canvas point at the centre of the view where it was, as far as the
+// scroll bars reach.
+void zoomKeepingTheCentre(frmMain &form, float z);
+// A command of the zoom menu checks its own item alone.
+void checkZoomItem(frmMain &form, const QString &item);

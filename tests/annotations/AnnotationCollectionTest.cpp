@@ -1,4 +1,4 @@
-#include "annotations/AnnotationCollection.h"
+#include "document/AnnotationCollection.h"
 
 #include <gtest/gtest.h>
 

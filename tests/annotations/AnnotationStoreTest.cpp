@@ -1,5 +1,5 @@
-#include "annotations/AnnotationStore.h"
-#include "annotations/LabelMetrics.h"
+#include "document/AnnotationStore.h"
+#include "document/LabelMetrics.h"
 
 #include <gtest/gtest.h>
 

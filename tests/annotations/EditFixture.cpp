@@ -1,6 +1,6 @@
 #include "EditFixture.h"
 
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 
 int EditForm::keepDimension(int seed, float x, float y, float length, float rise)
 {

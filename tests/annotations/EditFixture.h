@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptedPlatform.h"
-#include "annotations/EditCommands.h"
+#include "app/EditCommands.h"
 #include "annotations/EditPopup.h"
 #include "annotations/EditTarget.h"
 #include "app/frmMain.h"
@@ -51,7 +51,7 @@ struct EditForm
     {
         form.EditTarget = {QLatin1String(kind), index};
         platform.popupChoices.push_back(item);
-        showEditPopup(form);
+        showEditPopup(form.editing);
     }
 
     // A horizontal dimension from (x, y) to (x + length, y) with its line `rise` mm above.

@@ -36,7 +36,7 @@ TEST_P(EditPopupStates, OfferMirrorDuplicateAndDeleteByKind)
     menus[QStringLiteral("popEditWidthP")].enabled = false; // the tool mode's business
 
     f.form.EditTarget = {QLatin1String(c.kind), c.kind == QLatin1String("lblMoji") ? 1 : 0};
-    showEditPopup(f.form);
+    showEditPopup(f.form.editing);
 
     for (std::size_t i = 0; i < StructureItems.size(); ++i)
         EXPECT_EQ(menus[QLatin1String(StructureItems[i])].enabled, c.enabled[i])

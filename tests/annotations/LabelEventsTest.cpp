@@ -1,6 +1,7 @@
 #include "annotations/LabelEvents.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "annotations/TextAndLeaderPopups.h"
+#include "app/EditCommands.h"
 #include "app/frmMain.h"
 #include "measure/PointerEvents.h"
 #include "ScriptedPlatform.h"
@@ -95,7 +96,7 @@ TEST(LabelEvents, DoubleClickAsksWhatTheToolAllows)
         ASSERT_EQ(length, QStringLiteral("10.0cm "));
 
         drawing.platform.textAnswers = {QStringLiteral("尾びれ")};
-        lblKyori_DblClick(drawing.form, 0);
+        lblKyori_DblClick(drawing.form.editing, 0);
         EXPECT_EQ(drawing.platform.prompts,
                   std::vector<QString>{length + QStringLiteral("|コメントを入力してください")})
             << "a dimension's comment prompt is titled with its length text, in every tool";
@@ -104,7 +105,7 @@ TEST(LabelEvents, DoubleClickAsksWhatTheToolAllows)
 
         drawing.platform.prompts.clear();
         drawing.platform.textAnswers = {QStringLiteral("真鯛"), QStringLiteral("船長の竿")};
-        lblMoji_DblClick(drawing.form, 1);
+        lblMoji_DblClick(drawing.form.editing, 1);
         if (row.textLabelAnswers) {
             EXPECT_EQ(drawing.platform.prompts,
                       std::vector<QString>({CaptionPrompt, CommentPrompt}));
@@ -123,14 +124,14 @@ TEST(LabelEvents, PromptsStartFromTheCurrentTextsAndCaptionResizesTheLabel)
     drawing.useTool("mnuToolCmnt");
     const float oldWidth = drawing.textLabel().Width;
     drawing.platform.textAnswers = {QStringLiteral("ヒラマサ 8.2kg 玄界灘"), QStringLiteral("朝")};
-    lblMoji_DblClick(drawing.form, 1);
+    lblMoji_DblClick(drawing.form.editing, 1);
     EXPECT_EQ(drawing.platform.startTexts, std::vector<QString>({"New  1", TemplateHint}));
     EXPECT_GT(drawing.textLabel().Width, oldWidth);
     EXPECT_FLOAT_EQ(drawing.textLabel().Left, 40.0f);
 
     drawing.platform.startTexts.clear();
     drawing.platform.textAnswers = {std::nullopt};
-    lblKyori_DblClick(drawing.form, 0);
+    lblKyori_DblClick(drawing.form.editing, 0);
     EXPECT_EQ(drawing.platform.startTexts.front(), drawing.dimensionLabel().ToolTipText)
         << "the dimension's comment starts as its direction angle";
 }
@@ -145,20 +146,20 @@ TEST(LabelEvents, CancelOrAnEmptyEntryChangesNothing)
         const AnnotationLabel before = drawing.textLabel();
 
         drawing.platform.textAnswers = {answer};
-        lblMoji_DblClick(drawing.form, 1);
+        lblMoji_DblClick(drawing.form.editing, 1);
         EXPECT_EQ(drawing.platform.prompts, std::vector<QString>{CaptionPrompt})
             << "no caption: the comment is not asked for";
         EXPECT_EQ(drawing.textLabel().Caption, before.Caption);
         EXPECT_EQ(drawing.textLabel().ToolTipText, TemplateHint);
 
         drawing.platform.textAnswers = {QStringLiteral("石鯛"), answer};
-        lblMoji_DblClick(drawing.form, 1);
+        lblMoji_DblClick(drawing.form.editing, 1);
         EXPECT_EQ(drawing.textLabel().Caption, QStringLiteral("石鯛"));
         EXPECT_EQ(drawing.textLabel().ToolTipText, TemplateHint);
 
         const QString comment = drawing.dimensionLabel().ToolTipText;
         drawing.platform.textAnswers = {answer};
-        lblKyori_DblClick(drawing.form, 0);
+        lblKyori_DblClick(drawing.form.editing, 0);
         EXPECT_EQ(drawing.dimensionLabel().ToolTipText, comment);
         EXPECT_TRUE(drawing.platform.textAnswers.empty());
     }
@@ -170,28 +171,29 @@ TEST(LabelEvents, DraggingKeepsTheGrabbedSpotUnderThePointer)
     drawing.useTool("mnuToolCmnt");
     AnnotationLabel &label = drawing.textLabel();
     // Grab the label 3.3 mm right of and 1.7 mm below its corner, then drag it about.
-    labelMouseDown(drawing.form, LabelKind::Text, 1, Left, 43.3f, 61.7f);
+    labelMouseDown(drawing.form.editing, LabelKind::Text, 1, Left, 43.3f, 61.7f);
     const QPointF path[] = {{50.1, 70.9}, {50.1, 70.9}, {120.37, 15.2}, {44.4, 99.99}, {0.5, 0.5}};
     for (const QPointF &pointer : path) {
-        labelMouseMove(drawing.form, LabelKind::Text, 1, Left, float(pointer.x()),
+        labelMouseMove(drawing.form.editing, LabelKind::Text, 1, Left, float(pointer.x()),
                        float(pointer.y()));
         EXPECT_NEAR(label.Left, pointer.x() - 3.3, 1e-4);
         EXPECT_NEAR(label.Top, pointer.y() - 1.7, 1e-4);
     }
 
     // A second drag grabs afresh: no creep from the first.
-    labelMouseDown(drawing.form, LabelKind::Text, 1, Left, label.Left + 0.25f, label.Top + 0.5f);
+    labelMouseDown(drawing.form.editing, LabelKind::Text, 1, Left, label.Left + 0.25f,
+                   label.Top + 0.5f);
     const float startLeft = label.Left;
     for (int step = 1; step <= 200; ++step) {
-        labelMouseMove(drawing.form, LabelKind::Text, 1, Left, startLeft + 0.25f + step * 0.1f,
-                       20.5f);
+        labelMouseMove(drawing.form.editing, LabelKind::Text, 1, Left,
+                       startLeft + 0.25f + step * 0.1f, 20.5f);
     }
     EXPECT_NEAR(label.Left, startLeft + 20.0f, 1e-3);
     EXPECT_NEAR(label.Top, 20.0f, 1e-3);
 
     // Only the left button drags.
-    labelMouseMove(drawing.form, LabelKind::Text, 1, Right, 300, 300);
-    labelMouseMove(drawing.form, LabelKind::Text, 1, NoButton, 300, 300);
+    labelMouseMove(drawing.form.editing, LabelKind::Text, 1, Right, 300, 300);
+    labelMouseMove(drawing.form.editing, LabelKind::Text, 1, NoButton, 300, 300);
     EXPECT_NEAR(label.Left, startLeft + 20.0f, 1e-3);
 }
 
@@ -216,10 +218,10 @@ TEST(LabelEvents, LabelsDragOnlyInTheirOwnTool)
         const float dimensionLeft = drawing.dimensionLabel().Left;
         const float textLeft = drawing.textLabel().Left;
 
-        lblKyori_MouseDown(drawing.form, 0, Left, 1, 1);
-        lblKyori_MouseMove(drawing.form, 0, Left, 31, 1);
-        lblMoji_MouseDown(drawing.form, 1, Left, 1, 1);
-        lblMoji_MouseMove(drawing.form, 1, Left, 21, 1);
+        lblKyori_MouseDown(drawing.form.editing, 0, Left, 1, 1);
+        lblKyori_MouseMove(drawing.form.editing, 0, Left, 31, 1);
+        lblMoji_MouseDown(drawing.form.editing, 1, Left, 1, 1);
+        lblMoji_MouseMove(drawing.form.editing, 1, Left, 21, 1);
 
         EXPECT_FLOAT_EQ(drawing.dimensionLabel().Left,
                         dimensionLeft + (row.dimensionMoves ? 30 : 0));
@@ -256,7 +258,8 @@ TEST(LabelEvents, RightClickNamesTheEditTargetAndOpensTheEditPopup)
             row.kind == LabelKind::Default  ? drawing.form.defaults.lblDefault
             : row.kind == LabelKind::Text ? drawing.textLabel()
                                             : drawing.dimensionLabel();
-        labelMouseDown(drawing.form, row.kind, row.index, Right, label.Left + 1, label.Top + 1);
+        labelMouseDown(drawing.form.editing, row.kind, row.index, Right, label.Left + 1,
+                       label.Top + 1);
         if (!row.expectedKind) {
             EXPECT_TRUE(drawing.platform.popupMenus.empty());
             EXPECT_EQ(drawing.form.EditTarget.kind, QStringLiteral("lineHikidashi"));
@@ -276,7 +279,7 @@ TEST(LabelEvents, AStoredTextIsRequiredBeforeAnythingChanges)
     drawing.useTool("mnuToolCmnt");
     drawing.platform.textAnswers = {QStringLiteral("真鯛\n72cm"), QStringLiteral("真鯛🐟"),
                                     QStringLiteral("真鯛 72cm"), std::nullopt};
-    lblMoji_DblClick(drawing.form, 1);
+    lblMoji_DblClick(drawing.form.editing, 1);
 
     EXPECT_EQ(drawing.platform.prompts,
               std::vector<QString>({CaptionPrompt, CaptionPrompt, CaptionPrompt, CommentPrompt}));
@@ -297,7 +300,7 @@ TEST(LabelEvents, CancellingAfterARefusalChangesNothing)
     Drawing drawing;
     const QString comment = drawing.dimensionLabel().ToolTipText;
     drawing.platform.textAnswers = {QStringLiteral("😀"), std::nullopt};
-    lblKyori_DblClick(drawing.form, 0);
+    lblKyori_DblClick(drawing.form.editing, 0);
     EXPECT_EQ(drawing.platform.prompts.size(), 2u);
     EXPECT_EQ(drawing.dimensionLabel().ToolTipText, comment);
 }

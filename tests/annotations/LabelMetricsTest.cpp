@@ -1,7 +1,7 @@
 #include "annotations/AnnotationPainter.h"
-#include "annotations/AnnotationStore.h"
-#include "annotations/FaceNames.h"
-#include "annotations/LabelMetrics.h"
+#include "document/AnnotationStore.h"
+#include "document/FaceNames.h"
+#include "document/LabelMetrics.h"
 #include "output/PageRenderer.h"
 
 #include <QElapsedTimer>

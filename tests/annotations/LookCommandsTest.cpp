@@ -1,5 +1,5 @@
 #include "EditFixture.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "measure/PointerEvents.h"
 
 #include <functional>
@@ -141,7 +141,7 @@ TEST_P(LookCommand, ChangesTheTargetAndItsDefaultOnly)
         f.keepLeaderLine(seed);
     }
     f.form.EditTarget = {QLatin1String(c.kind), K};
-    const EditKind kind = editKind(f.form);
+    const EditKind kind = editKind(f.form.editing);
     const bool opensChooser = !(c.row->chooser == LookRow::Font && kind == EditKind::LeaderLine);
     if (c.row->chooser == LookRow::Colour)
         f.platform.colorAnswers.push_back(Chosen);

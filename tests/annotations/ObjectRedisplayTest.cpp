@@ -48,7 +48,7 @@ TEST(ObjectRedisplay, HalvingAndRestoringTheZoomReturnsEveryValue)
     const AnnotationLabel templateBefore = form.annotations.lblMoji[0];
 
     form.ZoomFactor = 0.5f;
-    subDisp_Object(form);
+    relayOutForZoom(form);
     const AnnotationStore &halved = form.annotations;
     EXPECT_FLOAT_EQ(halved.lineDsSave[1].X2, 60.0f);
     EXPECT_FLOAT_EQ(halved.lineHojoSave[2].Y1, 47.5f);
@@ -65,7 +65,7 @@ TEST(ObjectRedisplay, HalvingAndRestoringTheZoomReturnsEveryValue)
     EXPECT_FLOAT_EQ(form.LayoutZoom, 0.5f);
 
     form.ZoomFactor = 1.0f;
-    subDisp_Object(form);
+    relayOutForZoom(form);
     for (int i = 0; i <= before.lineDsSave.UBound(); ++i) {
         EXPECT_FLOAT_EQ(form.annotations.lineDsSave[i].X1, before.lineDsSave[i].X1);
         EXPECT_FLOAT_EQ(form.annotations.lineDsSave[i].Y2, before.lineDsSave[i].Y2);
@@ -89,7 +89,7 @@ TEST(ObjectRedisplay, WithNoAnnotationsOnlyThePrintLayoutScales)
     form.live.shpPrint = {};
     form.live.shpPrint.Width = 100;
     form.ZoomFactor = 2.0f;
-    subDisp_Object(form);
+    relayOutForZoom(form);
     EXPECT_FLOAT_EQ(form.live.shpPrint.Width, 200.0f);
     for (const MarkerShape &frame : form.live.shpPrintWaku) { // all four outlines follow
         EXPECT_FLOAT_EQ(frame.Width, 594.0f);
@@ -103,7 +103,7 @@ TEST(ObjectRedisplay, ZeroLayoutZoomStopsWithTheErrorAndKeepsIt)
     StartedForm started;
     started.form.LayoutZoom = 0.0f;
     started.form.ZoomFactor = 2.0f;
-    subDisp_Object(started.form);
+    relayOutForZoom(started.form);
     ASSERT_EQ(started.platform.messages.size(), 1u);
     EXPECT_EQ(started.platform.messages[0].title, QStringLiteral("ｴﾗｰ"));
     EXPECT_EQ(started.platform.messages[0].text,

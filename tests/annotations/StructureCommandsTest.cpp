@@ -1,5 +1,6 @@
 #include "EditFixture.h"
-#include "annotations/LabelMetrics.h"
+#include "StartedForm.h"
+#include "document/LabelMetrics.h"
 #include "annotations/ObjectRedisplay.h"
 #include "annotations/StructureCommands.h"
 #include "measure/PointerEvents.h"
@@ -337,6 +338,6 @@ TEST(StructureCommands, HalfDimensionsOfADamagedRecordBookAreLeftAlone)
         edit.choose("lblkyori", 1, QLatin1String(item));
     EXPECT_EQ(edit.form.annotations.lineDsSave[1], lineBefore);
     edit.form.ZoomFactor = 2.0f;
-    subDisp_Object(edit.form);
+    relayOutForZoom(edit.form);
     EXPECT_FLOAT_EQ(edit.form.annotations.lineDsSave[1].X1, lineBefore.X1 * 2);
 }

@@ -1,5 +1,5 @@
 #include "StartedForm.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 
 #include <QImage>
 #include <QRectF>

@@ -5,7 +5,7 @@
 #include "app/ScreenScale.h"
 #include "app/frmMain.h"
 #include "platform/ProfileFile.h"
-#include "platform/QtPlatform.h"
+#include "app/QtPlatform.h"
 #include "view/Zoom.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 // Each printer's size correction in Init.ini, under names a key could not carry as they are.
-#include "app/PrintCorrectionSettings.h"
+#include "output/PrintCorrectionSettings.h"
 #include "platform/ProfileFile.h"
 
 #include <QFile>

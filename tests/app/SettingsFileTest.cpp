@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "platform/SettingsFile.h"
 
 #include "platform/ProfileFile.h"
 

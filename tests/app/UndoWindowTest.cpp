@@ -3,10 +3,10 @@
 #include "ShownWindow.h"
 #include "app/MainWindow.h"
 #include "app/frmMain.h"
-#include "platform/QtPlatform.h"
+#include "app/QtPlatform.h"
 #include "recordbook/RecordBook.h"
-#include "recordbook/RecordBookCommands.h"
-#include "view/CanvasView.h"
+#include "app/RecordBookCommands.h"
+#include "app/CanvasView.h"
 
 #include <QAction>
 #include <QApplication>

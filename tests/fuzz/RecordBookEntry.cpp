@@ -2,8 +2,8 @@
 #include "FuzzFiles.h"
 
 #include "output/PageRenderer.h"
-#include "recordbook/CatchBook.h"
-#include "recordbook/CatchWeight.h"
+#include "output/CatchBook.h"
+#include "measure/CatchWeight.h"
 #include "recordbook/RecordBook.h"
 #include "recordbook/RecordBookJson.h"
 

@@ -1,7 +1,7 @@
 #include "FuzzEntries.h"
 #include "FuzzFiles.h"
 
-#include "app/SettingsFile.h"
+#include "platform/SettingsFile.h"
 #include "platform/ProfileFile.h"
 
 #include <QTemporaryDir>

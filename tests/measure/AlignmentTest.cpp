@@ -19,7 +19,7 @@ void expectAlign(frmMain &form, const Align &c)
     form.live.lineHintY.Visible = false;
     float X = c.x;
     float Y = c.y;
-    subAlignHints(form, X, Y);
+    subAlignHints(form.annotations, form.live, X, Y);
     SCOPED_TRACE(testing::Message() << "pointer " << c.x << ", " << c.y);
     EXPECT_FLOAT_EQ(X, c.X);
     EXPECT_FLOAT_EQ(Y, c.Y);
@@ -83,7 +83,7 @@ TEST_F(Alignment, AHintLineNoPassReachedKeepsItsVisibility)
     form.live.lineHintY.Visible = true;
     float X = 11;
     float Y = 61;
-    subAlignHints(form, X, Y);
+    subAlignHints(form.annotations, form.live, X, Y);
     EXPECT_TRUE(form.live.lineHintX.Visible);
     EXPECT_TRUE(form.live.lineHintY.Visible);
 }

@@ -1,5 +1,5 @@
 #include "StartedForm.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "measure/DimensionConstruction.h"
 
 #include <gtest/gtest.h>

@@ -13,13 +13,14 @@ struct Hit
     int grab;
 };
 
-using HitTest = std::int16_t (*)(frmMain &, float, float);
+using HitTest = std::int16_t (*)(const AnnotationCollection<AnnotationLine> &, std::int16_t &,
+                                 float, float);
 
 void expectHit(frmMain &form, HitTest test, const Hit &c)
 {
     form.canvas.LeaderGrab = 7; // whatever the last press left
     SCOPED_TRACE(testing::Message() << "pointer " << c.x << ", " << c.y);
-    EXPECT_EQ(test(form, c.x, c.y), c.index);
+    EXPECT_EQ(test(form.annotations.lineHikidashi, form.canvas.LeaderGrab, c.x, c.y), c.index);
     EXPECT_EQ(form.canvas.LeaderGrab, c.grab);
 }
 

@@ -2,7 +2,7 @@
 #include "measure/DimensionConstruction.h"
 #include "measure/LengthUnits.h"
 #include "platform/Cp932.h"
-#include "view/ScaleModel.h"
+#include "document/ScaleModel.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "measure/PointerEvents.h"
-#include "view/ScaleOptionCommand.h"
-#include "view/frmOption.h"
+#include "app/ScaleOptionCommand.h"
+#include "measure/frmOption.h"
 #include "StartedForm.h"
 
 #include <QCoreApplication>
@@ -140,6 +140,37 @@ TEST(PointerEvents, LeaderStrokesLongerThanTwoMillimetresAreKept)
     EXPECT_FLOAT_EQ(leaders[0].X2, 12.01f);
     EXPECT_FALSE(leaders[1].Visible);
     EXPECT_EQ(leaders[1].BorderWidth, 1);
+}
+
+// The slip: a stroke that reads no Shift, or reads it only on some of its steps.
+TEST(PointerEvents, ShiftHeldStraightensTheLineBeingDrawn)
+{
+    struct Stroke
+    {
+        const char *tool;
+        bool held;
+        float endY;
+    };
+    for (const Stroke &c : {Stroke{"mnuToolLine", true, 10}, Stroke{"mnuToolLine", false, 15},
+                            Stroke{"mnuToolMes", true, 10}, Stroke{"mnuToolMes", false, 15}}) {
+        Canvas canvas;
+        canvas.useTool(c.tool);
+        canvas.platform.keys.shift = c.held;
+        const bool leader = QLatin1String(c.tool) == QLatin1String("mnuToolLine");
+        if (leader) { // a drag
+            canvas.press(Left, 10, 10);
+            canvas.move(Left, 60, 15);
+            canvas.release(Left, 60, 15);
+        } else { // a click, then the line follows the pointer
+            canvas.click(10, 10);
+            canvas.move(NoButton, 60, 15);
+        }
+        const AnnotationLine &drawn =
+            leader ? canvas.form.annotations.lineHikidashi[0] : canvas.liveLine();
+        SCOPED_TRACE(testing::Message() << c.tool << (c.held ? " with Shift" : ""));
+        EXPECT_FLOAT_EQ(drawn.X2, 60.0f);
+        EXPECT_FLOAT_EQ(drawn.Y2, c.endY);
+    }
 }
 
 TEST(PointerEvents, LeaderLinesAreGrabbedByTheirEndsAndBodies)

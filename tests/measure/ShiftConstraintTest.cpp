@@ -1,4 +1,3 @@
-#include "StartedForm.h"
 #include "measure/ShiftConstraint.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +11,11 @@ struct Constrained
 };
 
 // The fixed end is (100, 100) throughout.
-void expectConstrained(StartedForm &started, bool shift, const Constrained &c)
+void expectConstrained(bool shift, const Constrained &c)
 {
-    started.platform.keys.shift = shift;
     float X = c.x;
     float Y = c.y;
-    subShiftConstrain(started.form, 100, 100, X, Y);
+    subShiftConstrain(shift, 100, 100, X, Y);
     SCOPED_TRACE(testing::Message() << "pointer " << c.x << ", " << c.y);
     EXPECT_FLOAT_EQ(X, c.X);
     EXPECT_FLOAT_EQ(Y, c.Y);
@@ -25,8 +23,7 @@ void expectConstrained(StartedForm &started, bool shift, const Constrained &c)
 
 TEST(ShiftConstraint, StraightensHorizontalVerticalOrDiagonalOnlyWhileShiftIsHeld)
 {
-    StartedForm started;
-    expectConstrained(started, false, {150, 88, 150, 88});
+    expectConstrained(false, {150, 88, 150, 88});
     for (const Constrained &c : {
              Constrained{150, 91, 150, 100},   // 9 mm above, 50 right: horizontal
              Constrained{150, 88, 112, 88},    // 12 mm above, 50 right: 45 degrees, 12 and 12
@@ -41,7 +38,7 @@ TEST(ShiftConstraint, StraightensHorizontalVerticalOrDiagonalOnlyWhileShiftIsHel
              Constrained{50, 80, 80, 80},
              Constrained{120, 40, 160, 40},
          })
-        expectConstrained(started, true, c);
+        expectConstrained(true, c);
 }
 
 } // namespace

@@ -20,7 +20,7 @@ void expectSnap(frmMain &form, const Snap &c)
 {
     float X = c.x;
     float Y = c.y;
-    subSnapToEnds(form, X, Y);
+    subSnapToEnds(form.annotations, form.live.shpSnap, X, Y);
     SCOPED_TRACE(testing::Message() << "pointer " << c.x << ", " << c.y);
     EXPECT_EQ(form.live.shpSnap.Visible, c.found);
     EXPECT_FLOAT_EQ(X, c.X);
@@ -119,7 +119,7 @@ TEST(Snapping, SearchesAFullModelToItsLastCandidate)
     for (int n = 0; n < Searches; ++n) {
         float X = 3000;
         float Y = 3000;
-        subSnapToEnds(form, X, Y);
+        subSnapToEnds(form.annotations, form.live.shpSnap, X, Y);
     }
     RecordProperty("microseconds_per_search", int(timer.nsecsElapsed() / 1000 / Searches));
 }

@@ -2,10 +2,10 @@
 // back with a renderer of its own, measures what the fish measured.
 #include "CalibratedBook.h"
 #include "PageMeasure.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "app/CommandLine.h"
 #include "output/dlgPrinter.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "CalibratedBook.h"
 
-#include "annotations/LabelMetrics.h"
-#include "recordbook/RecordBookCommands.h"
+#include "document/LabelMetrics.h"
+#include "app/RecordBookCommands.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include "output/PageOutput.h"
 #include "output/PrintCheckDialog.h"
 #include "output/dlgPrinter.h"
-#include "platform/QtPlatform.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/QtPlatform.h"
+#include "app/RecordBookCommands.h"
 
 #include <QApplication>
 #include <QDateTime>

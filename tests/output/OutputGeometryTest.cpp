@@ -3,7 +3,7 @@
 // found again and compared with the calibration's own arithmetic, written out here.
 #include "CalibratedBook.h"
 #include "PageMeasure.h"
-#include "view/ScaleModel.h"
+#include "document/ScaleModel.h"
 
 #include <QFile>
 #include <QLineF>

@@ -1,6 +1,6 @@
 #include "output/BitmapExport.h"
 #include "output/PaperLayout.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 #include "StartedForm.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The printer self-check on the desktop, typed into as a user types.
 #include "StartedForm.h"
-#include "app/PrintCorrectionSettings.h"
+#include "output/PrintCorrectionSettings.h"
 #include "output/PrintCheckDialogWidget.h"
 
 #include <QComboBox>

@@ -4,12 +4,12 @@
 #include "CalibratedBook.h"
 #include "PageMeasure.h"
 
-#include "app/PrintCorrectionSettings.h"
+#include "output/PrintCorrectionSettings.h"
 #include "output/PrintCheckDialog.h"
 #include "output/PrintCheckPage.h"
 #include "output/TilePreview.h"
 #include "output/dlgPrinter.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 
 #include <QDir>
 #include <QPainter>

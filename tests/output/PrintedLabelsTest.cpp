@@ -1,6 +1,6 @@
 // Labels on paper at their own point size, when the picture's zoom would print them too small
 // to read: where they go, and the size the dialog and the exports announce.
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "output/PrintedLabels.h"
 
 #include <gtest/gtest.h>

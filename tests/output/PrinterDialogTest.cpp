@@ -6,7 +6,7 @@
 #include "output/OutputCommands.h"
 #include "output/TilePreview.h"
 #include "output/dlgPrinter.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 
 #include <QFile>
 

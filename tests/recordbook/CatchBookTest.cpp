@@ -1,5 +1,5 @@
-#include "annotations/LabelMetrics.h"
-#include "recordbook/CatchBook.h"
+#include "document/LabelMetrics.h"
+#include "output/CatchBook.h"
 #include "recordbook/CatchTemplate.h"
 
 #include <QJsonDocument>

@@ -1,10 +1,10 @@
 #include "OpenSample.h"
-#include "annotations/AnnotationStore.h"
+#include "document/AnnotationStore.h"
 #include "measure/PointerEvents.h"
 #include "measure/WeightTable.h"
 #include "platform/Cp932.h"
 #include "recordbook/CatchTemplate.h"
-#include "recordbook/CatchWeight.h"
+#include "measure/CatchWeight.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "GoldenBooks.h"
 
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "recordbook/ObjectRecords.h"
 #include "recordbook/RecordBookKeys.h"
 

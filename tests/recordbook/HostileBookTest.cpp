@@ -2,7 +2,7 @@
 #include "StartedForm.h"
 
 #include "app/CommandLine.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,7 +1,7 @@
 #include "OpenSample.h"
 
 #include "recordbook/RecordBook.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,9 +4,9 @@
 #include "measure/PointerEvents.h"
 #include "platform/ProfileFile.h"
 #include "recordbook/ObjectRecords.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 #include "recordbook/StagedFiles.h"
-#include "view/ScaleOptionCommand.h"
+#include "app/ScaleOptionCommand.h"
 
 #include <QDir>
 #include <QFile>
@@ -301,7 +301,7 @@ TEST(RecordBookCommands, SaveAsWritesAt100PercentAndReturnsToTheZoom)
     EXPECT_EQ(desk.form.ZoomFactor, 1.25f);
     EXPECT_FLOAT_EQ(desk.form.annotations.lblMoji[2].Left, 12.5f);
     EXPECT_FLOAT_EQ(desk.form.annotations.lineDsSave[0].X2, 75.0f);
-    EXPECT_FALSE(desk.checked("mnuDisp200")) << "the zoom check marks are reset";
+    EXPECT_TRUE(desk.checked("mnuDisp200")) << "the view is left as it was";
 
     const auto &dialog = desk.platform.fileDialogs.back();
     EXPECT_TRUE(dialog.save);
@@ -322,6 +322,32 @@ TEST(RecordBookCommands, SaveAsWritesAt100PercentAndReturnsToTheZoom)
     const RecordBookContent saved = readBack(desk.book(QStringLiteral("zoomed.ini")));
     EXPECT_EQ(saved.annotations.lblMoji[2].Left, 20.0f);
     EXPECT_EQ(desk.form.ZoomFactor, 1.25f);
+}
+
+// The slip: a save that zooms the window to 100 % and back, moving the view and taking the zoom's
+// check mark off.
+TEST(RecordBookCommands, SavingAtAnyZoomWritesAt100PercentAndLeavesTheView)
+{
+    for (const char *zoom : {"mnuDisp200", "mnuDisp80", "mnuDisp50"}) {
+        SCOPED_TRACE(zoom);
+        Desk desk;
+        desk.newBook(desk.picture(QStringLiteral("a.jpg"), {3200, 2400}), MessageAnswer::Yes);
+        desk.form.runCommand(QStringLiteral("mnuDisp100")); // a new photo this large opens fitted
+        desk.drawDimensionAndLeader(10, 60, 40);
+        desk.saveAs(desk.book(QStringLiteral("plain.ini")));
+        desk.form.runCommand(QLatin1String(zoom));
+        desk.form.hscX_Change(desk.form.hscX.Max / 2);
+        desk.form.vscY_Change(desk.form.vscY.Max / 2);
+        const QPoint scroll(desk.form.hscX.Value, desk.form.vscY.Value);
+        ASSERT_GT(scroll.x() * scroll.y(), 0) << "the view must be scrolled to show it stays";
+
+        desk.saveAs(desk.book(QStringLiteral("zoomed.ini")));
+        ASSERT_TRUE(desk.form.runCommand(QStringLiteral("mnuFileSavePrj")));
+        expectSameContent(readBack(desk.book(QStringLiteral("zoomed.ini"))),
+                          readBack(desk.book(QStringLiteral("plain.ini"))));
+        EXPECT_TRUE(desk.checked(zoom));
+        EXPECT_EQ(QPoint(desk.form.hscX.Value, desk.form.vscY.Value), scroll);
+    }
 }
 
 TEST(RecordBookCommands, SavingAt100PercentZoomsNothing)

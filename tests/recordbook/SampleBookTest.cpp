@@ -3,8 +3,8 @@
 
 #include "annotations/LabelEvents.h"
 #include "measure/PointerEvents.h"
-#include "recordbook/RecordBookCommands.h"
-#include "view/frmOption.h"
+#include "app/RecordBookCommands.h"
+#include "measure/frmOption.h"
 
 #include <QDir>
 
@@ -44,16 +44,16 @@ struct SampleMaker : StartedForm
     {
         platform.textAnswers.push_back(caption);
         platform.textAnswers.push_back(std::nullopt); // no comment
-        lblMoji_DblClick(form, index);
+        lblMoji_DblClick(form.editing, index);
     }
     // Drags a text label by its corner so that the corner lands on `corner`.
     void dragTextLabel(int index, QPointF corner)
     {
         const AnnotationLabel &label = form.annotations.lblMoji[index];
         const QPointF grab(1, 1);
-        labelMouseDown(form, LabelKind::Text, index, Left, label.Left + float(grab.x()),
+        labelMouseDown(form.editing, LabelKind::Text, index, Left, label.Left + float(grab.x()),
                        label.Top + float(grab.y()));
-        labelMouseMove(form, LabelKind::Text, index, Left, float(corner.x() + grab.x()),
+        labelMouseMove(form.editing, LabelKind::Text, index, Left, float(corner.x() + grab.x()),
                        float(corner.y() + grab.y()));
     }
 
@@ -77,7 +77,7 @@ struct SampleMaker : StartedForm
         form.runCommand(QStringLiteral("popMesPutSen"));
         clickMoveClick(at(360, 830), at(2640, 830));
         platform.textAnswers.push_back(QStringLiteral("全長（吻端から尾鰭の先端まで）"));
-        lblKyori_DblClick(form, 0);
+        lblKyori_DblClick(form.editing, 0);
 
         form.runCommand(QStringLiteral("mnuToolCmnt"));
         const char16_t *captions[] = {

@@ -3,7 +3,7 @@
 #include "GoldenBooks.h"
 #include "StartedForm.h"
 #include "measure/PointerEvents.h"
-#include "recordbook/RecordBookCommands.h"
+#include "app/RecordBookCommands.h"
 
 #include <QDir>
 #include <QFile>

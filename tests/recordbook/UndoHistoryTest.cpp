@@ -1,4 +1,4 @@
-#include "recordbook/UndoHistory.h"
+#include "document/UndoHistory.h"
 
 #include <gtest/gtest.h>
 

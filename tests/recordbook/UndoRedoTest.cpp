@@ -4,8 +4,8 @@
 #include "OpenSample.h"
 #include "annotations/LabelEvents.h"
 #include "measure/PointerEvents.h"
-#include "recordbook/RecordBookCommands.h"
-#include "view/frmOption.h"
+#include "app/RecordBookCommands.h"
+#include "measure/frmOption.h"
 
 #include <gtest/gtest.h>
 
@@ -64,9 +64,9 @@ void dragLabel(OpenSample &book, Rng &rng, LabelKind kind)
     const int k = first + below(rng, last - first + 1);
     const float x = labels[k].Left + 1, y = labels[k].Top + 1;
     const float dx = between(rng, -30, 30), dy = between(rng, -30, 30);
-    labelMouseDown(book.form, kind, k, Left, x, y);
-    labelMouseMove(book.form, kind, k, Left, x + dx / 2, y + dy / 2);
-    labelMouseMove(book.form, kind, k, Left, x + dx, y + dy);
+    labelMouseDown(book.form.editing, kind, k, Left, x, y);
+    labelMouseMove(book.form.editing, kind, k, Left, x + dx / 2, y + dy / 2);
+    labelMouseMove(book.form.editing, kind, k, Left, x + dx, y + dy);
 }
 
 void placeText(OpenSample &book, Rng &rng)
@@ -86,7 +86,7 @@ void captionText(OpenSample &book, Rng &rng)
     book.run("mnuToolCmnt");
     book.platform.textAnswers = {QStringLiteral("鯛 %1").arg(below(rng, 100)),
                                  QStringLiteral("comment %1").arg(below(rng, 100))};
-    labelDblClick(book.form, LabelKind::Text, 1 + below(rng, last));
+    labelDblClick(book.form.editing, LabelKind::Text, 1 + below(rng, last));
 }
 
 void commentDimension(OpenSample &book, Rng &rng)
@@ -95,7 +95,7 @@ void commentDimension(OpenSample &book, Rng &rng)
         return;
     book.platform.textAnswers = {QStringLiteral("尾叉長 %1").arg(below(rng, 100))};
     const int k = below(rng, book.form.annotations.dimensionCount());
-    labelDblClick(book.form, LabelKind::Dimension, k);
+    labelDblClick(book.form.editing, LabelKind::Dimension, k);
 }
 
 // Draws a new leader line; a short one is a slip and is not kept.
@@ -142,15 +142,15 @@ void editObject(OpenSample &book, Rng &rng)
         book.run("mnuToolMes");
         const int k = below(rng, store.dimensionCount());
         book.platform.popupChoices = {choice};
-        labelMouseDown(book.form, LabelKind::Dimension, k, Right, store.lblKyori[k].Left + 1,
-                       store.lblKyori[k].Top + 1);
+        labelMouseDown(book.form.editing, LabelKind::Dimension, k, Right,
+                       store.lblKyori[k].Left + 1, store.lblKyori[k].Top + 1);
     } else if (kind == 1 && store.lblMoji.UBound() > 0) {
         if (below(rng, 3) == 0)
             choice = QStringLiteral("popEditDpp");
         book.run("mnuToolCmnt");
         const int k = 1 + below(rng, store.lblMoji.UBound());
         book.platform.popupChoices = {choice};
-        labelMouseDown(book.form, LabelKind::Text, k, Right, store.lblMoji[k].Left + 1,
+        labelMouseDown(book.form.editing, LabelKind::Text, k, Right, store.lblMoji[k].Left + 1,
                        store.lblMoji[k].Top + 1);
     } else if (kind == 2 && store.lineHikidashi.UBound() > 0) {
         if (below(rng, 3) == 0)
@@ -370,9 +370,9 @@ TEST(UndoRedo, UndoMidDragEndsTheDrag)
                                                               : book.form.annotations.lblMoji;
             const float y = labels[index].Top + 1;
             if (x)
-                labelMouseMove(book.form, kind, index, Left, *x, y);
+                labelMouseMove(book.form.editing, kind, index, Left, *x, y);
             else
-                labelMouseDown(book.form, kind, index, Left, labels[index].Left + 1, y);
+                labelMouseDown(book.form.editing, kind, index, Left, labels[index].Left + 1, y);
         };
     };
     const Drag printArea = [](OpenSample &book, std::optional<float> x) {

@@ -85,7 +85,8 @@ TEST(UnsavedChanges, AskOnlyWithChangesAndFollowTheAnswer)
             pictMap_MouseDown(book.form, 1, 50, 60);
             pictMap_MouseUp(book.form, 1, 50, 60);
             book.platform.textAnswers = {QStringLiteral("真鯛"), QString()};
-            labelDblClick(book.form, LabelKind::Text, book.form.annotations.lblMoji.UBound());
+            labelDblClick(book.form.editing, LabelKind::Text,
+                          book.form.annotations.lblMoji.UBound());
         }
         if (row.change == Change::Unsavable) // the book's folder went away
             book.form.recordBook.folder = book.folder.filePath(QStringLiteral("gone/"));

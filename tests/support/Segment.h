@@ -1,6 +1,6 @@
 #pragma once
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 
 // A line from (x1, y1) to (x2, y2) with the record's default look.
 inline AnnotationLine segment(float x1, float y1, float x2, float y2)

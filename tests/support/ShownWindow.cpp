@@ -1,6 +1,6 @@
 #include "ShownWindow.h"
 
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

@@ -2,8 +2,8 @@
 
 #include "app/MainWindow.h"
 #include "app/frmMain.h"
-#include "platform/QtPlatform.h"
-#include "view/CanvasView.h"
+#include "app/QtPlatform.h"
+#include "app/CanvasView.h"
 
 #include <QEvent>
 #include <QPointF>

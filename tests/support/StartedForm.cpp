@@ -1,5 +1,7 @@
 #include "StartedForm.h"
 
+#include "annotations/ObjectRedisplay.h"
+
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -22,4 +24,9 @@ void StartedForm::layOutWindow(QSize outerSize)
     metrics.verticalScrollArrowHeight = 16;
     metrics.menuBarHeight = 20;
     form.Form_Resize(WindowState::Normal, outerSize, metrics);
+}
+
+void relayOutForZoom(frmMain &form)
+{
+    subDisp_Object(form.annotations, form.live, form.LayoutZoom, form.ZoomFactor, form.platform);
 }

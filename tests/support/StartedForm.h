@@ -20,3 +20,6 @@ struct StartedForm
     // Lays the form out as a 1280 x 800 window with no frame, as the desktop would after showing.
     void layOutWindow(QSize outerSize = {1280, 800});
 };
+
+// The annotations laid out again for the ZoomFactor a test has set.
+void relayOutForZoom(frmMain &form);

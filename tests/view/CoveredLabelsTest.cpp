@@ -1,5 +1,5 @@
 #include "Segment.h"
-#include "annotations/AnnotationStore.h"
+#include "document/AnnotationStore.h"
 #include "view/CoveredLabels.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "StartedForm.h"
 #include "annotations/AnnotationPainter.h"
 #include "annotations/CaptionLayouts.h"
-#include "annotations/LabelMetrics.h"
+#include "document/LabelMetrics.h"
 #include "view/CanvasFrameCache.h"
 
 #include <QPainter>

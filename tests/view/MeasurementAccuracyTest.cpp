@@ -1,8 +1,8 @@
 #include "StartedForm.h"
-#include "annotations/AnnotationTypes.h"
+#include "document/AnnotationTypes.h"
 #include "measure/LengthUnits.h"
 #include "view/MeasurementAccuracy.h"
-#include "view/frmOption.h"
+#include "measure/frmOption.h"
 
 #include <gtest/gtest.h>
 

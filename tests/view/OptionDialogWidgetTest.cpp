@@ -1,7 +1,7 @@
 #include "app/frmMain.h"
-#include "view/OptionDialogWidget.h"
-#include "view/ScaleOptionCommand.h"
-#include "view/frmOption.h"
+#include "measure/OptionDialogWidget.h"
+#include "app/ScaleOptionCommand.h"
+#include "measure/frmOption.h"
 #include "ScriptedPlatform.h"
 
 #include <QApplication>

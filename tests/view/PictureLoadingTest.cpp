@@ -1,4 +1,5 @@
 #include "view/PictureLoading.h"
+#include "app/RecordBookCommands.h"
 #include "StartedForm.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #include "app/ScreenCheckDialog.h"
 #include "app/ScreenScale.h"
 #include "app/Toolbar.h"
-#include "view/ScaleModel.h"
+#include "document/ScaleModel.h"
 #include "view/Zoom.h"
 #include "platform/Cp932.h"
 #include "StartedForm.h"

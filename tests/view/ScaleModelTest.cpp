@@ -1,4 +1,4 @@
-#include "view/ScaleModel.h"
+#include "document/ScaleModel.h"
 
 #include <gtest/gtest.h>
 

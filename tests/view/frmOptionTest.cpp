@@ -1,6 +1,6 @@
 #include "measure/PointerEvents.h"
-#include "view/ScaleOptionCommand.h"
-#include "view/frmOption.h"
+#include "app/ScaleOptionCommand.h"
+#include "measure/frmOption.h"
 #include "StartedForm.h"
 
 #include <QCoreApplication>

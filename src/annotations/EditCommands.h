@@ -1,8 +1,0 @@
-#pragma once
-
-class frmMain;
-
-// Adds the command of every item of the edit pop-up "p編集": mirror, the three colours, back
-// and border style, font, the line widths and styles, duplicate and delete. Each acts on the
-// object EditTarget names; showEditPopup (EditPopup.h) opens the pop-up.
-void registerEditCommands(frmMain &form);

@@ -1,0 +1,7 @@
+#pragma once
+
+class frmMain;
+
+// The zoom menu group (with "画面上で実物大", which first offers an unmeasured screen its
+// self-check).
+void registerViewCommands(frmMain &form);
