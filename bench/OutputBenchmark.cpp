@@ -129,11 +129,10 @@ int timeExports(frmMain &form, const QDir &out)
     reportPhotoInPrintArea(scene);
     const auto saveBitmap = [&form, &out] {
         std::optional<RuntimeError> error;
-        atActualSize(form, [&] {
-            error = subSaveImage({out.filePath(QStringLiteral("book.bmp")), QStringLiteral("bmp")},
-                                 pageScene(form), canvasPixels(form),
-                                 form.annotations.shpSnpo[0].FillColor);
-        });
+        const ActualSizePage page(form);
+        error = subSaveImage({out.filePath(QStringLiteral("book.bmp")), QStringLiteral("bmp")},
+                             page.scene(), page.canvasPixels(),
+                             form.annotations.shpSnpo[0].FillColor);
         return !error;
     };
 

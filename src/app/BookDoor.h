@@ -24,9 +24,8 @@ private:
 };
 
 // Whether a menu item's command may change the record book and so runs as a change: all but the
-// zoom, the file commands that replace, write, print or export the book whole (their zooming to
-// actual size and back is no change of the user's), the printer and screen self-checks and undo
-// and redo themselves.
+// zoom (which still re-lays the annotations), the file commands that replace, write, print or
+// export the book whole, the printer and screen self-checks and undo and redo themselves.
 bool changesRecordBook(const QString &menuItemName);
 
 // "元に戻す" and "やり直し" of the edit menu.

@@ -87,8 +87,9 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
     bool noRoom = false;
     std::optional<QString> refused;
     std::optional<double> smallestText; // of a page printed at actual size
-    atActualSize(form, [&] {
-        PageScene scene = pageScene(form);
+    {
+        const ActualSizePage page(form);
+        PageScene scene = page.scene();
         scene.textSize = command.textSize;
         const bool actualSize = command.action == CommandLine::Action::ExportPdf
                                 || (command.action == CommandLine::Action::ExportImage
@@ -99,13 +100,13 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
             error = exportImage(target, scene,
                                 {command.kinds, command.dotsPerInch, command.shareSize});
         } else if (command.action != CommandLine::Action::ExportPdf) {
-            error = subSaveImage(target, scene, canvasPixels(form),
+            error = subSaveImage(target, scene, page.canvasPixels(),
                                  form.annotations.shpSnpo[0].FillColor);
         } else if (!command.tileSheetMm) {
             refused = oversizePdfPageText(
-                paperSizeMm(form), QStringLiteral("--tile で用紙を選んで分けてください。"));
+                page.paperSizeMm(), QStringLiteral("--tile で用紙を選んで分けてください。"));
             if (!refused)
-                error = writePagePdf(target, scene, command.kinds, paperSizeMm(form));
+                error = writePagePdf(target, scene, command.kinds, page.paperSizeMm());
         } else if (const auto plan = planTiles(printAreaBoundsOnPaper(scene),
                                                *command.tileSheetMm, command.overlapMm)) {
             refused = tooManySheetsText(*plan);
@@ -114,7 +115,7 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
         } else {
             noRoom = true;
         }
-    });
+    }
     if (noRoom) {
         return failure(UsageErrorStatus, command.output,
                        QStringLiteral("用紙が小さすぎて、のりしろの外に印刷する場所が残りません。"));

@@ -1,6 +1,7 @@
 #include "OutputCommands.h"
 
 #include "app/frmMain.h"
+#include "annotations/ObjectRedisplay.h"
 #include "output/BitmapExport.h"
 #include "output/ExportFileDialog.h"
 #include "output/ImageExport.h"
@@ -16,26 +17,44 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
 // The paper frame as the canvas shows it.
-QSizeF paperFrameMm(const frmMain &form)
+QSizeF paperFrameMm(const LiveObjects &live)
 {
-    const MarkerShape &frame = form.live.shpPrintWaku[0];
+    const MarkerShape &frame = live.shpPrintWaku[0];
     return {frame.Width, frame.Height};
 }
 
-QRectF printAreaMm(const frmMain &form)
+QRectF printAreaMm(const LiveObjects &live)
 {
-    const MarkerShape &area = form.live.shpPrint;
+    const MarkerShape &area = live.shpPrint;
     return {area.Left, area.Top, area.Width, area.Height};
+}
+
+QSizeF paperOf(const frmMain &form, QSizeF frame)
+{
+    if (form.process.GE_strPpSize != PictureSizePaperCode)
+        return frame;
+    // Paper of the picture's size is the picture at actual size on both axes.
+    return paperFrame(form.process, frame).mapRect(QRectF(QPointF(0, 0), frame)).size();
+}
+
+QSize pixelsOf(QSizeF paperMm)
+{
+    // Far beyond what a bitmap may hold, yet still a whole number.
+    constexpr double Largest = 1 << 30;
+    const QSizeF paper = paperMm * BitmapPixelsPerMm;
+    return {int(std::lround(std::min(paper.width(), Largest))),
+            int(std::lround(std::min(paper.height(), Largest)))};
 }
 
 // An empty print area is told, with the command's title, and nothing is made.
 bool refusedEmptyPrintArea(frmMain &form, const QString &title)
 {
-    const std::optional<QString> refused = emptyPrintAreaText(printAreaMm(form));
+    const std::optional<QString> refused = emptyPrintAreaText(printAreaMm(form.live));
     if (refused)
         form.platform.showOk(title, *refused, platform::MessageIcon::Warning);
     return refused.has_value();
@@ -48,27 +67,54 @@ PageScene pageScene(const frmMain &form)
     return {form.annotations,
             form.pictMapHasPicture ? &form.pictOrg : nullptr,
             QSizeF(form.process.CanvasWidthMm, form.process.CanvasHeightMm),
-            printAreaMm(form),
-            paperFrame(form.process, paperFrameMm(form)),
+            printAreaMm(form.live),
+            paperFrame(form.process, paperFrameMm(form.live)),
             form.LayoutZoom};
 }
 
 QSizeF paperSizeMm(const frmMain &form)
 {
-    const QSizeF frame = paperFrameMm(form);
-    if (form.process.GE_strPpSize != PictureSizePaperCode)
-        return frame;
-    // Paper of the picture's size is the picture at actual size on both axes.
-    return paperFrame(form.process, frame).mapRect(QRectF(QPointF(0, 0), frame)).size();
+    return paperOf(form, paperFrameMm(form.live));
 }
 
 QSize canvasPixels(const frmMain &form)
 {
-    // Far beyond what a bitmap may hold, yet still a whole number.
-    constexpr double Largest = 1 << 30;
-    const QSizeF paper = paperSizeMm(form) * BitmapPixelsPerMm;
-    return {int(std::lround(std::min(paper.width(), Largest))),
-            int(std::lround(std::min(paper.height(), Largest)))};
+    return pixelsOf(paperSizeMm(form));
+}
+
+ActualSizePage::ActualSizePage(frmMain &form)
+    : m_form(form), m_annotations(form.annotations), m_live(form.live), m_zoom(form.LayoutZoom)
+{
+    // As ApplyZoom and subSetPaper lay the book out at the actual-size zoom.
+    const float z = actualSizeZoom(form.process.GE_tpPtoD_r_X);
+    const QSizeF stretched = form.pictOrgSizeMm() * double(z);
+    if (!form.pictOrg.isNull() && std::isfinite(stretched.width())
+        && std::isfinite(stretched.height()) && !stretched.isEmpty())
+        m_picture = &form.pictOrg;
+    m_pictureWidthMm = float(stretched.width());
+    m_pictureHeightMm = float(stretched.height());
+    subDisp_Object(m_annotations, m_live, m_zoom, z, form.platform);
+    const QSizeF paper = paperFrameMmFor(form.process.GE_strPpSize, form.pictOrgSizeMm(),
+                                         form.process.GE_tpPtoD_r_X)
+                             .value_or(*::paperSizeMm(DefaultPaperCode));
+    m_paperFrameMm = QSizeF(float(paper.width()), float(paper.height()));
+}
+
+PageScene ActualSizePage::scene() const
+{
+    return {m_annotations, m_picture, QSizeF(m_pictureWidthMm, m_pictureHeightMm),
+            printAreaMm(m_live),
+            paperFrame(m_form.process, m_paperFrameMm), m_zoom};
+}
+
+QSizeF ActualSizePage::paperSizeMm() const
+{
+    return paperOf(m_form, m_paperFrameMm);
+}
+
+QSize ActualSizePage::canvasPixels() const
+{
+    return pixelsOf(paperSizeMm());
 }
 
 QStringList openBookFiles(const frmMain &form)
@@ -76,18 +122,6 @@ QStringList openBookFiles(const frmMain &form)
     const OpenRecordBook &book = form.recordBook;
     return recordBookFiles(book.hasOwnFile ? book.folder + book.fileName : QString(),
                            book.objectFiles, book.picturePath);
-}
-
-void atActualSize(frmMain &form, const std::function<void()> &work)
-{
-    const float kept = form.ZoomFactor;
-    form.ZoomFactor = actualSizeZoom(form.process.GE_tpPtoD_r_X);
-    ApplyZoom(form, form.ZoomFactor);
-    subSetPaper(form, form.process.GE_strPpSize);
-    subPlaceMasks(form);
-    work();
-    form.ZoomFactor = kept;
-    ApplyZoom(form, form.ZoomFactor);
 }
 
 namespace {
@@ -105,14 +139,13 @@ void mnuFilePrint_Click(frmMain &form)
 {
     if (refusedEmptyPrintArea(form, QStringLiteral("印刷")))
         return;
-    atActualSize(form, [&form] {
-        dlgPrinter dialog(form.platform,
-                          {pageScene(form), paperSizeMm(form), form.process.PictureFolder,
-                           form.process.settingsFile, openBookFiles(form),
-                           printJobName(form.recordBook)});
-        dialog.Form_Load();
-        form.platform.showPrinterDialog(dialog);
-    });
+    const ActualSizePage page(form);
+    dlgPrinter dialog(form.platform,
+                      {page.scene(), page.paperSizeMm(), form.process.PictureFolder,
+                       form.process.settingsFile, openBookFiles(form),
+                       printJobName(form.recordBook)});
+    dialog.Form_Load();
+    form.platform.showPrinterDialog(dialog);
 }
 
 namespace {
@@ -126,12 +159,13 @@ std::optional<ExportTarget> chooseExportFile(frmMain &form, const ExportFileDial
 // Writes an export of the page at actual size under the busy pointer; a failure is told as
 // `handler`'s.
 void exportAtActualSize(frmMain &form, const char *handler,
-                        const std::function<std::optional<RuntimeError>()> &write)
+                        const std::function<std::optional<RuntimeError>(const ActualSizePage &)>
+                            &write)
 {
     std::optional<RuntimeError> error;
     {
         platform::BusyGuard busy(form.platform);
-        atActualSize(form, [&] { error = write(); });
+        error = write(ActualSizePage(form));
     }
     if (error)
         form.platform.showHandlerError(handler, *error);
@@ -148,8 +182,8 @@ void mnuFileSaveAsImg_Click(frmMain &form)
                QStringLiteral("bmp"), QStringLiteral("(*.bmp)|*.bmp"), ExportKind::Bitmap});
     if (!target)
         return;
-    exportAtActualSize(form, "mnuFileSaveAsPrj_Click", [&] {
-        return subSaveImage(*target, pageScene(form), canvasPixels(form),
+    exportAtActualSize(form, "mnuFileSaveAsPrj_Click", [&](const ActualSizePage &page) {
+        return subSaveImage(*target, page.scene(), page.canvasPixels(),
                             form.annotations.shpSnpo[0].FillColor);
     });
 }
@@ -177,8 +211,9 @@ void mnuFileExportImg_Click(frmMain &form)
     request.shareSize = *chosen == int(std::size(ImageExportResolutions));
     if (!request.shareSize)
         request.dotsPerInch = ImageExportResolutions[*chosen];
-    exportAtActualSize(form, "mnuFileExportImg_Click",
-                       [&] { return exportImage(*target, pageScene(form), request); });
+    exportAtActualSize(form, "mnuFileExportImg_Click", [&](const ActualSizePage &page) {
+        return exportImage(*target, page.scene(), request);
+    });
 }
 
 void mnuFileExportCsv_Click(frmMain &form)

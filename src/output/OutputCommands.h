@@ -1,12 +1,12 @@
 #pragma once
 
+#include "annotations/LiveObjects.h"
+#include "document/AnnotationStore.h"
 #include "output/PageRenderer.h"
 
 #include <QSize>
 #include <QSizeF>
 #include <QStringList>
-
-#include <functional>
 
 class frmMain;
 
@@ -21,9 +21,30 @@ QSize canvasPixels(const frmMain &form);
 // The files of the open record book, which no export may replace.
 QStringList openBookFiles(const frmMain &form);
 
-// Runs `work` with the view at the actual-size zoom and the paper laid out (and the masks
-// placed around the print area), then puts the zoom back.
-void atActualSize(frmMain &form, const std::function<void()> &work);
+// The page of the open record book at the actual-size zoom, where the print and the exports are
+// made, laid out apart from the window: a copy of the annotations and the print area re-laid as
+// the zoom to actual size would lay them, on the book's paper. The view stays as it is.
+class ActualSizePage
+{
+public:
+    explicit ActualSizePage(frmMain &form);
+
+    PageScene scene() const;
+    QSizeF paperSizeMm() const;
+    QSize canvasPixels() const;
+
+private:
+    const frmMain &m_form;
+    AnnotationStore m_annotations;
+    LiveObjects m_live;
+    float m_zoom;
+    const QImage *m_picture = nullptr;
+    // Single precision, as the window keeps the canvas's size. The two stay apart: GCC 12 at -O2
+    // pairs two neighbouring double-float-double casts into one vector cast and drops it.
+    float m_pictureWidthMm = 0;
+    float m_pictureHeightMm = 0;
+    QSizeF m_paperFrameMm;
+};
 
 // "印刷(&P)...": the print dialog over the page at actual size. These three refuse an empty print
 // area with a message.

@@ -34,16 +34,21 @@ const QStringList &paperSizeEntries()
     return entries;
 }
 
+std::optional<QSizeF> paperFrameMmFor(const QString &code, QSizeF pictureMm, double ratio)
+{
+    if (code != PictureSizePaperCode)
+        return paperSizeMm(code);
+    const QSizeF picture = pictureMm * double(actualSizeZoom(ratio));
+    return QSizeF(std::max(1.0, std::nearbyint(picture.width())),
+                  std::max(1.0, std::nearbyint(picture.height())));
+}
+
 void subSetPaper(frmMain &form, const QString &code)
 {
     QSizeF paper;
     QString shownCode = code;
-    if (code == PictureSizePaperCode) {
-        const QSizeF picture =
-            form.pictOrgSizeMm() * double(actualSizeZoom(form.process.GE_tpPtoD_r_X));
-        paper = QSizeF(std::max(1.0, std::nearbyint(picture.width())),
-                       std::max(1.0, std::nearbyint(picture.height())));
-    } else if (const auto size = paperSizeMm(code)) {
+    if (const auto size =
+            paperFrameMmFor(code, form.pictOrgSizeMm(), form.process.GE_tpPtoD_r_X)) {
         paper = *size;
     } else {
         form.process.GE_strPpSize = DefaultPaperCode;

@@ -14,6 +14,9 @@ struct LiveObjects;
 // Sizes the canvas and the paper frame for a paper code and shows it in the status caption. A code
 // not in the table becomes "A4"; "00" is the picture's size at actual size.
 void subSetPaper(frmMain &form, const QString &code);
+// The paper frame's size for a paper code, in millimetres; "00" is the picture (pictureMm at
+// 100 %) at the actual size of the ratio; nothing for a code not in the table.
+std::optional<QSizeF> paperFrameMmFor(const QString &code, QSizeF pictureMm, double ratio);
 
 // The default-style sample names the paper: "画像サイズ" for "00", else the code.
 void showPaperCaption(frmMain &form, const QString &code);

@@ -63,13 +63,12 @@ void withPrintDialog(Book &book, QtPlatform &platform,
 {
     frmMain &form = book.started.form;
     openRecordBook(form, book.iniPath);
-    atActualSize(form, [&] {
-        dlgPrinter dialog(platform, {pageScene(form), paperSizeMm(form), QString(),
-                                     form.process.settingsFile, {},
-                                     QFileInfo(book.iniPath).completeBaseName()});
-        dialog.Form_Load();
-        use(dialog);
-    });
+    const ActualSizePage page(form);
+    dlgPrinter dialog(platform, {page.scene(), page.paperSizeMm(), QString(),
+                                 form.process.settingsFile, {},
+                                 QFileInfo(book.iniPath).completeBaseName()});
+    dialog.Form_Load();
+    use(dialog);
 }
 
 using FileTimes = QMap<QString, QDateTime>;

@@ -109,27 +109,26 @@ TEST(PrinterDialogWidget, TheSmallestTextSizeFollowsTheBoxesAndTheOwnSizeIsOffer
     };
     frmMain &form = book.started.form;
     form.process.GE_tpPtoD_r_X = form.process.GE_tpPtoD_r_Y = 0.25; // H 22.5 pt, "10.0cm" 2.4
-    atActualSize(form, [&] {
-        dlgPrinter model(platform, {pageScene(form), paperSizeMm(form), QString(),
-                                    form.process.settingsFile});
-        model.Form_Load();
-        PrinterDialogWidget dialog(model, nullptr);
-        dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-        auto *size = child<QLabel>(dialog, "lblTextSize");
-        auto *own = child<QCheckBox>(dialog, "chkOwnTextSize");
-        EXPECT_TRUE(size->text().contains(QStringLiteral("最小 22.5 pt"))) << size->text().toStdString();
-        EXPECT_FALSE(own->isVisible());
-        click(child<QCheckBox>(dialog, "chkSnpo"));
-        EXPECT_TRUE(size->text().contains(QStringLiteral("最小 2.4 pt"))) << size->text().toStdString();
-        ASSERT_TRUE(own->isVisible());
-        click(own);
-        EXPECT_TRUE(model.chkOwnTextSize);
-        EXPECT_TRUE(size->text().contains(QStringLiteral("最小 9.8 pt"))) << size->text().toStdString();
-        click(child<QPushButton>(dialog, "cmdPrint"));
-        EXPECT_EQ(previewed, TextSize::OwnPoints);
-        click(child<QCheckBox>(dialog, "chkMoji"));
-        click(child<QCheckBox>(dialog, "chkSnpo"));
-        EXPECT_FALSE(size->isVisible()) << "no text prints";
-    });
+    const ActualSizePage page(form);
+    dlgPrinter model(platform, {page.scene(), page.paperSizeMm(), QString(),
+                                form.process.settingsFile});
+    model.Form_Load();
+    PrinterDialogWidget dialog(model, nullptr);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto *size = child<QLabel>(dialog, "lblTextSize");
+    auto *own = child<QCheckBox>(dialog, "chkOwnTextSize");
+    EXPECT_TRUE(size->text().contains(QStringLiteral("最小 22.5 pt"))) << size->text().toStdString();
+    EXPECT_FALSE(own->isVisible());
+    click(child<QCheckBox>(dialog, "chkSnpo"));
+    EXPECT_TRUE(size->text().contains(QStringLiteral("最小 2.4 pt"))) << size->text().toStdString();
+    ASSERT_TRUE(own->isVisible());
+    click(own);
+    EXPECT_TRUE(model.chkOwnTextSize);
+    EXPECT_TRUE(size->text().contains(QStringLiteral("最小 9.8 pt"))) << size->text().toStdString();
+    click(child<QPushButton>(dialog, "cmdPrint"));
+    EXPECT_EQ(previewed, TextSize::OwnPoints);
+    click(child<QCheckBox>(dialog, "chkMoji"));
+    click(child<QCheckBox>(dialog, "chkSnpo"));
+    EXPECT_FALSE(size->isVisible()) << "no text prints";
 }
