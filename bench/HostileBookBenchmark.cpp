@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times opening record books made to be as slow as the reader's caps allow (see HostileBooks.h),
 // each in a process of its own as File > Open does it, and the first paint of a 1600 x 900 view
 // that follows.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the record book at its element limits as the window handles it: opening it (labels sized
 // with the real fonts), a zoom step with the repaint of a 1600 x 900 view, saving it, and one
 // undo and one redo of clearing its dimensions; beside the time it takes to read its files' bytes

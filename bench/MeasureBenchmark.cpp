@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the canvas's handling of one pointer move while measuring with Ctrl held, and one repaint
 // of a 1600 x 900 view, on a crowded record book: 16,383 kept dimensions and 30,000 leader lines.
 //

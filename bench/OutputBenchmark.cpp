@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times saving a record book as a bitmap at actual size, beside Qt's own BMP writer saving an image
 // of the same size, on a 6000 x 4000 photograph in an A3 record book whose photograph is larger
 // than the print area. The same book serves bench/run to time the PDF export.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a program once and reports its wall time, from its start to its exit, and its peak
 // resident memory, so that a command of the program and a reference tool are measured alike.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times picture loading, zooming and painting on a large photograph, and reports peak memory.
 //
 //   catchscale_view_bench PICTURE.jpg        prints one "name value unit" line per measurement

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "UndoHistory.h"
 
 void UndoHistory::add(std::deque<Step> &steps, RecordBookSnapshot state, std::uint64_t version,

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 CatchScale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -D PROGRAM=…/catchscale -D VERSION=1.2.3 -D SAMPLE=…/catch.ini -D OUT=FOLDER
 #       -P HelpAndVersionForms.cmake
 # Runs the program as a shell does, without a display. --help and --version write their GNU-form

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each printer's size correction in Init.ini, under names a key could not carry as they are.
 #include "output/PrintCorrectionSettings.h"
 #include "platform/ProfileFile.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo, redo and unsaved changes as the user meets them in the real window: the pointer on the
 // canvas, the keys, the menus and the question before the window closes.
 #include "ShownWindow.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 CatchScale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -D CHECK=…/CheckFloors.cmake -D OUT=FOLDER -P FloorCheckTest.cmake
 # The floor check run on a small tree written here: each row is a file, what it holds and what
 # the check must say of it ("-" for nothing). A pending list excuses one break and names one

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a reader of untrusted input may cost, counted in its own steps rather than timed: the
 // worst inputs found so far, each at a size where work growing faster than the input shows.
 #include "measure/LengthUnits.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The libFuzzer target of one entry of FuzzEntries.h, chosen by FUZZ_ENTRY when it is built.
 #include "FuzzEntries.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every input kept in regressions/ goes through the entry its fuzzer calls, on every test run.
 #include "FuzzEntries.h"
 

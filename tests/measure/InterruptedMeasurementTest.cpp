@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A measurement left open while the user does something else: zooms to place the second end,
 // opens the option dialog, takes another tool, presses Esc, or clicks beside the canvas.
 #include "measure/PointerEvents.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The promise of the program on paper: a record book printed to PDF or saved as a bitmap, read
 // back with a renderer of its own, measures what the fish measured.
 #include "CalibratedBook.h"

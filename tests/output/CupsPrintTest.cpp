@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing through the real print system: a CUPS with a cups-pdf printer, started for the test by
 // with-cups-pdf.sh, which also runs the program once more after that CUPS has stopped.
 #include "CalibratedBook.h"

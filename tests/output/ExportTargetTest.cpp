@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an export may write: never the record book it was made from, never a file of another
 // kind, never over a device or a FIFO; into a FIFO, a device or a descriptor it writes as asked.
 #include "CalibratedBook.h"

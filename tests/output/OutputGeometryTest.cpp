@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the photograph lands on paper, on both axes: a picture with dots at known places,
 // calibrated, printed to PDF, saved as a bitmap and a picture and tiled over sheets; the dots are
 // found again and compared with the calibration's own arithmetic, written out here.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer self-check on the desktop, typed into as a user types.
 #include "StartedForm.h"
 #include "output/PrintCorrectionSettings.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer self-check as a user goes through it: the check page printed as it is, the square
 // measured and typed in, and every later print on that printer drawn larger or smaller by what
 // was measured, across and down on their own.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Labels on paper at their own point size, when the picture's zoom would print them too small
 // to read: where they go, and the size the dialog and the exports announce.
 #include "document/LabelMetrics.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print dialog as the user meets it: the printers offered, the boxes' rules, and what each
 // way of printing or failing to print does.
 #include "CalibratedBook.h"

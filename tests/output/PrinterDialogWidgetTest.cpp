@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print dialog on the desktop, clicked as a user clicks it.
 #include "CalibratedBook.h"
 #include "output/OutputCommands.h"

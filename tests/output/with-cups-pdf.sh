@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 CatchScale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # with-cups-pdf.sh COMMAND [ARG...]
 #
 # Runs COMMAND twice against a CUPS of its own that has a cups-pdf printer:

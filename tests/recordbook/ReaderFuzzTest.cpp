@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged object files fed to the reader. Worth running under AddressSanitizer now and then:
 //   cmake -S . -B /tmp/build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug
 //         -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A leader line half drawn when something else happens: a save, a right-click whose pop-up takes
 // the release, New or Open. Nothing half drawn may reach the disk or stay on the canvas.
 #include "GoldenBooks.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long random runs of the user's own commands, entered where the window enters them, with undo
 // and redo mixed in: every undo and redo must bring back, byte for byte, what a save wrote at that
 // point, and the book counts as changed exactly when it differs from the last save.

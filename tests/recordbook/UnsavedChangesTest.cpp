@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quit, New and Open ask about unsaved changes, and only when there are some; the answer decides.
 #include "OpenSample.h"
 #include "annotations/LabelEvents.h"

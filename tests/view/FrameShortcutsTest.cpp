@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shortcuts the window's frame takes (lines written straight into the image, small shapes
 // stamped, captions kept laid out, two halves painted at once) against the painter drawing the
 // same scene in one pass without any of them. The reference is painted into a premultiplied

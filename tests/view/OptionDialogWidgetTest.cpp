@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 CatchScale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmMain.h"
 #include "measure/OptionDialogWidget.h"
 #include "app/ScaleOptionCommand.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 CatchScale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the golden record books of the record book tests, line by line as the file format
 lays them out: code page 932, CR LF. Run it from this folder; the files it writes are checked in.
 """
