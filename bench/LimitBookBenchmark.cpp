@@ -16,7 +16,7 @@
 #include "platform/Cp932.h"
 #include "app/RecordBookCommands.h"
 #include "view/CanvasFrameCache.h"
-#include "view/Zoom.h"
+#include "app/Zoom.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -50,18 +50,18 @@ int main(int argc, char **argv)
     fill(form);
     started.platform.keys.ctrl = true;
 
-    pictMap_MouseDown(form, 1, 100, 100);
-    pictMap_MouseUp(form, 1, 100, 100);
+    pictMap_MouseDown(form.measuring, 1, 100, 100);
+    pictMap_MouseUp(form.measuring, 1, 100, 100);
     constexpr int Moves = 500;
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < Moves; ++i)
-        pictMap_MouseMove(form, 0, 100.0f + 0.3f * float(i % 200), 140.0f + 0.1f * float(i % 90));
+        pictMap_MouseMove(form.measuring, 0, 100.0f + 0.3f * float(i % 200), 140.0f + 0.1f * float(i % 90));
     report("pointer_move_with_ctrl", timer.nsecsElapsed() / 1e6 / Moves, "ms");
     // Beyond every object no end is near: the snap search looks at every candidate.
     timer.restart();
     for (int i = 0; i < Moves; ++i)
-        pictMap_MouseMove(form, 0, 300.0f + 0.1f * float(i % 50), 220.0f);
+        pictMap_MouseMove(form.measuring, 0, 300.0f + 0.1f * float(i % 50), 220.0f);
     report("pointer_move_with_ctrl_nothing_near", timer.nsecsElapsed() / 1e6 / Moves, "ms");
 
     const CanvasViewport viewport{QSize(1600, 900), QPoint(0, 0), form.pictMapPx};
@@ -78,7 +78,7 @@ int main(int argc, char **argv)
     timer.restart();
     for (int i = 0; i < Repaints; ++i) {
         const QRectF before = liveObjectsBoundsPx(form.live);
-        pictMap_MouseMove(form, 0, 120.0f + float(i), 150.0f);
+        pictMap_MouseMove(form.measuring, 0, 120.0f + float(i), 150.0f);
         const QRect dirty = (before | liveObjectsBoundsPx(form.live)).toAlignedRect();
         QPainter painter(&view);
         cache.paint(painter, viewport, form.scene(), dirty);

@@ -17,7 +17,7 @@
 #include "Segment.h"
 #include "StartedForm.h"
 #include "output/BitmapExport.h"
-#include "output/OutputCommands.h"
+#include "app/OutputCommands.h"
 #include "recordbook/RecordBook.h"
 #include "app/RecordBookCommands.h"
 #include "view/CanvasFrameCache.h"

@@ -12,7 +12,7 @@
 #include "view/PictureLoading.h"
 #include "app/RecordBookCommands.h"
 #include "view/PicturePainter.h"
-#include "view/Zoom.h"
+#include "app/Zoom.h"
 
 #include <QElapsedTimer>
 #include <QFile>

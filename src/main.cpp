@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
-#include "app/ProcessState.h"
+#include "measure/ProcessState.h"
 #include "platform/SettingsFile.h"
 #include "app/frmMain.h"
 #include "platform/FontSubstitutions.h"

@@ -9,6 +9,7 @@
 #include "measure/MeasurePopup.h"
 #include "measure/PointerEvents.h"
 #include "measure/frmOption.h"
+#include "app/PaperCommands.h"
 #include "output/PaperLayout.h"
 
 #include <QStringList>
@@ -59,8 +60,8 @@ void FormBookState::restore(RecordBookSnapshot snapshot)
                        form.platform);
     }
     sizeCanvasToPaper(form);
-    showPaperCaption(form, form.process.GE_strPpSize);
-    checkHojoLength(form);
+    showPaperCaption(form.defaults.lblDefault, form.process.GE_strPpSize);
+    checkHojoLength(form.measuring);
     const float *tilt = form.process.GE_sngHosei;
     ShowTiltCheck(form.live.lineCheck, form.live.shpCheck[0], form.live.shpCheck[1], tilt[0],
                   tilt[1], tilt[2], tilt[3]);
@@ -70,7 +71,7 @@ void FormBookState::restore(RecordBookSnapshot snapshot)
 
 void FormBookState::cancelDrawing()
 {
-    ::cancelDrawing(m_form);
+    ::cancelDrawing(m_form.measuring);
 }
 
 void FormBookState::showHistory(bool canUndo, bool canRedo)

@@ -6,7 +6,7 @@
 #include "frmMain.h"
 #include "measure/PointerEvents.h"
 #include "view/LabelHitTest.h"
-#include "view/Zoom.h"
+#include "app/Zoom.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -82,7 +82,7 @@ void CanvasView::press(int button, QPointF widgetPoint, bool doubleClick)
     m_pressedLabel = labelUnder(mm);
     m_buttonDown = true;
     if (!m_pressedLabel)
-        pictMap_MouseDown(m_model, button, x, y);
+        pictMap_MouseDown(m_model.measuring, button, x, y);
     else if (doubleClick)
         labelDblClick(m_model.editing, m_pressedLabel->first, m_pressedLabel->second);
     else
@@ -117,7 +117,7 @@ void CanvasView::mouseMoveEvent(QMouseEvent *event)
     if (target)
         labelMouseMove(m_model.editing, target->first, target->second, buttons, x, y);
     else
-        pictMap_MouseMove(m_model, buttons, x, y);
+        pictMap_MouseMove(m_model.measuring, buttons, x, y);
     if (buttons != 0) {
         emit modelChanged();
         return;
@@ -138,7 +138,7 @@ void CanvasView::mouseReleaseEvent(QMouseEvent *event)
     m_buttonDown = event->buttons() != Qt::NoButton;
     if (target)
         return;
-    pictMap_MouseUp(m_model, buttonCode(event->button()), float(mm.x()), float(mm.y()));
+    pictMap_MouseUp(m_model.measuring, buttonCode(event->button()), float(mm.x()), float(mm.y()));
     emit modelChanged();
 }
 

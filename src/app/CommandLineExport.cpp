@@ -7,7 +7,7 @@
 #include "app/frmMain.h"
 #include "output/BitmapExport.h"
 #include "output/ImageExport.h"
-#include "output/OutputCommands.h"
+#include "app/OutputCommands.h"
 #include "output/PageChecks.h"
 #include "output/PageOutput.h"
 #include "output/PrintedLabels.h"

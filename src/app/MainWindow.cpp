@@ -10,7 +10,7 @@
 #include "app/QtPlatform.h"
 #include "app/CanvasView.h"
 #include "measure/OptionDialogWidget.h"
-#include "view/Zoom.h"
+#include "app/Zoom.h"
 #include "measure/frmOption.h"
 
 #include <QApplication>
@@ -86,7 +86,7 @@ MainWindow::MainWindow(frmMain &model, QtPlatform &platform)
     connect(help, &QShortcut::activated, this, [this] { m_model.openHelp(); });
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] {
-        cancelDrawing(m_model);
+        cancelDrawing(m_model.measuring);
         syncFromModel();
     });
 

@@ -16,11 +16,12 @@
 #include "app/frmMain.h"
 #include "measure/MeasurePopup.h"
 #include "measure/PointerEvents.h"
+#include "app/PaperCommands.h"
 #include "output/PaperLayout.h"
 #include "app/DisplayToggles.h"
 #include "document/ScaleModel.h"
 #include "app/ScaleOptionCommand.h"
-#include "view/Zoom.h"
+#include "app/Zoom.h"
 
 #include <QFileInfo>
 
@@ -73,7 +74,7 @@ void setMenuEnabled(frmMain &form, const char *item, bool enabled)
 // Every annotation goes, and with it any measurement or leader drag still open on the canvas.
 void eraseAnnotations(frmMain &form)
 {
-    popMesObjDel_Click(form);
+    popMesObjDel_Click(form.measuring);
     form.annotations.ClearLeaderLines();
     form.annotations.ClearTextLabels();
     form.canvas = CanvasState{};
@@ -121,7 +122,7 @@ std::optional<RuntimeError> keepDamagedAndWrite(
 std::optional<RuntimeError> writeAtFullSize(frmMain &form, const QString &folder,
                                             const QString &fileName)
 {
-    dropUnfinishedStroke(form);
+    dropUnfinishedStroke(form.measuring);
     AnnotationStore annotations = form.annotations;
     LiveObjects live = form.live; // the print area
     float layoutZoom = form.LayoutZoom;
@@ -182,7 +183,7 @@ void newRecordBook(frmMain &form, const QString &picturePath)
     if (answer == platform::MessageAnswer::Yes)
         subMakeTemplate(form.annotations);
     subSetPaper(form, form.process.GE_strPpSize);
-    subResetPrintArea(form);
+    subResetPrintArea(form.live, form.platform);
     ApplyZoom(form, form.ZoomFactor);
     zoomOutToFit(form);
 }
@@ -225,7 +226,7 @@ void openRecordBook(frmMain &form, const QString &iniPath)
                                    book.pictureFileName, form.process,
                                    form.annotations);
     }
-    checkHojoLength(form);
+    checkHojoLength(form.measuring);
     book.damagedFiles = incompleteObjectFiles(loaded);
     book.objectFiles = {loaded.textFile.path, loaded.lineFile.path, loaded.shapeFile.path};
     if (loaded.error) {
@@ -260,9 +261,12 @@ void openRecordBook(frmMain &form, const QString &iniPath)
         ApplyZoom(form, form.ZoomFactor);
         subSetPaper(form, form.process.GE_strPpSize);
     }
-    subResetPrintArea(form);
+    subResetPrintArea(form.live, form.platform);
     const StoredPrintArea &printArea = loaded.printArea;
-    const bool printAreaKept = !printArea.area || restorePrintArea(form, *printArea.area);
+    const bool printAreaKept =
+        !printArea.area
+        || restorePrintArea(form.live, form.platform, form.pictMapPx, form.LayoutZoom,
+                            *printArea.area);
     book.hasOwnFile = true;
     for (const char *item :
          {"mnuFileSavePrj", "mnuFileSaveAsPrj", "mnuFileSaveAsImg", "mnuFileExportImg",

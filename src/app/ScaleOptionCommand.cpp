@@ -9,10 +9,10 @@
 
 void mnuToolOpt_Click(frmMain &form)
 {
-    abandonMeasurement(form); // the reference line's first click must not end it
+    abandonMeasurement(form.measuring); // the reference line's first click must not end it
     ClearToolChecks(form);
     if (!form.optionDialog) {
-        form.optionDialog = std::make_unique<frmOption>(form);
+        form.optionDialog = std::make_unique<frmOption>(form.measuring);
         QObject::connect(form.optionDialog.get(), &frmOption::closeRequested,
                          [&form] { unloadOptionDialog(form); });
         form.optionDialog->Form_Load();

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScreenCheckDialog.h"
 
-#include "ProcessState.h"
+#include "measure/ProcessState.h"
 #include "ScreenScale.h"
 #include "platform/SettingsWriteFailure.h"
 #include "frmMain.h"
-#include "view/Zoom.h"
+#include "app/Zoom.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScreenScale.h"
 
-#include "ProcessState.h"
+#include "measure/ProcessState.h"
 #include "document/AnnotationTypes.h"
 #include "platform/ProfileFile.h"
 

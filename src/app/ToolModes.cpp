@@ -38,7 +38,7 @@ enum class DrawingMode { Measure, LeaderLine, Text };
 
 void selectTool(frmMain &form, const char *toolItem)
 {
-    abandonMeasurement(form);
+    abandonMeasurement(form.measuring);
     ClearToolChecks(form);
     form.menus[QLatin1String(toolItem)].checked = true;
 }

@@ -4,7 +4,7 @@
 
 #include "platform/Version.h"
 #include "app/frmMain.h"
-#include "view/Zoom.h"
+#include "app/Zoom.h"
 
 namespace {
 

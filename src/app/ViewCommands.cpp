@@ -4,7 +4,7 @@
 
 #include "app/ScreenCheckDialog.h"
 #include "app/frmMain.h"
-#include "view/Zoom.h"
+#include "app/Zoom.h"
 
 #include <utility>
 

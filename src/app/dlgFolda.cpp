@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dlgFolda.h"
 
-#include "ProcessState.h"
+#include "measure/ProcessState.h"
 #include "platform/SettingsWriteFailure.h"
 #include "frmMain.h"
 #include "platform/ProfileFile.h"

@@ -18,12 +18,13 @@
 #include "measure/LengthUnitCommands.h"
 #include "measure/MeasurePopup.h"
 #include "measure/WeightCommands.h"
-#include "output/OutputCommands.h"
+#include "app/OutputCommands.h"
+#include "app/PaperCommands.h"
 #include "output/PaperLayout.h"
 #include "app/RecordBookCommands.h"
 #include "app/ViewCommands.h"
 #include "app/ScaleOptionCommand.h"
-#include "view/Zoom.h"
+#include "app/Zoom.h"
 #include "measure/frmOption.h"
 
 #include <QFileInfo>
@@ -65,9 +66,9 @@ void frmMain::registerCommands()
     registerToolCommands(*this);
     registerFolderSettingsCommand(*this);
     registerScreenCheckCommand(*this);
-    registerMeasurePopupCommands(*this);
-    registerLengthUnitCommands(*this);
-    registerWeightCommands(*this);
+    setCommands(measurePopupCommands(measuring));
+    setCommands(lengthUnitCommands(measuring));
+    setCommands(weightCommands(measuring));
     registerOptionCommands(*this);
     registerEditCommands(*this);
     registerTextAndLeaderCommands(*this);
@@ -78,6 +79,12 @@ void frmMain::registerCommands()
 void frmMain::setCommand(const QString &menuItemName, std::function<void()> command)
 {
     m_commands[menuItemName] = std::move(command);
+}
+
+void frmMain::setCommands(const MenuCommands &commands)
+{
+    for (const MenuCommand &command : commands)
+        setCommand(command.item, command.run);
 }
 
 bool frmMain::hasCommand(const QString &menuItemName) const
@@ -111,8 +118,8 @@ void frmMain::Form_Load(const StartupEnvironment &environment)
     process.estimateWeightOnKeep = LoadWeightOnKeep(process.settingsFile);
     InitMainWindow(environment);
     InitMenuStates();
-    showLengthStyle(*this);
-    showWeightChoice(*this);
+    showLengthStyle(measuring);
+    showWeightChoice(measuring);
     SetScaleDefaults();
     process.helpFile = helpFilePath(environment.executableFolder);
     // The layout itself runs when the window reports its size (Form_Resize).

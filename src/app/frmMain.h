@@ -4,13 +4,14 @@
 
 #include "MainLayout.h"
 #include "platform/MenuTree.h"
-#include "ProcessState.h"
+#include "measure/ProcessState.h"
 #include "BookDoor.h"
 #include "document/AnnotationStore.h"
 #include "annotations/AnnotationEditing.h"
 #include "annotations/LiveObjects.h"
 #include "annotations/LabelEvents.h"
 #include "measure/CanvasState.h"
+#include "measure/MeasuringTool.h"
 #include "platform/Platform.h"
 #include "document/OpenRecordBook.h"
 #include "view/CanvasRenderer.h"
@@ -25,16 +26,6 @@
 #include <memory>
 
 class frmOption;
-
-// A text box of the coordinate panel above the view.
-struct TextBox
-{
-    QString Text;
-    QString ToolTipText;
-    int Left = 0;
-    int Width = 73;
-    bool Visible = false;
-};
 
 // What start-up learns from the desktop before the window exists.
 struct StartupEnvironment
@@ -61,6 +52,7 @@ public:
     bool hasCommand(const QString &menuItemName) const;
     // Subsystems add the commands of the menu items they own.
     void setCommand(const QString &menuItemName, std::function<void()> command);
+    void setCommands(const MenuCommands &commands);
 
     // Lays the window out for its current outer size (the platform calls it on every resize).
     void Form_Resize(WindowState state, QSize outerSize, const WindowMetrics &metrics);
@@ -110,7 +102,7 @@ public:
     AnnotationEditing editing{annotations, defaults, EditTarget, labelGrab, document, menus,
                               platform};
     std::unique_ptr<frmOption> optionDialog; // the scale option dialog while it is loaded
-    TextBox txtPict[7];
+    CoordinateReadout txtPict;
     ScrollBarState vscY;
     ScrollBarState hscX;
 
@@ -128,6 +120,10 @@ public:
     WindowState windowState = WindowState::Normal;
     QSize windowOuterSize;
     WindowMetrics windowMetrics;
+
+    MeasuringTool measuring{process, platform, menus,      annotations, live,
+                            defaults, canvas,   document,   editing,     EditTarget,
+                            txtPict,  optionDialog, ZoomFactor, pictMapPx};
 
 signals:
     // "終了(&X)": the program ends, once unsaved changes are saved or let go.

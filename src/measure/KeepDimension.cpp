@@ -4,7 +4,7 @@
 
 #include "document/AnnotationLooks.h"
 #include "document/LabelMetrics.h"
-#include "app/frmMain.h"
+#include "measure/MeasuringTool.h"
 #include "measure/WeightCommands.h"
 #include "document/ScaleValues.h"
 
@@ -23,24 +23,24 @@ void takeLabelLook(AnnotationLabel &label, const AnnotationLabel &look)
 }
 
 // The spare of a collection, as the next kept object starts from it.
-AnnotationLine extensionLine(const frmMain &form, const AnnotationLine &live)
+AnnotationLine extensionLine(const MeasuringTool &tool, const AnnotationLine &live)
 {
-    AnnotationLine kept = form.annotations.lineHojoSave.spare();
+    AnnotationLine kept = tool.annotations.lineHojoSave.spare();
     kept.X1 = live.X1;
     kept.Y1 = live.Y1;
     kept.X2 = live.X2;
     kept.Y2 = live.Y2;
-    copyLineLook(kept, form.defaults.linDefault);
+    copyLineLook(kept, tool.defaults.linDefault);
     return kept;
 }
 
 // A dot centred on an end of the dimension line, in the line colour.
-MarkerShape endMarker(const frmMain &form, float x, float y)
+MarkerShape endMarker(const MeasuringTool &tool, float x, float y)
 {
-    MarkerShape marker = form.annotations.shpSnpo.spare();
+    MarkerShape marker = tool.annotations.shpSnpo.spare();
     marker.Left = x - marker.Width / 2;
     marker.Top = y - marker.Height / 2;
-    const AnnotationLine &look = form.defaults.linDefault;
+    const AnnotationLine &look = tool.defaults.linDefault;
     marker.BorderColor = look.BorderColor;
     marker.FillColor = look.BorderColor;
     marker.BorderWidth = look.BorderWidth;
@@ -49,9 +49,9 @@ MarkerShape endMarker(const frmMain &form, float x, float y)
 
 } // namespace
 
-void subKeepDimension(frmMain &form)
+void subKeepDimension(MeasuringTool &tool)
 {
-    const LiveObjects &live = form.live;
+    const LiveObjects &live = tool.live;
     // The +n pair lies above any line that is not vertical. A dimension drawn right to left
     // keeps the -n pair below it, so the label's side follows the direction of drawing; a
     // vertical one keeps the +n pair, on its right, whichever end came first.
@@ -65,38 +65,38 @@ void subKeepDimension(frmMain &form)
 
     // Centred with the size its caption gives it in the spare's font; the new font then grows
     // the box from its top-left corner.
-    AnnotationLabel label = form.annotations.lblKyori.spare();
+    AnnotationLabel label = tool.annotations.lblKyori.spare();
     setCaption(label, live.lblDistance.Caption);
     label.Tag = live.lblDistance.Tag;
-    label.ToolTipText = form.txtPict[3].Text;
-    if (!isCalibrated(form.process))
+    label.ToolTipText = tool.txtPict[3].Text;
+    if (!isCalibrated(tool.process))
         label.ToolTipText += UncalibratedNote;
     label.Top = yp + (yq - yp) / 2 - label.Height / 2;
     label.Left = xp + (xq - xp) / 2 - label.Width / 2;
-    takeLabelLook(label, form.defaults.lblDefault);
+    takeLabelLook(label, tool.defaults.lblDefault);
 
-    AnnotationLine dimensionLine = form.annotations.lineDsSave.spare();
+    AnnotationLine dimensionLine = tool.annotations.lineDsSave.spare();
     dimensionLine.X1 = xp;
     dimensionLine.Y1 = yp;
     dimensionLine.X2 = xq;
     dimensionLine.Y2 = yq;
-    copyLineLook(dimensionLine, form.defaults.linDefault);
+    copyLineLook(dimensionLine, tool.defaults.linDefault);
 
-    const bool kept = form.annotations
-                          .AppendDimension(label, dimensionLine, extensionLine(form, atA),
-                                           extensionLine(form, atB), endMarker(form, xp, yp),
-                                           endMarker(form, xq, yq))
+    const bool kept = tool.annotations
+                          .AppendDimension(label, dimensionLine, extensionLine(tool, atA),
+                                           extensionLine(tool, atB), endMarker(tool, xp, yp),
+                                           endMarker(tool, xq, yq))
                           .has_value();
     if (kept) {
         // The live extension lines are drawn by inverting: left over the kept ones they would
         // turn them white until the next measurement. The live lengths would cover the kept
         // caption and the fish.
-        subHojoVisible(form, false);
-        form.live.lblDistance.Visible = false;
-        form.live.lblFt.Visible = false;
-        estimateWeightAfterKeep(form);
+        subHojoVisible(tool, false);
+        tool.live.lblDistance.Visible = false;
+        tool.live.lblFt.Visible = false;
+        estimateWeightAfterKeep(tool);
     } else {
-        form.platform.showOk(QStringLiteral("寸法情報を残す"),
+        tool.platform.showOk(QStringLiteral("寸法情報を残す"),
                              QStringLiteral("残せる寸法は16383個までです。") + QLatin1Char('\r')
                                  + QStringLiteral("この測定は寸法として残されませんでした。"),
                              platform::MessageIcon::Warning);

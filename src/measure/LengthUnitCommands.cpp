@@ -3,7 +3,7 @@
 #include "LengthUnitCommands.h"
 
 #include "platform/SettingsWriteFailure.h"
-#include "app/frmMain.h"
+#include "measure/MeasuringTool.h"
 #include "measure/DimensionConstruction.h"
 #include "measure/LengthUnits.h"
 
@@ -23,15 +23,15 @@ const QString UncertaintyItem = QStringLiteral("mnuUnitShowError");
 
 // Takes the new style: the menu shows it, a measurement under way shows its length in it, and
 // the settings file keeps it for the next start.
-void choose(frmMain &form, const LengthStyle &style)
+void choose(MeasuringTool &tool, const LengthStyle &style)
 {
-    form.process.lengthStyle = style;
-    showLengthStyle(form);
-    if (form.live.lineDistance.Visible)
-        subDistanceLabels(form);
-    const QString file = form.process.settingsFile;
+    tool.process.lengthStyle = style;
+    showLengthStyle(tool);
+    if (tool.live.lineDistance.Visible)
+        subDistanceLabels(tool);
+    const QString file = tool.process.settingsFile;
     if (!SaveLengthStyle(style, file)) {
-        form.platform.showOk(QStringLiteral("寸法の単位"),
+        tool.platform.showOk(QStringLiteral("寸法の単位"),
                              choiceNotSaved(QStringLiteral("寸法の単位"), file),
                              platform::MessageIcon::Warning);
     }
@@ -39,31 +39,33 @@ void choose(frmMain &form, const LengthStyle &style)
 
 } // namespace
 
-void showLengthStyle(frmMain &form)
+void showLengthStyle(MeasuringTool &tool)
 {
     for (const auto &[name, unit] : UnitItems)
-        form.menus[QLatin1String(name)].checked = form.process.lengthStyle.unit == unit;
-    form.menus[RoundUpItem].checked = form.process.lengthStyle.roundUp;
-    form.menus[UncertaintyItem].checked = form.process.lengthStyle.showUncertainty;
+        tool.menus[QLatin1String(name)].checked = tool.process.lengthStyle.unit == unit;
+    tool.menus[RoundUpItem].checked = tool.process.lengthStyle.roundUp;
+    tool.menus[UncertaintyItem].checked = tool.process.lengthStyle.showUncertainty;
 }
 
-void registerLengthUnitCommands(frmMain &form)
+MenuCommands lengthUnitCommands(MeasuringTool &tool)
 {
+    MenuCommands commands;
     for (const auto &[name, unit] : UnitItems) {
         const LengthUnit chosen = unit;
-        form.setCommand(QLatin1String(name), [&form, chosen] {
-            LengthStyle style = form.process.lengthStyle;
+        commands.push_back({QLatin1String(name), [&tool, chosen] {
+            LengthStyle style = tool.process.lengthStyle;
             style.unit = chosen;
-            choose(form, style);
-        });
+            choose(tool, style);
+        }});
     }
     for (const auto &[item, flag] : {std::pair{RoundUpItem, &LengthStyle::roundUp},
                                      std::pair{UncertaintyItem, &LengthStyle::showUncertainty}}) {
         const auto toggled = flag;
-        form.setCommand(item, [&form, toggled] {
-            LengthStyle style = form.process.lengthStyle;
+        commands.push_back({item, [&tool, toggled] {
+            LengthStyle style = tool.process.lengthStyle;
             style.*toggled = !(style.*toggled);
-            choose(form, style);
-        });
+            choose(tool, style);
+        }});
     }
+    return commands;
 }

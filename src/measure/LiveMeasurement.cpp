@@ -3,7 +3,7 @@
 #include "DimensionConstruction.h"
 
 #include "document/LabelMetrics.h"
-#include "app/frmMain.h"
+#include "measure/MeasuringTool.h"
 #include "measure/LengthUnits.h"
 #include "platform/NumberText.h"
 #include "view/MeasurementAccuracy.h"
@@ -29,21 +29,21 @@ QString footText(double realMm)
         + QStringLiteral("ft. ");
 }
 
-void subHojoVisible(frmMain &form, bool show)
+void subHojoVisible(MeasuringTool &tool, bool show)
 {
-    for (AnnotationLine &line : form.live.lineHojo)
+    for (AnnotationLine &line : tool.live.lineHojo)
         line.Visible = show;
 }
 
-void subHojoStart(frmMain &form, float X, float Y)
+void subHojoStart(MeasuringTool &tool, float X, float Y)
 {
-    for (AnnotationLine *line : {&form.live.lineHojo[0], &form.live.lineHojo[2]}) {
+    for (AnnotationLine *line : {&tool.live.lineHojo[0], &tool.live.lineHojo[2]}) {
         line->X1 = X;
         line->Y1 = Y;
     }
 }
 
-void subHojoPlace(frmMain &form, float X1, float Y1, float X2, float Y2, float L)
+void subHojoPlace(MeasuringTool &tool, float X1, float Y1, float X2, float Y2, float L)
 {
     // The normal is the line's direction turned back a quarter: up for a horizontal line (y grows
     // downwards), right for a vertical one and for a line that is still a point.
@@ -51,7 +51,7 @@ void subHojoPlace(frmMain &form, float X1, float Y1, float X2, float Y2, float L
     const double theta = (a - 90) * Pi / 180;
     const double nx = L * std::cos(theta);
     const double ny = L * std::sin(theta);
-    auto &hojo = form.live.lineHojo;
+    auto &hojo = tool.live.lineHojo;
     hojo[1].X1 = X2;
     hojo[1].Y1 = Y2;
     hojo[3].X1 = X2;
@@ -63,9 +63,9 @@ void subHojoPlace(frmMain &form, float X1, float Y1, float X2, float Y2, float L
     }
 }
 
-void subDistanceLabels(frmMain &form)
+void subDistanceLabels(MeasuringTool &tool)
 {
-    LiveObjects &live = form.live;
+    LiveObjects &live = tool.live;
     const AnnotationLine &line = live.lineDistance;
     const auto &hojo = live.lineHojo;
     AnnotationLabel &cm = live.lblDistance;
@@ -83,11 +83,11 @@ void subDistanceLabels(frmMain &form)
         ft.Left = cm.Left + cm.Width;
     }
 
-    const float z = form.ZoomFactor;
-    const double realMm = CalibratedLength(form.process, line.X1 / z, line.Y1 / z, line.X2 / z,
-                                           line.Y2 / z, &form.txtPict[3].Text);
-    setCaption(cm, lengthText(realMm, form.process.lengthStyle,
-                              lengthUncertaintyMm(form.process, realMm)));
+    const float z = tool.ZoomFactor;
+    const double realMm = CalibratedLength(tool.process, line.X1 / z, line.Y1 / z, line.X2 / z,
+                                           line.Y2 / z, &tool.txtPict[3].Text);
+    setCaption(cm, lengthText(realMm, tool.process.lengthStyle,
+                              lengthUncertaintyMm(tool.process, realMm)));
     setCaption(ft, footText(realMm));
-    form.txtPict[4].Text = cm.Caption;
+    tool.txtPict[4].Text = cm.Caption;
 }

@@ -3,7 +3,7 @@
 #include "MeasurePopup.h"
 
 #include "DimensionConstruction.h"
-#include "app/frmMain.h"
+#include "measure/MeasuringTool.h"
 
 #include <array>
 #include <utility>
@@ -20,59 +20,61 @@ const std::array<std::pair<const char *, float>, 6> HojoLengths{{
     {"popMesHj30", 30},
 }};
 
-void selectMeasureMode(frmMain &form, const QString &item)
+void selectMeasureMode(MeasuringTool &tool, const QString &item)
 {
     for (const char *name : {"popMesCancel", "popMesLine", "popMesObjDel"})
-        form.menus[QLatin1String(name)].checked = false;
-    form.menus[item].checked = true;
-    form.live.hideMeasurement();
+        tool.menus[QLatin1String(name)].checked = false;
+    tool.menus[item].checked = true;
+    tool.live.hideMeasurement();
 }
 
 // The live extension lines take the new length at their next placement.
-void selectHojoLength(frmMain &form, float lengthMm)
+void selectHojoLength(MeasuringTool &tool, float lengthMm)
 {
-    form.process.GE_sngHojoLen = lengthMm;
-    checkHojoLength(form);
+    tool.process.GE_sngHojoLen = lengthMm;
+    checkHojoLength(tool);
 }
 
 } // namespace
 
-void checkHojoLength(frmMain &form)
+void checkHojoLength(MeasuringTool &tool)
 {
     for (const auto &[name, length] : HojoLengths)
-        form.menus[QLatin1String(name)].checked = length == form.process.GE_sngHojoLen;
+        tool.menus[QLatin1String(name)].checked = length == tool.process.GE_sngHojoLen;
 }
 
-void popMesCancel_Click(frmMain &form)
+void popMesCancel_Click(MeasuringTool &tool)
 {
-    selectMeasureMode(form, QStringLiteral("popMesCancel"));
+    selectMeasureMode(tool, QStringLiteral("popMesCancel"));
 }
 
-void popMesLine_Click(frmMain &form)
+void popMesLine_Click(MeasuringTool &tool)
 {
-    selectMeasureMode(form, QStringLiteral("popMesLine"));
+    selectMeasureMode(tool, QStringLiteral("popMesLine"));
 }
 
-void popMesPutSen_Click(frmMain &form)
+void popMesPutSen_Click(MeasuringTool &tool)
 {
-    MenuItem &item = form.menus[QStringLiteral("popMesPutSen")];
+    MenuItem &item = tool.menus[QStringLiteral("popMesPutSen")];
     item.checked = !item.checked;
 }
 
-void popMesObjDel_Click(frmMain &form)
+void popMesObjDel_Click(MeasuringTool &tool)
 {
-    form.annotations.ClearDimensions();
-    form.live.hideMeasurement();
+    tool.annotations.ClearDimensions();
+    tool.live.hideMeasurement();
 }
 
-void registerMeasurePopupCommands(frmMain &form)
+MenuCommands measurePopupCommands(MeasuringTool &tool)
 {
-    form.setCommand(QStringLiteral("popMesCancel"), [&form] { popMesCancel_Click(form); });
-    form.setCommand(QStringLiteral("popMesLine"), [&form] { popMesLine_Click(form); });
-    form.setCommand(QStringLiteral("popMesPutSen"), [&form] { popMesPutSen_Click(form); });
-    form.setCommand(QStringLiteral("popMesObjDel"), [&form] { popMesObjDel_Click(form); });
+    MenuCommands commands;
+    commands.push_back({QStringLiteral("popMesCancel"), [&tool] { popMesCancel_Click(tool); }});
+    commands.push_back({QStringLiteral("popMesLine"), [&tool] { popMesLine_Click(tool); }});
+    commands.push_back({QStringLiteral("popMesPutSen"), [&tool] { popMesPutSen_Click(tool); }});
+    commands.push_back({QStringLiteral("popMesObjDel"), [&tool] { popMesObjDel_Click(tool); }});
     for (const auto &[name, length] : HojoLengths) {
         const float mm = length;
-        form.setCommand(QLatin1String(name), [&form, mm] { selectHojoLength(form, mm); });
+        commands.push_back({QLatin1String(name), [&tool, mm] { selectHojoLength(tool, mm); }});
     }
+    return commands;
 }

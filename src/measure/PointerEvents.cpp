@@ -6,7 +6,7 @@
 #include "annotations/LabelEvents.h"
 #include "document/AnnotationLooks.h"
 #include "document/LabelMetrics.h"
-#include "app/frmMain.h"
+#include "measure/MeasuringTool.h"
 #include "measure/Alignment.h"
 #include "measure/DimensionConstruction.h"
 #include "measure/LeaderHitTest.h"
@@ -29,43 +29,43 @@ constexpr float MinimumLeaderLength = 2;
 // The print-area rectangle grows only past this size.
 constexpr float MinimumPrintAreaSide = 10;
 
-bool checked(const frmMain &form, const char *item)
+bool checked(const MeasuringTool &tool, const char *item)
 {
-    return form.menus[QLatin1String(item)].checked;
+    return tool.menus[QLatin1String(item)].checked;
 }
 
-bool shiftHeld(frmMain &form)
+bool shiftHeld(MeasuringTool &tool)
 {
-    return form.platform.keyState().shift;
+    return tool.platform.keyState().shift;
 }
 
-void refuse(frmMain &form, const QString &what)
+void refuse(MeasuringTool &tool, const QString &what)
 {
-    form.platform.showOk(QStringLiteral("ｴﾗｰ"),
+    tool.platform.showOk(QStringLiteral("ｴﾗｰ"),
                          what + QStringLiteral("は 32767 個までです。これ以上は作成できません。"),
                          platform::MessageIcon::Warning);
 }
 
 // Ctrl snaps to a line end, Space lines the pointer up with one; without either, no hints.
-void prologue(frmMain &form, float &X, float &Y)
+void prologue(MeasuringTool &tool, float &X, float &Y)
 {
-    const platform::KeyState keys = form.platform.keyState();
+    const platform::KeyState keys = tool.platform.keyState();
     if (keys.ctrl) {
-        subSnapToEnds(form.annotations, form.live.shpSnap, X, Y);
+        subSnapToEnds(tool.annotations, tool.live.shpSnap, X, Y);
     } else if (keys.space) {
-        subAlignHints(form.annotations, form.live, X, Y);
+        subAlignHints(tool.annotations, tool.live, X, Y);
     } else {
-        form.live.lineHintX.Visible = false;
-        form.live.lineHintY.Visible = false;
+        tool.live.lineHintX.Visible = false;
+        tool.live.lineHintY.Visible = false;
     }
     if (!keys.ctrl)
-        form.live.shpSnap.Visible = false;
+        tool.live.shpSnap.Visible = false;
 }
 
 // The measuring line starts at the pointer with its length label just above it.
-void startLiveLine(frmMain &form, float X, float Y, const QString &caption)
+void startLiveLine(MeasuringTool &tool, float X, float Y, const QString &caption)
 {
-    LiveObjects &live = form.live;
+    LiveObjects &live = tool.live;
     live.lineDistance.X1 = live.lineDistance.X2 = X;
     live.lineDistance.Y1 = live.lineDistance.Y2 = Y;
     live.lineDistance.Visible = true;
@@ -75,44 +75,44 @@ void startLiveLine(frmMain &form, float X, float Y, const QString &caption)
     live.lblDistance.Visible = true;
 }
 
-void placeLiveExtensionLines(frmMain &form)
+void placeLiveExtensionLines(MeasuringTool &tool)
 {
-    const AnnotationLine &line = form.live.lineDistance;
-    subHojoPlace(form, line.X1, line.Y1, line.X2, line.Y2, form.process.GE_sngHojoLen);
+    const AnnotationLine &line = tool.live.lineDistance;
+    subHojoPlace(tool, line.X1, line.Y1, line.X2, line.Y2, tool.process.GE_sngHojoLen);
 }
 
-void startDimension(frmMain &form, float X, float Y)
+void startDimension(MeasuringTool &tool, float X, float Y)
 {
-    startLiveLine(form, X, Y, QStringLiteral("0.0cm "));
-    AnnotationLabel &feet = form.live.lblFt;
+    startLiveLine(tool, X, Y, QStringLiteral("0.0cm "));
+    AnnotationLabel &feet = tool.live.lblFt;
     setCaption(feet, QStringLiteral("0.00ft "));
     feet.Left = X;
-    feet.Top = Y - form.live.lblDistance.Height;
+    feet.Top = Y - tool.live.lblDistance.Height;
     feet.Visible = true;
-    form.canvas.DimMeasuring = true;
-    subHojoStart(form, X, Y);
-    placeLiveExtensionLines(form);
-    subHojoVisible(form, true);
+    tool.canvas.DimMeasuring = true;
+    subHojoStart(tool, X, Y);
+    placeLiveExtensionLines(tool);
+    subHojoVisible(tool, true);
 }
 
-void startReference(frmMain &form, float X, float Y)
+void startReference(MeasuringTool &tool, float X, float Y)
 {
-    startLiveLine(form, X, Y, QStringLiteral("0.00 mm"));
-    form.canvas.RefMeasuring = true;
-    subHojoStart(form, X, Y);
-    placeLiveExtensionLines(form);
-    subHojoVisible(form, true);
-    if (form.optionDialog)
-        form.optionDialog->FillFromReferenceLine(0);
+    startLiveLine(tool, X, Y, QStringLiteral("0.00 mm"));
+    tool.canvas.RefMeasuring = true;
+    subHojoStart(tool, X, Y);
+    placeLiveExtensionLines(tool);
+    subHojoVisible(tool, true);
+    if (tool.optionDialog)
+        tool.optionDialog->FillFromReferenceLine(0);
 }
 
-void grabLeader(frmMain &form, float X, float Y)
+void grabLeader(MeasuringTool &tool, float X, float Y)
 {
-    CanvasState &canvas = form.canvas;
-    const int end = fncHitLeaderEnd(form.annotations.lineHikidashi, form.canvas.LeaderGrab, X, Y);
+    CanvasState &canvas = tool.canvas;
+    const int end = fncHitLeaderEnd(tool.annotations.lineHikidashi, tool.canvas.LeaderGrab, X, Y);
     if (end >= 0) {
         canvas.SelectedLeader = std::int16_t(end);
-        AnnotationLine &line = form.annotations.lineHikidashi[end];
+        AnnotationLine &line = tool.annotations.lineHikidashi[end];
         if (canvas.LeaderGrab == 1) {
             line.X1 = X;
             line.Y1 = Y;
@@ -123,7 +123,7 @@ void grabLeader(frmMain &form, float X, float Y)
         return;
     }
     const int body =
-        fncHitLeaderBody(form.annotations.lineHikidashi, form.canvas.LeaderGrab, X, Y);
+        fncHitLeaderBody(tool.annotations.lineHikidashi, tool.canvas.LeaderGrab, X, Y);
     if (body >= 0) {
         canvas.SelectedLeader = std::int16_t(body);
         canvas.DragAnchorX = X;
@@ -131,27 +131,27 @@ void grabLeader(frmMain &form, float X, float Y)
     }
 }
 
-void startLeader(frmMain &form, float X, float Y)
+void startLeader(MeasuringTool &tool, float X, float Y)
 {
-    auto &leaders = form.annotations.lineHikidashi;
+    auto &leaders = tool.annotations.lineHikidashi;
     AnnotationLine &spare = leaders[leaders.UBound()];
-    const AnnotationLine &look = form.defaults.linDefault;
-    form.canvas.LeaderGrab = 0;
+    const AnnotationLine &look = tool.defaults.linDefault;
+    tool.canvas.LeaderGrab = 0;
     spare.X1 = spare.X2 = X;
     spare.Y1 = spare.Y2 = Y;
     copyLineLook(spare, look);
     spare.Visible = true;
 }
 
-void createTextLabel(frmMain &form, float X, float Y)
+void createTextLabel(MeasuringTool &tool, float X, float Y)
 {
-    const auto n = form.annotations.CreateTextLabel();
+    const auto n = tool.annotations.CreateTextLabel();
     if (!n) {
-        refuse(form, QStringLiteral("文字列"));
+        refuse(tool, QStringLiteral("文字列"));
         return;
     }
-    AnnotationLabel &label = form.annotations.lblMoji[*n];
-    const AnnotationLabel &look = form.defaults.lblDefault;
+    AnnotationLabel &label = tool.annotations.lblMoji[*n];
+    const AnnotationLabel &look = tool.defaults.lblDefault;
     label.Left = X;
     label.Top = Y;
     label.ForeColor = look.ForeColor;
@@ -162,61 +162,61 @@ void createTextLabel(frmMain &form, float X, float Y)
     label.Visible = true;
 }
 
-void leftPress(frmMain &form, float X, float Y)
+void leftPress(MeasuringTool &tool, float X, float Y)
 {
-    if (checked(form, "mnuPrintEria")) {
-        MarkerShape &area = form.live.shpPrint;
+    if (checked(tool, "mnuPrintEria")) {
+        MarkerShape &area = tool.live.shpPrint;
         area.Left = X;
         area.Top = Y;
         area.Width = 0;
         area.Height = 0;
         area.Visible = true;
-        form.live.printAreaDrawn = true;
-        form.canvas.PrintAreaDrawn = true;
+        tool.live.printAreaDrawn = true;
+        tool.canvas.PrintAreaDrawn = true;
     }
-    if (checked(form, "mnuToolMes") && checked(form, "popMesLine") && !form.canvas.DimMeasuring)
-        startDimension(form, X, Y);
-    if (form.process.OptionDialogOpen && !form.canvas.RefMeasuring)
-        startReference(form, X, Y);
-    if (checked(form, "mnuToolLine") && checked(form, "popHkdSenSelect"))
-        grabLeader(form, X, Y);
-    if (checked(form, "mnuToolLine") && checked(form, "popHkdSenNew"))
-        startLeader(form, X, Y);
-    if (checked(form, "mnuToolCmnt") && checked(form, "popMojiNew"))
-        createTextLabel(form, X, Y);
+    if (checked(tool, "mnuToolMes") && checked(tool, "popMesLine") && !tool.canvas.DimMeasuring)
+        startDimension(tool, X, Y);
+    if (tool.process.OptionDialogOpen && !tool.canvas.RefMeasuring)
+        startReference(tool, X, Y);
+    if (checked(tool, "mnuToolLine") && checked(tool, "popHkdSenSelect"))
+        grabLeader(tool, X, Y);
+    if (checked(tool, "mnuToolLine") && checked(tool, "popHkdSenNew"))
+        startLeader(tool, X, Y);
+    if (checked(tool, "mnuToolCmnt") && checked(tool, "popMojiNew"))
+        createTextLabel(tool, X, Y);
 }
 
-void rightPress(frmMain &form, float X, float Y)
+void rightPress(MeasuringTool &tool, float X, float Y)
 {
     // The pop-up takes the release that would have finished a leader line being drawn.
-    dropUnfinishedStroke(form);
-    if (checked(form, "mnuToolMes") && !form.canvas.DimMeasuring)
-        form.platform.showPopupMenu(QStringLiteral("popMes"));
-    if (checked(form, "mnuToolLine")) {
-        if (checked(form, "popHkdSenSelect")) {
+    dropUnfinishedStroke(tool);
+    if (checked(tool, "mnuToolMes") && !tool.canvas.DimMeasuring)
+        tool.platform.showPopupMenu(QStringLiteral("popMes"));
+    if (checked(tool, "mnuToolLine")) {
+        if (checked(tool, "popHkdSenSelect")) {
             const int index =
-                fncHitLeaderBody(form.annotations.lineHikidashi, form.canvas.LeaderGrab, X, Y);
+                fncHitLeaderBody(tool.annotations.lineHikidashi, tool.canvas.LeaderGrab, X, Y);
             if (index < 0) {
-                form.platform.showPopupMenu(QStringLiteral("popHikidashi"));
+                tool.platform.showPopupMenu(QStringLiteral("popHikidashi"));
             } else {
-                form.EditTarget = {QStringLiteral("lineHikidashi"), index};
-                showEditPopup(form.editing);
+                tool.EditTarget = {QStringLiteral("lineHikidashi"), index};
+                showEditPopup(tool.editing);
             }
-        } else if (checked(form, "popHkdSenNew")) {
+        } else if (checked(tool, "popHkdSenNew")) {
             // One pop-up a click: a choice of "新規作成" in the one above must not open another.
-            form.platform.showPopupMenu(QStringLiteral("popHikidashi"));
+            tool.platform.showPopupMenu(QStringLiteral("popHikidashi"));
         }
         return;
     }
-    if (checked(form, "mnuToolCmnt"))
-        form.platform.showPopupMenu(QStringLiteral("popMoji"));
+    if (checked(tool, "mnuToolCmnt"))
+        tool.platform.showPopupMenu(QStringLiteral("popMoji"));
 }
 
-void dragPrintArea(frmMain &form, float X, float Y)
+void dragPrintArea(MeasuringTool &tool, float X, float Y)
 {
-    if (!form.canvas.PrintAreaDrawn)
+    if (!tool.canvas.PrintAreaDrawn)
         return;
-    MarkerShape &area = form.live.shpPrint;
+    MarkerShape &area = tool.live.shpPrint;
     const float w = X - area.Left;
     const float h = Y - area.Top;
     if (w > MinimumPrintAreaSide)
@@ -225,21 +225,21 @@ void dragPrintArea(frmMain &form, float X, float Y)
         area.Height = h;
 }
 
-void dragLeader(frmMain &form, float &X, float &Y)
+void dragLeader(MeasuringTool &tool, float &X, float &Y)
 {
-    CanvasState &canvas = form.canvas;
-    auto &leaders = form.annotations.lineHikidashi;
+    CanvasState &canvas = tool.canvas;
+    auto &leaders = tool.annotations.lineHikidashi;
     if (canvas.LeaderGrab < 0 || canvas.SelectedLeader > leaders.UBound())
         return;
     AnnotationLine &line = leaders[canvas.SelectedLeader];
     switch (canvas.LeaderGrab) {
     case 1:
-        subShiftConstrain(shiftHeld(form), line.X2, line.Y2, X, Y);
+        subShiftConstrain(shiftHeld(tool), line.X2, line.Y2, X, Y);
         line.X1 = X;
         line.Y1 = Y;
         break;
     case 2:
-        subShiftConstrain(shiftHeld(form), line.X1, line.Y1, X, Y);
+        subShiftConstrain(shiftHeld(tool), line.X1, line.Y1, X, Y);
         line.X2 = X;
         line.Y2 = Y;
         break;
@@ -258,64 +258,64 @@ void dragLeader(frmMain &form, float &X, float &Y)
 }
 
 // The new leader line's free end follows the pointer.
-void stretchNewLeader(frmMain &form, float &X, float &Y)
+void stretchNewLeader(MeasuringTool &tool, float &X, float &Y)
 {
-    auto &leaders = form.annotations.lineHikidashi;
+    auto &leaders = tool.annotations.lineHikidashi;
     AnnotationLine &spare = leaders[leaders.UBound()];
     if (!spare.Visible)
         return; // dropped while the button was held
-    subShiftConstrain(shiftHeld(form), spare.X1, spare.Y1, X, Y);
+    subShiftConstrain(shiftHeld(tool), spare.X1, spare.Y1, X, Y);
     spare.X2 = X;
     spare.Y2 = Y;
 }
 
-void stretchReference(frmMain &form, float &X, float &Y)
+void stretchReference(MeasuringTool &tool, float &X, float &Y)
 {
-    form.canvas.RefMoved = true;
-    AnnotationLine &line = form.live.lineDistance;
-    subShiftConstrain(shiftHeld(form), line.X1, line.Y1, X, Y);
+    tool.canvas.RefMoved = true;
+    AnnotationLine &line = tool.live.lineDistance;
+    subShiftConstrain(shiftHeld(tool), line.X1, line.Y1, X, Y);
     line.X2 = X;
     line.Y2 = Y;
-    AnnotationLabel &label = form.live.lblDistance;
+    AnnotationLabel &label = tool.live.lblDistance;
     label.Left = line.X1 + (X - line.X1) / 2 - label.Width / 2;
     label.Top = line.Y1 + (Y - line.Y1) / 2;
     // The plain length on the picture at 100 %, before any calibration.
-    const float z = form.ZoomFactor;
+    const float z = tool.ZoomFactor;
     const float d = PointDistance(line.X1 / z, line.Y1 / z, X / z, Y / z);
     setCaption(label, numbertext::formatNumber(d, QStringLiteral("0.00 mm")));
-    placeLiveExtensionLines(form);
-    if (form.optionDialog)
-        form.optionDialog->FillFromReferenceLine(d);
+    placeLiveExtensionLines(tool);
+    if (tool.optionDialog)
+        tool.optionDialog->FillFromReferenceLine(d);
 }
 
-void stretchDimension(frmMain &form, float &X, float &Y)
+void stretchDimension(MeasuringTool &tool, float &X, float &Y)
 {
-    form.canvas.DimMoved = true;
-    if (!checked(form, "popMesLine"))
+    tool.canvas.DimMoved = true;
+    if (!checked(tool, "popMesLine"))
         return;
-    AnnotationLine &line = form.live.lineDistance;
-    subShiftConstrain(shiftHeld(form), line.X1, line.Y1, X, Y);
+    AnnotationLine &line = tool.live.lineDistance;
+    subShiftConstrain(shiftHeld(tool), line.X1, line.Y1, X, Y);
     line.X2 = X;
     line.Y2 = Y;
-    subDistanceLabels(form);
-    placeLiveExtensionLines(form);
+    subDistanceLabels(tool);
+    placeLiveExtensionLines(tool);
 }
 
-void showReadout(frmMain &form, float X, float Y)
+void showReadout(MeasuringTool &tool, float X, float Y)
 {
     const QString format = QStringLiteral("#####0.###0");
-    form.txtPict[1].Text = QStringLiteral("X:") + numbertext::formatNumber(X, format);
-    form.txtPict[2].Text = QStringLiteral("Y:") + numbertext::formatNumber(Y, format);
+    tool.txtPict[1].Text = QStringLiteral("X:") + numbertext::formatNumber(X, format);
+    tool.txtPict[2].Text = QStringLiteral("Y:") + numbertext::formatNumber(Y, format);
 }
 
-void finishLeader(frmMain &form, float &X, float &Y)
+void finishLeader(MeasuringTool &tool, float &X, float &Y)
 {
-    auto &leaders = form.annotations.lineHikidashi;
+    auto &leaders = tool.annotations.lineHikidashi;
     const int n = leaders.UBound();
     AnnotationLine &spare = leaders[n];
     if (!spare.Visible)
         return; // dropped while the button was held: nothing to finish
-    subShiftConstrain(shiftHeld(form), spare.X1, spare.Y1, X, Y);
+    subShiftConstrain(shiftHeld(tool), spare.X1, spare.Y1, X, Y);
     spare.X2 = X;
     spare.Y2 = Y;
     const float length = std::hypot(spare.X2 - spare.X1, spare.Y2 - spare.Y1);
@@ -326,113 +326,113 @@ void finishLeader(frmMain &form, float &X, float &Y)
         return;
     }
     if (length > MinimumLeaderLength)
-        refuse(form, QStringLiteral("引き出し線"));
+        refuse(tool, QStringLiteral("引き出し線"));
     leaders[n].Visible = false;
 }
 
-void finishReference(frmMain &form)
+void finishReference(MeasuringTool &tool)
 {
-    form.canvas.RefMoved = false;
-    form.canvas.RefMeasuring = false;
-    const AnnotationLine &line = form.live.lineDistance;
-    float *hosei = form.process.GE_sngHosei;
+    tool.canvas.RefMoved = false;
+    tool.canvas.RefMeasuring = false;
+    const AnnotationLine &line = tool.live.lineDistance;
+    float *hosei = tool.process.GE_sngHosei;
     hosei[0] = line.X1;
     hosei[1] = line.Y1;
     hosei[2] = line.X2;
     hosei[3] = line.Y2;
-    LiveObjects &live = form.live;
+    LiveObjects &live = tool.live;
     live.shpCheck[0].Visible = true;
     live.shpCheck[1].Visible = true;
     live.lineCheck.Visible = true;
     ShowTiltCheck(live.lineCheck, live.shpCheck[0], live.shpCheck[1], hosei[0], hosei[1], hosei[2],
                   hosei[3]);
-    ComputeTiltAngles(form.process);
+    ComputeTiltAngles(tool.process);
 }
 
 } // namespace
 
-void abandonMeasurement(frmMain &form)
+void abandonMeasurement(MeasuringTool &tool)
 {
-    CanvasState &canvas = form.canvas;
+    CanvasState &canvas = tool.canvas;
     canvas.DimMeasuring = canvas.DimMoved = false;
     canvas.RefMeasuring = canvas.RefMoved = false;
-    form.live.hideMeasurement();
+    tool.live.hideMeasurement();
 }
 
-void cancelDrawing(frmMain &form)
+void cancelDrawing(MeasuringTool &tool)
 {
-    abandonMeasurement(form);
-    dropUnfinishedStroke(form);
-    form.canvas.PrintAreaDrawn = false;
-    endLabelDrag(form.editing);
+    abandonMeasurement(tool);
+    dropUnfinishedStroke(tool);
+    tool.canvas.PrintAreaDrawn = false;
+    endLabelDrag(tool.editing);
 }
 
-void dropUnfinishedStroke(frmMain &form)
+void dropUnfinishedStroke(MeasuringTool &tool)
 {
-    auto &leaders = form.annotations.lineHikidashi;
+    auto &leaders = tool.annotations.lineHikidashi;
     leaders[leaders.UBound()].Visible = false;
 }
 
-void pictMap_MouseDown(frmMain &form, int Button, float X, float Y)
+void pictMap_MouseDown(MeasuringTool &tool, int Button, float X, float Y)
 {
     // The second click of a measurement finishes the gesture its first click started: keeping a
     // dimension or drawing the reference line is one step.
-    RecordBookDocument &document = form.document;
-    const bool measuring = form.canvas.DimMeasuring || form.canvas.RefMeasuring;
+    RecordBookDocument &document = tool.document;
+    const bool measuring = tool.canvas.DimMeasuring || tool.canvas.RefMeasuring;
     const DocumentChange change(document,
                                 measuring ? document.currentGesture() : document.startGesture());
     // The grey beside the canvas is no place to start anything.
-    const QSizeF canvasMm = form.pictMapPx / ScreenPixelsPerMm;
+    const QSizeF canvasMm = tool.pictMapPx / ScreenPixelsPerMm;
     if (X < 0 || Y < 0 || X > canvasMm.width() || Y > canvasMm.height())
         return;
-    prologue(form, X, Y);
+    prologue(tool, X, Y);
     if (Button == LeftButton)
-        leftPress(form, X, Y);
+        leftPress(tool, X, Y);
     else if (Button == RightButton)
-        rightPress(form, X, Y);
+        rightPress(tool, X, Y);
 }
 
-void pictMap_MouseMove(frmMain &form, int Button, float X, float Y)
+void pictMap_MouseMove(MeasuringTool &tool, int Button, float X, float Y)
 {
     // A move with no button held only stretches the live measuring objects, and the reference
     // line of the option dialog, whose ends are scale values.
     std::optional<DocumentChange> change;
-    if (Button != 0 || form.canvas.RefMeasuring)
-        change.emplace(form.document, form.document.currentGesture());
-    prologue(form, X, Y);
+    if (Button != 0 || tool.canvas.RefMeasuring)
+        change.emplace(tool.document, tool.document.currentGesture());
+    prologue(tool, X, Y);
     if (Button == LeftButton) {
-        if (checked(form, "mnuPrintEria"))
-            dragPrintArea(form, X, Y);
-        if (checked(form, "mnuToolLine") && checked(form, "popHkdSenSelect"))
-            dragLeader(form, X, Y);
-        if (checked(form, "mnuToolLine") && checked(form, "popHkdSenNew"))
-            stretchNewLeader(form, X, Y);
+        if (checked(tool, "mnuPrintEria"))
+            dragPrintArea(tool, X, Y);
+        if (checked(tool, "mnuToolLine") && checked(tool, "popHkdSenSelect"))
+            dragLeader(tool, X, Y);
+        if (checked(tool, "mnuToolLine") && checked(tool, "popHkdSenNew"))
+            stretchNewLeader(tool, X, Y);
     }
     if (Button == 0) {
-        if (form.canvas.RefMeasuring)
-            stretchReference(form, X, Y);
-        if (form.canvas.DimMeasuring)
-            stretchDimension(form, X, Y);
+        if (tool.canvas.RefMeasuring)
+            stretchReference(tool, X, Y);
+        if (tool.canvas.DimMeasuring)
+            stretchDimension(tool, X, Y);
     }
-    showReadout(form, X, Y);
+    showReadout(tool, X, Y);
 }
 
-void pictMap_MouseUp(frmMain &form, int Button, float X, float Y)
+void pictMap_MouseUp(MeasuringTool &tool, int Button, float X, float Y)
 {
-    const DocumentChange change(form.document, form.document.currentGesture());
-    prologue(form, X, Y);
-    if (Button == LeftButton && checked(form, "mnuToolLine") && checked(form, "popHkdSenNew"))
-        finishLeader(form, X, Y);
-    if (form.canvas.RefMoved)
-        finishReference(form);
-    if (form.canvas.DimMoved) {
-        form.canvas.DimMeasuring = false;
-        if (checked(form, "popMesPutSen"))
-            subKeepDimension(form);
+    const DocumentChange change(tool.document, tool.document.currentGesture());
+    prologue(tool, X, Y);
+    if (Button == LeftButton && checked(tool, "mnuToolLine") && checked(tool, "popHkdSenNew"))
+        finishLeader(tool, X, Y);
+    if (tool.canvas.RefMoved)
+        finishReference(tool);
+    if (tool.canvas.DimMoved) {
+        tool.canvas.DimMeasuring = false;
+        if (checked(tool, "popMesPutSen"))
+            subKeepDimension(tool);
     }
-    if (checked(form, "mnuPrintEria"))
-        subPlaceMasks(form);
+    if (checked(tool, "mnuPrintEria"))
+        subPlaceMasks(tool.live, tool.platform);
     if (Button == LeftButton)
-        form.canvas.PrintAreaDrawn = false;
-    form.canvas.DimMoved = false;
+        tool.canvas.PrintAreaDrawn = false;
+    tool.canvas.DimMoved = false;
 }

@@ -4,7 +4,7 @@
 
 #include "platform/SettingsFile.h"
 #include "platform/SettingsWriteFailure.h"
-#include "app/frmMain.h"
+#include "measure/MeasuringTool.h"
 #include "measure/LengthUnits.h"
 #include "measure/WeightEstimate.h"
 #include "measure/WeightTable.h"
@@ -27,12 +27,12 @@ const QString OnKeepItem = QStringLiteral("mnuWeightOnKeep");
 // How many of a table's faulty lines a message lists.
 constexpr qsizetype ProblemsShown = 5;
 
-std::optional<WeightTable> loadTable(frmMain &form)
+std::optional<WeightTable> loadTable(MeasuringTool &tool)
 {
-    const QString path = weightTablePath(form.process.settingsFile, form.process.executableFolder);
+    const QString path = weightTablePath(tool.process.settingsFile, tool.process.executableFolder);
     std::optional<WeightTable> table = loadWeightTable(path);
     if (!table) {
-        form.platform.showOk(Title, QStringLiteral("重さの換算表を読めません。\r") + path,
+        tool.platform.showOk(Title, QStringLiteral("重さの換算表を読めません。\r") + path,
                              platform::MessageIcon::Warning);
     }
     return table;
@@ -52,35 +52,35 @@ QString tableSummary(const WeightTable &table)
     return text;
 }
 
-void tellUnknownSpecies(frmMain &form, const WeightTable &table)
+void tellUnknownSpecies(MeasuringTool &tool, const WeightTable &table)
 {
-    const QString species = templateEntry(form.annotations, CatchTemplateLine::Title);
-    if (form.process.weightTitleTold == species)
+    const QString species = templateEntry(tool.annotations, CatchTemplateLine::Title);
+    if (tool.process.weightTitleTold == species)
         return;
-    form.process.weightTitleTold = species;
-    const bool titled = templateLabel(form.annotations, CatchTemplateLine::Title) >= 0;
+    tool.process.weightTitleTold = species;
+    const bool titled = templateLabel(tool.annotations, CatchTemplateLine::Title) >= 0;
     const QString why =
         !titled ? QStringLiteral("重さを推定するには、「>゜)))彡 マダイ」のように、"
                                  "「>゜)))彡」で始まる文字列に魚の名前を書いてください。")
         : species.isEmpty()
             ? QStringLiteral("重さを推定するには、「>゜)))彡」の行に魚の名前を書いてください。")
             : QStringLiteral("「%1」は重さの換算表にありません。").arg(species);
-    form.platform.showOk(Title, why + u'\r' + tableSummary(table), platform::MessageIcon::Information);
+    tool.platform.showOk(Title, why + u'\r' + tableSummary(table), platform::MessageIcon::Information);
 }
 
-void chooseOnKeep(frmMain &form)
+void chooseOnKeep(MeasuringTool &tool)
 {
-    form.process.estimateWeightOnKeep = !form.process.estimateWeightOnKeep;
-    showWeightChoice(form);
-    const QString file = form.process.settingsFile;
-    const QString value = form.process.estimateWeightOnKeep ? QStringLiteral("1") : QStringLiteral("0");
+    tool.process.estimateWeightOnKeep = !tool.process.estimateWeightOnKeep;
+    showWeightChoice(tool);
+    const QString file = tool.process.settingsFile;
+    const QString value = tool.process.estimateWeightOnKeep ? QStringLiteral("1") : QStringLiteral("0");
     if (!WriteSetting(Section, OnKeepKey, value, file)) {
-        form.platform.showOk(Title, choiceNotSaved(QStringLiteral("この設定"), file),
+        tool.platform.showOk(Title, choiceNotSaved(QStringLiteral("この設定"), file),
                              platform::MessageIcon::Warning);
     }
-    if (form.process.estimateWeightOnKeep) {
-        form.process.weightTitleTold.reset();
-        estimateWeightAfterKeep(form);
+    if (tool.process.estimateWeightOnKeep) {
+        tool.process.weightTitleTold.reset();
+        estimateWeightAfterKeep(tool);
     }
 }
 
@@ -97,24 +97,24 @@ std::optional<double> typedGirthMm(const QString &typed)
     return cm * 10;
 }
 
-void estimateFromGirth(frmMain &form)
+void estimateFromGirth(MeasuringTool &tool)
 {
-    AnnotationStore &objects = form.annotations;
+    AnnotationStore &objects = tool.annotations;
     if (templateLabel(objects, CatchTemplateLine::Weight) < 0) {
-        form.platform.showOk(Title, QStringLiteral("この記録帳には「重さ：」の行がありません。"
+        tool.platform.showOk(Title, QStringLiteral("この記録帳には「重さ：」の行がありません。"
                                                    "記録帳を新しく作るときに文字列テンプレートを作成してください。"));
         return;
     }
     const QString entry = templateEntry(objects, CatchTemplateLine::Weight);
     if (!isEstimatedEntry(entry)) {
-        form.platform.showOk(Title, QStringLiteral("「重さ：」に書かれた重さ（%1）は量った重さとして残します。"
+        tool.platform.showOk(Title, QStringLiteral("「重さ：」に書かれた重さ（%1）は量った重さとして残します。"
                                                    "推定を書き込むには、その行の重さを消してください。")
                                         .arg(entry));
         return;
     }
-    const std::optional<KeptLength> length = longestKeptLength(objects, form.process);
+    const std::optional<KeptLength> length = longestKeptLength(objects, tool.process);
     if (!length) {
-        form.platform.showOk(Title, QStringLiteral("胴回りの式には魚の長さが要ります。"
+        tool.platform.showOk(Title, QStringLiteral("胴回りの式には魚の長さが要ります。"
                                                    "先に魚の長さを測り、寸法情報を残してください。"));
         return;
     }
@@ -122,7 +122,7 @@ void estimateFromGirth(frmMain &form)
     QString initial = old ? QString::number(*old / 10, 'f', 1) : QString();
     std::optional<double> girthMm;
     for (;;) {
-        const std::optional<QString> typed = form.platform.promptText(
+        const std::optional<QString> typed = tool.platform.promptText(
             Title,
             QStringLiteral("魚の長さ %1に対する胴回り（いちばん太いところ）を cm で入力してください。"
                            "空にすると胴回りからの推定を消します。")
@@ -135,31 +135,31 @@ void estimateFromGirth(frmMain &form)
         girthMm = typedGirthMm(*typed);
         if (girthMm && *girthMm <= 2 * length->mm)
             break;
-        form.platform.showOk(Title, QStringLiteral("胴回りは、魚の長さの 2 倍までの正の数（cm）で入力してください。"),
+        tool.platform.showOk(Title, QStringLiteral("胴回りは、魚の長さの 2 倍までの正の数（cm）で入力してください。"),
                              platform::MessageIcon::Warning);
         initial = *typed;
     }
-    const std::optional<WeightTable> table = loadTable(form);
+    const std::optional<WeightTable> table = loadTable(tool);
     if (!table)
         return;
-    fillWeightLine(objects, *table, form.process, {true, girthMm});
+    fillWeightLine(objects, *table, tool.process, {true, girthMm});
 }
 
-void openTable(frmMain &form)
+void openTable(MeasuringTool &tool)
 {
-    const QString path = userWeightTablePath(form.process.settingsFile);
+    const QString path = userWeightTablePath(tool.process.settingsFile);
     if (!QFileInfo::exists(path)) {
-        const QString bundled = bundledFilePath(form.process.executableFolder, TableFileName);
+        const QString bundled = bundledFilePath(tool.process.executableFolder, TableFileName);
         if (!QFile::copy(bundled, path)) {
-            form.platform.showOk(Title, QStringLiteral("重さの換算表を作れません。\r") + path,
+            tool.platform.showOk(Title, QStringLiteral("重さの換算表を作れません。\r") + path,
                                  platform::MessageIcon::Warning);
             return;
         }
         // A copy of an installed file is read-only like its original.
         QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
     }
-    if (!form.platform.openWithDesktop(path)) {
-        form.platform.showOk(Title, QStringLiteral("重さの換算表を開けるプログラムがありません。"
+    if (!tool.platform.openWithDesktop(path)) {
+        tool.platform.showOk(Title, QStringLiteral("重さの換算表を開けるプログラムがありません。"
                                                    "テキストエディタで開いてください。\r")
                                         + path);
     }
@@ -183,24 +183,26 @@ bool LoadWeightOnKeep(const QString &settingsFile)
     return ReadSetting(Section, OnKeepKey, settingsFile) == QLatin1String("1");
 }
 
-void showWeightChoice(frmMain &form)
+void showWeightChoice(MeasuringTool &tool)
 {
-    form.menus[OnKeepItem].checked = form.process.estimateWeightOnKeep;
+    tool.menus[OnKeepItem].checked = tool.process.estimateWeightOnKeep;
 }
 
-void registerWeightCommands(frmMain &form)
+MenuCommands weightCommands(MeasuringTool &tool)
 {
-    form.setCommand(OnKeepItem, [&form] { chooseOnKeep(form); });
-    form.setCommand(QStringLiteral("mnuWeightGirth"), [&form] { estimateFromGirth(form); });
-    form.setCommand(QStringLiteral("mnuWeightTable"), [&form] { openTable(form); });
+    MenuCommands commands;
+    commands.push_back({OnKeepItem, [&tool] { chooseOnKeep(tool); }});
+    commands.push_back({QStringLiteral("mnuWeightGirth"), [&tool] { estimateFromGirth(tool); }});
+    commands.push_back({QStringLiteral("mnuWeightTable"), [&tool] { openTable(tool); }});
+    return commands;
 }
 
-void estimateWeightAfterKeep(frmMain &form)
+void estimateWeightAfterKeep(MeasuringTool &tool)
 {
-    if (!form.process.estimateWeightOnKeep
-        || templateLabel(form.annotations, CatchTemplateLine::Weight) < 0)
+    if (!tool.process.estimateWeightOnKeep
+        || templateLabel(tool.annotations, CatchTemplateLine::Weight) < 0)
         return;
-    const std::optional<WeightTable> table = loadTable(form);
-    if (table && fillWeightLine(form.annotations, *table, form.process) == WeightFill::UnknownSpecies)
-        tellUnknownSpecies(form, *table);
+    const std::optional<WeightTable> table = loadTable(tool);
+    if (table && fillWeightLine(tool.annotations, *table, tool.process) == WeightFill::UnknownSpecies)
+        tellUnknownSpecies(tool, *table);
 }

@@ -2,18 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/MenuTree.h"
+
 #include <QString>
 
-class frmMain;
+struct MeasuringTool;
 
 // "重さの推定": filling the catch record's weight line from the species' length relation when a
 // dimension is kept (a choice kept in the settings file), a second estimate from the girth the
 // user measured with a tape, and the weight table, which the user may edit.
-void registerWeightCommands(frmMain &form);
-void showWeightChoice(frmMain &form);
+MenuCommands weightCommands(MeasuringTool &tool);
+void showWeightChoice(MeasuringTool &tool);
 
 // After "寸法情報を残す": the weight line follows the longest kept dimension, when the user chose so.
-void estimateWeightAfterKeep(frmMain &form);
+void estimateWeightAfterKeep(MeasuringTool &tool);
 
 // The weight table in use: the user's own copy beside the settings file, else the bundled one.
 QString userWeightTablePath(const QString &settingsFile);

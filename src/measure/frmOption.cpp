@@ -4,7 +4,7 @@
 
 #include "view/MeasurementAccuracy.h"
 
-#include "app/frmMain.h"
+#include "measure/MeasuringTool.h"
 #include "measure/PointerEvents.h"
 #include "platform/NumberText.h"
 #include "document/ScaleModel.h"
@@ -16,15 +16,15 @@
 namespace {
 
 // The longest kept dimension line, in base millimetres (at 100 %).
-double longestDimensionBaseMm(const frmMain &form)
+double longestDimensionBaseMm(const MeasuringTool &tool)
 {
-    const auto &lines = form.annotations.lineDsSave;
+    const auto &lines = tool.annotations.lineDsSave;
     double longest = 0;
     for (int i = 0; i < lines.UBound(); ++i) {
         const AnnotationLine &line = lines[i];
         longest = std::max<double>(longest, PointDistance(line.X1, line.Y1, line.X2, line.Y2));
     }
-    return longest / form.ZoomFactor;
+    return longest / tool.ZoomFactor;
 }
 
 // A text box selects "everything" with a length past any text the user types.
@@ -51,11 +51,11 @@ bool isNumericText(const QString &text)
            && std::isfinite(boxValue(text));
 }
 
-frmOption::frmOption(frmMain &form, QObject *parent) : QObject(parent), m_form(form) {}
+frmOption::frmOption(MeasuringTool &tool, QObject *parent) : QObject(parent), m_tool(tool) {}
 
 void frmOption::Form_Load()
 {
-    const ProcessState &scale = m_form.process;
+    const ProcessState &scale = m_tool.process;
     const float values[BoxCount] = {scale.GE_tpPiccelD[0].sngX, scale.GE_tpPiccelD[0].sngY,
                                     scale.GE_tpPiccelD[1].sngX, scale.GE_tpPiccelD[1].sngY,
                                     scale.GE_sngPiccelD_X,      scale.GE_sngDistanceD_X};
@@ -65,7 +65,7 @@ void frmOption::Form_Load()
     const float drawn = PointDistance(values[0], values[1], values[2], values[3]);
     const float base = values[4];
     m_pointsZoom = drawn > 0 && base > 0 && std::isfinite(drawn / base) ? drawn / base
-                                                                         : m_form.ZoomFactor;
+                                                                         : m_tool.ZoomFactor;
     m_pointsEdited = false;
     lblUnit = QStringLiteral("mm ");
     ActiveBox = -1;
@@ -75,23 +75,23 @@ void frmOption::Form_Load()
 
 void frmOption::Form_Activate()
 {
-    m_form.menus[QStringLiteral("mnuEditSet")].enabled = false;
-    m_form.process.OptionDialogOpen = true;
+    m_tool.menus[QStringLiteral("mnuEditSet")].enabled = false;
+    m_tool.process.OptionDialogOpen = true;
 }
 
 void frmOption::Form_Unload()
 {
-    m_form.process.OptionDialogOpen = false;
-    m_form.menus[QStringLiteral("mnuToolMes")].checked = true;
-    m_form.menus[QStringLiteral("mnuEditSet")].enabled = true;
-    LiveObjects &live = m_form.live;
+    m_tool.process.OptionDialogOpen = false;
+    m_tool.menus[QStringLiteral("mnuToolMes")].checked = true;
+    m_tool.menus[QStringLiteral("mnuEditSet")].enabled = true;
+    LiveObjects &live = m_tool.live;
     live.shpCheck[0].Visible = false;
     live.shpCheck[1].Visible = false;
     live.lineCheck.Visible = false;
     // A reference line still being drawn would otherwise keep following the pointer in measure
     // mode and, at the next click, overwrite the tilt reference.
-    if (m_form.canvas.RefMeasuring)
-        abandonMeasurement(m_form);
+    if (m_tool.canvas.RefMeasuring)
+        abandonMeasurement(m_tool);
     emit unloaded();
 }
 
@@ -141,8 +141,8 @@ void frmOption::cmdSettei_Click()
     // A length beyond the single range cannot be stored or divided sensibly: nothing changes.
     if (!std::isfinite(onScreen) || !std::isfinite(real))
         return;
-    const DocumentChange change(m_form.document);
-    if (SetRatio(m_form.process, onScreen, real)) {
+    const DocumentChange change(m_tool.document);
+    if (SetRatio(m_tool.process, onScreen, real)) {
         showRatio();
         emit changed();
     }
@@ -160,13 +160,13 @@ void frmOption::Unload()
 
 void frmOption::FillFromReferenceLine(float length)
 {
-    const AnnotationLine &line = m_form.live.lineDistance;
+    const AnnotationLine &line = m_tool.live.lineDistance;
     const float values[5] = {line.X1, line.Y1, line.X2, line.Y2, length};
     for (int i = 0; i < 5; ++i)
         txtXY[i] = numbertext::formatSingle(values[i]);
-    m_form.process.GE_tpPiccelD[0] = {line.X1, line.Y1};
-    m_form.process.GE_tpPiccelD[1] = {line.X2, line.Y2};
-    m_pointsZoom = m_form.ZoomFactor;
+    m_tool.process.GE_tpPiccelD[0] = {line.X1, line.Y1};
+    m_tool.process.GE_tpPiccelD[1] = {line.X2, line.Y2};
+    m_pointsZoom = m_tool.ZoomFactor;
     m_pointsEdited = false;
     emit changed();
 }
@@ -184,7 +184,7 @@ void frmOption::moveFocus(int index)
 // agreement whatever the zoom is now.
 void frmOption::recomputeScreenLength()
 {
-    const DocumentChange change(m_form.document); // the points typed are scale values
+    const DocumentChange change(m_tool.document); // the points typed are scale values
     m_pointsEdited = false;
     const float zoom = m_pointsZoom;
     float point[4];
@@ -193,7 +193,7 @@ void frmOption::recomputeScreenLength()
     const float length = PointDistance(point[0] / zoom, point[1] / zoom, point[2] / zoom,
                                        point[3] / zoom);
     txtXY[4] = numbertext::formatSingle(length);
-    ProcessState &scale = m_form.process;
+    ProcessState &scale = m_tool.process;
     scale.GE_tpPiccelD[0] = {point[0], point[1]};
     scale.GE_tpPiccelD[1] = {point[2], point[3]};
     emit changed();
@@ -201,6 +201,6 @@ void frmOption::recomputeScreenLength()
 
 void frmOption::showRatio()
 {
-    lblRecio = ratioText(m_form.process.GE_tpPtoD_r_X);
-    lblWarning = referenceWarning(m_form.process, longestDimensionBaseMm(m_form));
+    lblRecio = ratioText(m_tool.process.GE_tpPtoD_r_X);
+    lblWarning = referenceWarning(m_tool.process, longestDimensionBaseMm(m_tool));
 }

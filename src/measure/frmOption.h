@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-class frmMain;
+struct MeasuringTool;
 
 // The scale option dialog "オプション" as a model: its six boxes, the ratio caption, focus and
 // button rules. The desktop shows it through the platform and mirrors its state.
@@ -21,7 +21,7 @@ public:
     static constexpr int BoxCount = 6;
     static constexpr int EnterKey = 13;
 
-    explicit frmOption(frmMain &form, QObject *parent = nullptr);
+    explicit frmOption(MeasuringTool &tool, QObject *parent = nullptr);
 
     // Fills the boxes and captions from the scale values.
     void Form_Load();
@@ -74,7 +74,7 @@ private:
     void recomputeScreenLength();
     void showRatio();
 
-    frmMain &m_form;
+    MeasuringTool &m_tool;
     // The zoom at which the points in boxes 0..3 were taken on the canvas, and whether the user
     // has changed one of them since: only then does box 4 follow the points.
     float m_pointsZoom = 1.0f;

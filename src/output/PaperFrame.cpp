@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PaperFrame.h"
 
-#include "view/Zoom.h"
+#include "view/ZoomRatios.h"
 
 #include <QRectF>
 

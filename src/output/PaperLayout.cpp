@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PaperLayout.h"
 
-#include "app/frmMain.h"
+#include "annotations/LiveObjects.h"
 #include "document/LabelMetrics.h"
 #include "document/PaperSize.h"
-#include "view/Zoom.h"
+#include "view/ZoomRatios.h"
 
 #include <cmath>
 
@@ -45,53 +45,30 @@ std::optional<QSizeF> paperFrameMmFor(const QString &code, QSizeF pictureMm, dou
                   std::max(1.0, std::nearbyint(picture.height())));
 }
 
-void subSetPaper(frmMain &form, const QString &code)
+void placePaperFrame(LiveObjects &live, QSizeF paperMm)
 {
-    QSizeF paper;
-    QString shownCode = code;
-    if (const auto size =
-            paperFrameMmFor(code, form.pictOrgSizeMm(), form.process.GE_tpPtoD_r_X)) {
-        paper = *size;
-    } else {
-        form.process.GE_strPpSize = DefaultPaperCode;
-        shownCode = DefaultPaperCode;
-        paper = *paperSizeMm(DefaultPaperCode);
-    }
-    for (MarkerShape &frame : form.live.shpPrintWaku)
-        place(frame, 0, 0, float(paper.width()), float(paper.height()));
-    sizeCanvasToPaper(form);
-    showPaperCaption(form, shownCode);
+    for (MarkerShape &frame : live.shpPrintWaku)
+        place(frame, 0, 0, float(paperMm.width()), float(paperMm.height()));
 }
 
-void showPaperCaption(frmMain &form, const QString &code)
+void showPaperCaption(AnnotationLabel &sample, const QString &code)
 {
     const QString paperText =
         code == PictureSizePaperCode ? QStringLiteral("画像サイズ") : code;
-    setCaption(form.defaults.lblDefault, PaperCaptionPrefix + paperText);
+    setCaption(sample, PaperCaptionPrefix + paperText);
 }
 
-void sizeCanvasToPaper(frmMain &form)
+void subResetPrintArea(LiveObjects &live, platform::Platform &platform)
 {
-    const MarkerShape &frame = form.live.shpPrintWaku[0];
-    const QSizeF paperPx(frame.Width * CanvasPixelsPerMm, frame.Height * CanvasPixelsPerMm);
-    const QSizeF picturePx = form.pictMapHasPicture
-                                 ? form.pictureOnCanvasMm * ScreenPixelsPerMm
-                                 : QSizeF(0, 0);
-    form.pictMapPx = paperPx.expandedTo(picturePx);
-    UpdateScrollBars(form);
-}
-
-void subResetPrintArea(frmMain &form)
-{
-    const MarkerShape &frame = form.live.shpPrintWaku[0];
-    MarkerShape &area = form.live.shpPrint;
+    const MarkerShape &frame = live.shpPrintWaku[0];
+    MarkerShape &area = live.shpPrint;
     place(area, PrintAreaInsetMm, PrintAreaInsetMm, frame.Width - 2 * PrintAreaInsetMm,
           frame.Height - 2 * PrintAreaInsetMm);
     area.Visible = true;
-    form.live.printAreaDrawn = false;
-    for (MarkerShape &mask : form.live.shpSps)
+    live.printAreaDrawn = false;
+    for (MarkerShape &mask : live.shpSps)
         mask.Visible = true;
-    subPlaceMasks(form);
+    subPlaceMasks(live, platform);
 }
 
 std::optional<QRectF> ownPrintAreaMm(const LiveObjects &live, float zoom)
@@ -102,54 +79,34 @@ std::optional<QRectF> ownPrintAreaMm(const LiveObjects &live, float zoom)
     return QRectF(area.Left / zoom, area.Top / zoom, area.Width / zoom, area.Height / zoom);
 }
 
-bool restorePrintArea(frmMain &form, const QRectF &areaMm)
+bool restorePrintArea(LiveObjects &live, platform::Platform &platform, QSizeF canvasPx,
+                      float layoutZoom, const QRectF &areaMm)
 {
-    const float zoom = form.LayoutZoom;
-    const QSizeF canvasMm = form.pictMapPx / CanvasPixelsPerMm / zoom;
+    const float zoom = layoutZoom;
+    const QSizeF canvasMm = canvasPx / CanvasPixelsPerMm / zoom;
     const QRectF canvas(QPointF(0, 0), canvasMm);
     if (!canvas.contains(areaMm.topLeft()))
         return false;
     const QSizeF room = canvasMm - QSizeF(areaMm.left(), areaMm.top());
     const QRectF kept(areaMm.topLeft(), areaMm.size().boundedTo(room));
-    place(form.live.shpPrint, float(kept.left() * zoom), float(kept.top() * zoom),
+    place(live.shpPrint, float(kept.left() * zoom), float(kept.top() * zoom),
           float(kept.width() * zoom), float(kept.height() * zoom));
-    form.live.printAreaDrawn = true;
-    subPlaceMasks(form);
+    live.printAreaDrawn = true;
+    subPlaceMasks(live, platform);
     return true;
 }
 
-void subPlaceMasks(frmMain &form)
+void subPlaceMasks(LiveObjects &live, platform::Platform &platform)
 {
-    platform::BusyGuard busy(form.platform);
-    const float pw = form.live.shpPrintWaku[0].Width;
-    const float ph = form.live.shpPrintWaku[0].Height;
-    const MarkerShape &area = form.live.shpPrint;
+    platform::BusyGuard busy(platform);
+    const float pw = live.shpPrintWaku[0].Width;
+    const float ph = live.shpPrintWaku[0].Height;
+    const MarkerShape &area = live.shpPrint;
     const float l = area.Left, t = area.Top, w = area.Width, h = area.Height;
-    auto &masks = form.live.shpSps;
+    auto &masks = live.shpSps;
     place(masks[0], 0, 0, pw, t);
     place(masks[1], 0, t, l, h);
     place(masks[2], 0, t + h, pw, ph - (t + h));
     place(masks[3], l + w, t, pw - (l + w), h);
 }
 
-void mnuSize_Click(frmMain &form)
-{
-    const float keptZoom = form.ZoomFactor;
-    const auto picked = form.platform.chooseListEntry(
-        {QStringLiteral("用紙サイズ"), paperSizeEntries(), QStringLiteral("OK"),
-         QStringLiteral("ｷｬﾝｾﾙ")});
-    if (picked && *picked >= 0 && *picked < paperSizeEntries().size())
-        form.process.GE_strPpSize = paperSizeEntries()[*picked].left(2);
-    form.ZoomFactor = actualSizeZoom(form.process.GE_tpPtoD_r_X);
-    ApplyZoom(form, form.ZoomFactor);
-    subSetPaper(form, form.process.GE_strPpSize);
-    subResetPrintArea(form);
-    UpdateScrollBars(form);
-    form.ZoomFactor = keptZoom;
-    ApplyZoom(form, form.ZoomFactor);
-}
-
-void registerPaperCommands(frmMain &form)
-{
-    form.setCommand(QStringLiteral("mnuSize"), [&form] { mnuSize_Click(form); });
-}

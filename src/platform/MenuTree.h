@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -22,6 +23,14 @@ struct MenuItem
     bool visible = true;
     std::vector<MenuItem *> children;
 };
+
+// A menu item's command as a subsystem offers it; the main window binds the items it is given.
+struct MenuCommand
+{
+    QString item;
+    std::function<void()> run;
+};
+using MenuCommands = std::vector<MenuCommand>;
 
 class MenuTree
 {

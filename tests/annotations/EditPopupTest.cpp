@@ -71,7 +71,7 @@ TEST(EditPopup, LeaderLineRightClickedOnTheCanvasOffersDuplicateAndDelete)
     f.form.menus[QStringLiteral("popEditRev")].enabled = true;
     f.form.menus[QStringLiteral("popEditDpp")].enabled = false;
 
-    pictMap_MouseDown(f.form, 2, 20, 30);
+    pictMap_MouseDown(f.form.measuring, 2, 20, 30);
 
     EXPECT_EQ(f.form.EditTarget.kind, QLatin1String(editkind::LeaderLine));
     EXPECT_EQ(f.platform.popupMenus, std::vector<QString>{QStringLiteral("popEdit")});

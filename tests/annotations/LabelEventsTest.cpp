@@ -59,17 +59,17 @@ struct Drawing
     {
         useTool("mnuToolMes");
         form.menus[QStringLiteral("popMesPutSen")].checked = true;
-        pictMap_MouseDown(form, Left, x1, y1);
-        pictMap_MouseUp(form, Left, x1, y1);
-        pictMap_MouseMove(form, NoButton, x2, y2);
-        pictMap_MouseUp(form, Left, x2, y2);
+        pictMap_MouseDown(form.measuring, Left, x1, y1);
+        pictMap_MouseUp(form.measuring, Left, x1, y1);
+        pictMap_MouseMove(form.measuring, NoButton, x2, y2);
+        pictMap_MouseUp(form.measuring, Left, x2, y2);
     }
 
     void placeTextLabel(float x, float y)
     {
         useTool("mnuToolCmnt");
-        pictMap_MouseDown(form, Left, x, y);
-        pictMap_MouseUp(form, Left, x, y);
+        pictMap_MouseDown(form.measuring, Left, x, y);
+        pictMap_MouseUp(form.measuring, Left, x, y);
     }
 
     AnnotationLabel &dimensionLabel() { return form.annotations.lblKyori[0]; }
@@ -336,9 +336,9 @@ TEST(TextAndLeaderPopups, ClearAllRemovesEveryObjectOfItsKindAlone)
     drawing.placeTextLabel(80, 80);
     drawing.useTool("mnuToolLine");
     for (float y : {30.0f, 40.0f}) {
-        pictMap_MouseDown(drawing.form, Left, 10, y);
-        pictMap_MouseMove(drawing.form, Left, 50, y);
-        pictMap_MouseUp(drawing.form, Left, 50, y);
+        pictMap_MouseDown(drawing.form.measuring, Left, 10, y);
+        pictMap_MouseMove(drawing.form.measuring, Left, 50, y);
+        pictMap_MouseUp(drawing.form.measuring, Left, 50, y);
     }
     AnnotationStore &objects = drawing.form.annotations;
     ASSERT_EQ(objects.lblMoji.UBound(), 2);

@@ -177,15 +177,15 @@ TEST(LookDefaults, NextObjectsDrawnTakeTheLastLookChosen)
     EditForm f;
     auto stroke = [&f](const char *tool, float x1, float y1, float x2, float y2) {
         f.form.runCommand(QLatin1String(tool));
-        pictMap_MouseDown(f.form, 1, x1, y1);
-        pictMap_MouseMove(f.form, 0, x2, y2);
-        pictMap_MouseUp(f.form, 1, x2, y2);
+        pictMap_MouseDown(f.form.measuring, 1, x1, y1);
+        pictMap_MouseMove(f.form.measuring, 0, x2, y2);
+        pictMap_MouseUp(f.form.measuring, 1, x2, y2);
     };
     const AnnotationStore &objects = f.form.annotations;
     f.form.menus[QStringLiteral("popMesPutSen")].checked = true;
     stroke("mnuToolMes", 10, 60, 110, 60);
     f.form.runCommand(QStringLiteral("mnuToolCmnt"));
-    pictMap_MouseDown(f.form, 1, 30, 30);
+    pictMap_MouseDown(f.form.measuring, 1, 30, 30);
     const MarkerShape marker = objects.shpSnpo[0];
     f.platform.colorAnswers = {Chosen};
 
@@ -201,7 +201,7 @@ TEST(LookDefaults, NextObjectsDrawnTakeTheLastLookChosen)
     stroke("mnuToolLine", 10, 150, 60, 150);
     EXPECT_EQ(objects.lineHikidashi[0].BorderWidth, 3);
     f.form.runCommand(QStringLiteral("mnuToolCmnt"));
-    pictMap_MouseDown(f.form, 1, 60, 60);
+    pictMap_MouseDown(f.form.measuring, 1, 60, 60);
     EXPECT_EQ(objects.lblMoji[2].ForeColor, Chosen);
 }
 

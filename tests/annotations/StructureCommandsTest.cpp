@@ -137,9 +137,9 @@ TEST(Duplicate, LeaderLineCopyAndANewStrokeBothStay)
     EXPECT_TRUE(inShape(now));
 
     f.form.runCommand(QStringLiteral("mnuToolLine"));
-    pictMap_MouseDown(f.form, 1, 100, 100);
-    pictMap_MouseMove(f.form, 0, 150, 120);
-    pictMap_MouseUp(f.form, 1, 150, 120);
+    pictMap_MouseDown(f.form.measuring, 1, 100, 100);
+    pictMap_MouseMove(f.form.measuring, 0, 150, 120);
+    pictMap_MouseUp(f.form.measuring, 1, 150, 120);
     ASSERT_EQ(now.lineHikidashi.UBound(), 4);
     EXPECT_FLOAT_EQ(now.lineHikidashi[2].X1, 7) << "the copy stays";
     EXPECT_FLOAT_EQ(now.lineHikidashi[3].X2, 150);

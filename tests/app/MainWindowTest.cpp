@@ -8,7 +8,7 @@
 #include "app/frmMain.h"
 #include "platform/ProfileFile.h"
 #include "app/QtPlatform.h"
-#include "view/Zoom.h"
+#include "app/Zoom.h"
 
 #include <QAction>
 #include <QApplication>

@@ -22,9 +22,9 @@ void startAt(frmMain &form, float x, float y)
     setCaption(form.live.lblDistance, QStringLiteral("0.0cm "));
     setCaption(form.live.lblFt, QStringLiteral("0.00ft "));
     form.live.lblDistance.Visible = form.live.lblFt.Visible = true;
-    subHojoStart(form, x, y);
-    subHojoPlace(form, x, y, x, y, form.process.GE_sngHojoLen);
-    subHojoVisible(form, true);
+    subHojoStart(form.measuring, x, y);
+    subHojoPlace(form.measuring, x, y, x, y, form.process.GE_sngHojoLen);
+    subHojoVisible(form.measuring, true);
 }
 
 void moveTo(frmMain &form, float x, float y)
@@ -32,8 +32,8 @@ void moveTo(frmMain &form, float x, float y)
     AnnotationLine &line = form.live.lineDistance;
     line.X2 = x;
     line.Y2 = y;
-    subDistanceLabels(form);
-    subHojoPlace(form, line.X1, line.Y1, line.X2, line.Y2, form.process.GE_sngHojoLen);
+    subDistanceLabels(form.measuring);
+    subHojoPlace(form.measuring, line.X1, line.Y1, line.X2, line.Y2, form.process.GE_sngHojoLen);
 }
 
 void measure(frmMain &form, float x1, float y1, float x2, float y2)
@@ -208,7 +208,7 @@ TEST_P(KeepDimension, CopiesTheSideItsDirectionGivesWithTextsAndLook)
     // Centred with the size the caption gives it in the spare's font, before the look changes.
     AnnotationLabel beforeLook = store.lblKyori.spare();
     setCaption(beforeLook, QStringLiteral("10.0cm "));
-    subKeepDimension(form);
+    subKeepDimension(form.measuring);
 
     EXPECT_EQ(store.lblKyori.UBound(), 1);
     EXPECT_EQ(store.lineDsSave.UBound(), 1);
@@ -268,7 +268,7 @@ TEST(KeepDimensionLimit, TheLastDimensionFitsAndTheNextIsRefusedWithoutAnyChange
     fillDimensions(store, 16382);
     measure(form, 20, 50, 120, 50);
 
-    subKeepDimension(form); // dimension 16382, the last index that leaves room for the spares
+    subKeepDimension(form.measuring); // dimension 16382, the last index that leaves room for the spares
     EXPECT_EQ(store.lblKyori.UBound(), 16383);
     EXPECT_EQ(store.lineHojoSave.UBound(), 32766);
     EXPECT_TRUE(store.lineDsSave[16382].Visible);
@@ -279,7 +279,7 @@ TEST(KeepDimensionLimit, TheLastDimensionFitsAndTheNextIsRefusedWithoutAnyChange
     const AnnotationLine lineSpare = store.lineDsSave.spare();
     const AnnotationLine extensionSpare = store.lineHojoSave.spare();
     const MarkerShape markerSpare = store.shpSnpo.spare();
-    subKeepDimension(form);
+    subKeepDimension(form.measuring);
     EXPECT_EQ(store.lblKyori.UBound(), 16383);
     EXPECT_EQ(store.lineDsSave.UBound(), 16383);
     EXPECT_EQ(store.lineHojoSave.UBound(), 32766);

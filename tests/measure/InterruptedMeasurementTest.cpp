@@ -26,13 +26,13 @@ struct Measuring : StartedForm
     }
     void click(float x, float y)
     {
-        pictMap_MouseDown(form, Left, x, y);
-        pictMap_MouseUp(form, Left, x, y);
+        pictMap_MouseDown(form.measuring, Left, x, y);
+        pictMap_MouseUp(form.measuring, Left, x, y);
     }
     void startMeasuring()
     {
         click(10, 20);
-        pictMap_MouseMove(form, NoButton, 60, 20);
+        pictMap_MouseMove(form.measuring, NoButton, 60, 20);
         ASSERT_TRUE(form.canvas.DimMeasuring);
     }
     int keptDimensions() const { return form.annotations.dimensionCount(); }
@@ -55,7 +55,7 @@ TEST(InterruptedMeasurement, AZoomBeforeTheSecondEndKeepsTheDistanceBetweenTheCl
         EXPECT_TRUE(canvas.form.live.lineDistance.Visible) << "the measurement is still shown";
         // The tail 150 mm right of the nose and level with it, clicked at the new zoom.
         const float x = 160 * road.zoom, y = 20 * road.zoom;
-        pictMap_MouseMove(canvas.form, NoButton, x, y);
+        pictMap_MouseMove(canvas.form.measuring, NoButton, x, y);
         canvas.click(x, y);
         ASSERT_EQ(canvas.keptDimensions(), 1) << road.zoomItem;
         const AnnotationLine &kept = canvas.form.annotations.lineDsSave[0];
@@ -89,7 +89,7 @@ TEST(InterruptedMeasurement, AnotherToolTheOptionDialogOrEscEndItWithoutKeepingI
              canvas.form.runCommand(QStringLiteral("mnuPrintEria"));
              canvas.click(100, 100);
          }},
-        {"Esc", [](Measuring &canvas) { cancelDrawing(canvas.form); }},
+        {"Esc", [](Measuring &canvas) { cancelDrawing(canvas.form.measuring); }},
     };
     for (const Road &road : roads) {
         Measuring canvas;

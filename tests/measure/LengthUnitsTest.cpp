@@ -60,7 +60,7 @@ TEST(LengthUnits, TheChosenUnitIsKeptAndComesBackWithTheNextStart)
         line = {};
         line.X2 = 100;
         line.Visible = true;
-        subDistanceLabels(form);
+        subDistanceLabels(form.measuring);
         EXPECT_EQ(form.live.lblDistance.Caption, QStringLiteral("15in ")); // 14.96 in, up
         EXPECT_EQ(form.live.lblFt.Caption, QStringLiteral("1.25ft. ")) << "the feet label stays";
         QFile file(started.process.settingsFile);

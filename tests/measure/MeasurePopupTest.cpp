@@ -10,7 +10,7 @@ namespace {
 
 struct PopupForm : StartedForm
 {
-    PopupForm() { registerMeasurePopupCommands(form); }
+    PopupForm() { form.setCommands(measurePopupCommands(form.measuring)); }
 
     bool checked(const char *item) const { return form.menus[QLatin1String(item)].checked; }
 
@@ -19,7 +19,7 @@ struct PopupForm : StartedForm
         form.live.lineDistance.Visible = true;
         form.live.lblDistance.Visible = true;
         form.live.lblFt.Visible = true;
-        subHojoVisible(form, true);
+        subHojoVisible(form.measuring, true);
     }
 
     bool liveMeasurementHidden() const
@@ -70,8 +70,8 @@ TEST(MeasurePopup, EachLengthChecksOnlyItselfAndSetsTheExtensionLength)
             EXPECT_EQ(f.checked(item), item == chosen) << item;
     }
     // The live lines take it at their next placement.
-    subHojoStart(f.form, 40, 30);
-    subHojoPlace(f.form, 40, 30, 40, 30, f.process.GE_sngHojoLen);
+    subHojoStart(f.form.measuring, 40, 30);
+    subHojoPlace(f.form.measuring, 40, 30, 40, 30, f.process.GE_sngHojoLen);
     EXPECT_FLOAT_EQ(f.form.live.lineHojo[0].X2, 70);
 }
 
@@ -86,10 +86,10 @@ TEST(MeasurePopup, EraseAllRemovesEveryDimensionAndKeepsTheCheckMarks)
         line.Y1 = y;
         line.X2 = 120;
         line.Y2 = y;
-        subHojoStart(f.form, 20, y);
-        subHojoPlace(f.form, 20, y, 120, y, 15);
-        subDistanceLabels(f.form);
-        subKeepDimension(f.form);
+        subHojoStart(f.form.measuring, 20, y);
+        subHojoPlace(f.form.measuring, 20, y, 120, y, 15);
+        subDistanceLabels(f.form.measuring);
+        subKeepDimension(f.form.measuring);
     }
     f.showLiveMeasurement();
     ASSERT_EQ(f.form.annotations.dimensionCount(), 2);

@@ -20,9 +20,9 @@ constexpr int NoButton = 0;
 
 struct Canvas : StartedForm
 {
-    void press(int button, float x, float y) { pictMap_MouseDown(form, button, x, y); }
-    void move(int buttons, float x, float y) { pictMap_MouseMove(form, buttons, x, y); }
-    void release(int button, float x, float y) { pictMap_MouseUp(form, button, x, y); }
+    void press(int button, float x, float y) { pictMap_MouseDown(form.measuring, button, x, y); }
+    void move(int buttons, float x, float y) { pictMap_MouseMove(form.measuring, buttons, x, y); }
+    void release(int button, float x, float y) { pictMap_MouseUp(form.measuring, button, x, y); }
     void click(float x, float y)
     {
         press(Left, x, y);

@@ -8,7 +8,7 @@
 #include "app/CommandLine.h"
 #include "output/BitmapExport.h"
 #include "output/ImageExport.h"
-#include "output/OutputCommands.h"
+#include "app/OutputCommands.h"
 #include "output/PageOutput.h"
 #include "output/dlgPrinter.h"
 #include "app/RecordBookCommands.h"

@@ -5,7 +5,7 @@
 #include "CalibratedBook.h"
 #include "PageMeasure.h"
 #include "PrintedBookPage.h"
-#include "output/OutputCommands.h"
+#include "app/OutputCommands.h"
 #include "output/PageOutput.h"
 #include "output/PrintCheckDialog.h"
 #include "output/dlgPrinter.h"

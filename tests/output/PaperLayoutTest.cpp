@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 CatchScale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/BitmapExport.h"
+#include "app/PaperCommands.h"
 #include "output/PaperLayout.h"
 #include "app/RecordBookCommands.h"
 #include "StartedForm.h"
@@ -102,7 +103,7 @@ TEST(PaperLayout, DefaultPrintAreaMasksCoverTheFrameOutsideIt)
 {
     StartedForm started;
     subSetPaper(started.form, QStringLiteral("A4"));
-    subResetPrintArea(started.form);
+    subResetPrintArea(started.form.live, started.form.platform);
     const auto &masks = started.form.live.shpSps;
     EXPECT_EQ(box(masks[0]), QRectF(0, 0, 297, 5));
     EXPECT_EQ(box(masks[1]), QRectF(0, 5, 5, 200));
@@ -187,7 +188,7 @@ TEST(PaperLayout, MasksFitAPrintAreaWhoseSidesAllDiffer)
     subSetPaper(started.form, QStringLiteral("A4"));
     MarkerShape &area = started.form.live.shpPrint;
     area.Left = 12, area.Top = 30, area.Width = 200, area.Height = 150;
-    subPlaceMasks(started.form);
+    subPlaceMasks(started.form.live, started.form.platform);
     const auto &masks = started.form.live.shpSps;
     EXPECT_EQ(box(masks[0]), QRectF(0, 0, 297, 30));    // above
     EXPECT_EQ(box(masks[1]), QRectF(0, 30, 12, 150));   // left

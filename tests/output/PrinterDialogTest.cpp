@@ -5,7 +5,7 @@
 #include "CalibratedBook.h"
 #include "PageMeasure.h"
 
-#include "output/OutputCommands.h"
+#include "app/OutputCommands.h"
 #include "output/TilePreview.h"
 #include "output/dlgPrinter.h"
 #include "app/RecordBookCommands.h"

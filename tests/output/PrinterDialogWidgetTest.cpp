@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The print dialog on the desktop, clicked as a user clicks it.
 #include "CalibratedBook.h"
-#include "output/OutputCommands.h"
+#include "app/OutputCommands.h"
 #include "output/PrinterDialogWidget.h"
 #include "output/TilePreview.h"
 

@@ -42,9 +42,9 @@ void keepAcross(OpenSample &book, float left, float right)
     if (!book.form.menus[QStringLiteral("popMesPutSen")].checked)
         book.run("popMesPutSen");
     for (const float x : {left, right}) {
-        pictMap_MouseDown(book.form, 1, x, 100);
-        pictMap_MouseUp(book.form, 1, x, 100);
-        pictMap_MouseMove(book.form, 0, x, 100);
+        pictMap_MouseDown(book.form.measuring, 1, x, 100);
+        pictMap_MouseUp(book.form.measuring, 1, x, 100);
+        pictMap_MouseMove(book.form.measuring, 0, x, 100);
     }
 }
 

@@ -94,13 +94,13 @@ struct Desk : StartedForm
     {
         form.runCommand(QStringLiteral("mnuToolMes"));
         form.runCommand(QStringLiteral("popMesPutSen"));
-        pictMap_MouseDown(form, Left, x1, y);
-        pictMap_MouseUp(form, Left, x1, y);
-        pictMap_MouseMove(form, NoButton, x2, y);
-        pictMap_MouseUp(form, Left, x2, y);
+        pictMap_MouseDown(form.measuring, Left, x1, y);
+        pictMap_MouseUp(form.measuring, Left, x1, y);
+        pictMap_MouseMove(form.measuring, NoButton, x2, y);
+        pictMap_MouseUp(form.measuring, Left, x2, y);
         form.runCommand(QStringLiteral("mnuToolLine"));
-        pictMap_MouseDown(form, Left, x1, y + 20);
-        pictMap_MouseUp(form, Left, x2, y + 30);
+        pictMap_MouseDown(form.measuring, Left, x1, y + 20);
+        pictMap_MouseUp(form.measuring, Left, x2, y + 30);
         form.runCommand(QStringLiteral("mnuToolMes"));
     }
 
@@ -420,9 +420,9 @@ TEST(RecordBookCommands, ADrawnPrintAreaIsSavedAndComesBackWhereItFits)
     EXPECT_FALSE(readBack(desk.book(QStringLiteral("area.ini"))).printAreaMm) << "none drawn";
 
     desk.form.runCommand(QStringLiteral("mnuPrintEria"));
-    pictMap_MouseDown(desk.form, Left, 20, 15);
-    pictMap_MouseMove(desk.form, Left, 80, 60);
-    pictMap_MouseUp(desk.form, Left, 80, 60);
+    pictMap_MouseDown(desk.form.measuring, Left, 20, 15);
+    pictMap_MouseMove(desk.form.measuring, Left, 80, 60);
+    pictMap_MouseUp(desk.form.measuring, Left, 80, 60);
     ASSERT_TRUE(desk.form.document.isModified());
     desk.form.runCommand(QStringLiteral("mnuFileSavePrj"));
     desk.open(desk.book(QStringLiteral("area.ini")));

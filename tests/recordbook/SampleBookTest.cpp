@@ -37,10 +37,10 @@ struct SampleMaker : StartedForm
     // Press, move and release: a click starts, the pointer moves with no button, a click ends.
     void clickMoveClick(QPointF from, QPointF to)
     {
-        pictMap_MouseDown(form, Left, float(from.x()), float(from.y()));
-        pictMap_MouseUp(form, Left, float(from.x()), float(from.y()));
-        pictMap_MouseMove(form, NoButton, float(to.x()), float(to.y()));
-        pictMap_MouseUp(form, Left, float(to.x()), float(to.y()));
+        pictMap_MouseDown(form.measuring, Left, float(from.x()), float(from.y()));
+        pictMap_MouseUp(form.measuring, Left, float(from.x()), float(from.y()));
+        pictMap_MouseMove(form.measuring, NoButton, float(to.x()), float(to.y()));
+        pictMap_MouseUp(form.measuring, Left, float(to.x()), float(to.y()));
     }
     void fillTextLabel(int index, const QString &caption)
     {
@@ -102,8 +102,8 @@ struct SampleMaker : StartedForm
         form.runCommand(QStringLiteral("mnuToolLine"));
         const QPointF from(529, 30);
         const QPointF to = at(1500, 760);
-        pictMap_MouseDown(form, Left, float(from.x()), float(from.y()));
-        pictMap_MouseUp(form, Left, float(to.x()), float(to.y()));
+        pictMap_MouseDown(form.measuring, Left, float(from.x()), float(from.y()));
+        pictMap_MouseUp(form.measuring, Left, float(to.x()), float(to.y()));
         form.runCommand(QStringLiteral("mnuToolMes"));
 
         platform.fileAnswers.push_back(iniPath);

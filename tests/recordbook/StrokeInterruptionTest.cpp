@@ -31,8 +31,8 @@ struct SampleInAStroke : StartedForm
         openRecordBook(form, ini);
         EXPECT_TRUE(form.runCommand(QStringLiteral("mnuToolLine")));
         // The left button goes down and the new line follows the pointer.
-        pictMap_MouseDown(form, Left, 40, 40);
-        pictMap_MouseMove(form, Left, 90, 70);
+        pictMap_MouseDown(form.measuring, Left, 40, 40);
+        pictMap_MouseMove(form.measuring, Left, 90, 70);
         EXPECT_TRUE(form.annotations.lineHikidashi.spare().Visible);
     }
 
@@ -61,7 +61,7 @@ TEST(StrokeInterruption, ASaveOrRightClickMidStrokeStoresTheBookWithoutTheHalfDr
         {"a right-click whose pop-up takes the release",
          [](SampleInAStroke &book) {
              book.platform.popupChoices.push_back(QString()); // dismissed
-             pictMap_MouseDown(book.form, Right, 90, 70);
+             pictMap_MouseDown(book.form.measuring, Right, 90, 70);
          },
          true},
     };
@@ -78,7 +78,7 @@ TEST(StrokeInterruption, ASaveOrRightClickMidStrokeStoresTheBookWithoutTheHalfDr
         EXPECT_EQ(saved.annotations.lblMoji.UBound(), 9) << road.what;
 
         // A release that still comes finishes nothing.
-        pictMap_MouseUp(book.form, Left, 120, 80);
+        pictMap_MouseUp(book.form.measuring, Left, 120, 80);
         EXPECT_EQ(book.form.annotations.lineHikidashi.UBound(), 1) << road.what;
         QString why;
         EXPECT_TRUE(book.form.annotations.invariantsHold(&why)) << road.what << why.toStdString();
@@ -108,7 +108,7 @@ TEST(StrokeInterruption, NewAndOpenLeaveNoHalfDrawnLineBehind)
             newRecordBook(book.form, book.folder.filePath(QStringLiteral("catch.jpg")));
         }
         EXPECT_FALSE(book.form.annotations.lineHikidashi.spare().Visible) << open;
-        pictMap_MouseUp(book.form, Left, 120, 80);
+        pictMap_MouseUp(book.form.measuring, Left, 120, 80);
         EXPECT_EQ(book.form.annotations.lineHikidashi.UBound(), open ? 1 : 0) << open;
     }
 }

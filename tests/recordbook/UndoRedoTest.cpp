@@ -46,11 +46,11 @@ void keepDimension(OpenSample &book, Rng &rng)
     ensureChecked(book, "popMesPutSen");
     const float x1 = between(rng, 20, 150), y1 = between(rng, 20, 150);
     const float x2 = between(rng, 20, 150), y2 = between(rng, 20, 150);
-    pictMap_MouseDown(book.form, Left, x1, y1);
-    pictMap_MouseUp(book.form, Left, x1, y1);
-    pictMap_MouseMove(book.form, 0, x2, y2);
-    pictMap_MouseDown(book.form, Left, x2, y2);
-    pictMap_MouseUp(book.form, Left, x2, y2);
+    pictMap_MouseDown(book.form.measuring, Left, x1, y1);
+    pictMap_MouseUp(book.form.measuring, Left, x1, y1);
+    pictMap_MouseMove(book.form.measuring, 0, x2, y2);
+    pictMap_MouseDown(book.form.measuring, Left, x2, y2);
+    pictMap_MouseUp(book.form.measuring, Left, x2, y2);
 }
 
 void dragLabel(OpenSample &book, Rng &rng, LabelKind kind)
@@ -76,8 +76,8 @@ void placeText(OpenSample &book, Rng &rng)
     book.run("mnuToolCmnt");
     book.run("popMojiNew");
     const float x = between(rng, 10, 180), y = between(rng, 10, 180);
-    pictMap_MouseDown(book.form, Left, x, y);
-    pictMap_MouseUp(book.form, Left, x, y);
+    pictMap_MouseDown(book.form.measuring, Left, x, y);
+    pictMap_MouseUp(book.form.measuring, Left, x, y);
 }
 
 void captionText(OpenSample &book, Rng &rng)
@@ -107,10 +107,10 @@ void drawLeader(OpenSample &book, Rng &rng)
     book.run("popHkdSenNew");
     const float x1 = between(rng, 20, 150), y1 = between(rng, 20, 150);
     const float length = below(rng, 4) == 0 ? 1.0f : between(rng, 5, 40);
-    pictMap_MouseDown(book.form, Left, x1, y1);
-    pictMap_MouseMove(book.form, Left, x1 + length / 2, y1);
-    pictMap_MouseMove(book.form, Left, x1 + length, y1 + 1);
-    pictMap_MouseUp(book.form, Left, x1 + length, y1 + 1);
+    pictMap_MouseDown(book.form.measuring, Left, x1, y1);
+    pictMap_MouseMove(book.form.measuring, Left, x1 + length / 2, y1);
+    pictMap_MouseMove(book.form.measuring, Left, x1 + length, y1 + 1);
+    pictMap_MouseUp(book.form.measuring, Left, x1 + length, y1 + 1);
 }
 
 void dragLeader(OpenSample &book, Rng &rng)
@@ -123,9 +123,9 @@ void dragLeader(OpenSample &book, Rng &rng)
     const AnnotationLine &line = leaders[below(rng, leaders.UBound())];
     const float x = (line.X1 + line.X2) / 2, y = (line.Y1 + line.Y2) / 2;
     const float dx = between(rng, -20, 20), dy = between(rng, -20, 20);
-    pictMap_MouseDown(book.form, Left, x, y);
-    pictMap_MouseMove(book.form, Left, x + dx, y + dy);
-    pictMap_MouseUp(book.form, Left, x + dx, y + dy);
+    pictMap_MouseDown(book.form.measuring, Left, x, y);
+    pictMap_MouseMove(book.form.measuring, Left, x + dx, y + dy);
+    pictMap_MouseUp(book.form.measuring, Left, x + dx, y + dy);
 }
 
 // A right-click on an object and a choice in its edit pop-up.
@@ -161,7 +161,7 @@ void editObject(OpenSample &book, Rng &rng)
         book.run("popHkdSenSelect");
         const AnnotationLine &line = store.lineHikidashi[below(rng, store.lineHikidashi.UBound())];
         book.platform.popupChoices = {choice};
-        pictMap_MouseDown(book.form, Right, (line.X1 + line.X2) / 2, (line.Y1 + line.Y2) / 2);
+        pictMap_MouseDown(book.form.measuring, Right, (line.X1 + line.X2) / 2, (line.Y1 + line.Y2) / 2);
     }
     book.platform.popupChoices.clear();
 }
@@ -179,12 +179,12 @@ void drawReferenceLine(OpenSample &book, Rng &rng)
 {
     inOptionDialog(book, [&](frmOption &) {
         const float x = between(rng, 20, 100), y = between(rng, 20, 100);
-        pictMap_MouseDown(book.form, Left, x, y);
-        pictMap_MouseUp(book.form, Left, x, y);
-        pictMap_MouseMove(book.form, 0, x + 30, y + 2);
-        pictMap_MouseMove(book.form, 0, x + 60, y + 3);
-        pictMap_MouseDown(book.form, Left, x + 60, y + 3);
-        pictMap_MouseUp(book.form, Left, x + 60, y + 3);
+        pictMap_MouseDown(book.form.measuring, Left, x, y);
+        pictMap_MouseUp(book.form.measuring, Left, x, y);
+        pictMap_MouseMove(book.form.measuring, 0, x + 30, y + 2);
+        pictMap_MouseMove(book.form.measuring, 0, x + 60, y + 3);
+        pictMap_MouseDown(book.form.measuring, Left, x + 60, y + 3);
+        pictMap_MouseUp(book.form.measuring, Left, x + 60, y + 3);
     });
 }
 
@@ -215,9 +215,9 @@ void dragPrintArea(OpenSample &book, Rng &rng)
     book.run("mnuPrintEria");
     const float x = between(rng, 5, 60), y = between(rng, 5, 60);
     const float x2 = x + between(rng, 20, 120), y2 = y + between(rng, 20, 120);
-    pictMap_MouseDown(book.form, Left, x, y);
-    pictMap_MouseMove(book.form, Left, x2, y2);
-    pictMap_MouseUp(book.form, Left, x2, y2);
+    pictMap_MouseDown(book.form.measuring, Left, x, y);
+    pictMap_MouseMove(book.form.measuring, Left, x2, y2);
+    pictMap_MouseUp(book.form.measuring, Left, x2, y2);
     book.run("mnuToolMes");
 }
 
@@ -379,9 +379,9 @@ TEST(UndoRedo, UndoMidDragEndsTheDrag)
     };
     const Drag printArea = [](OpenSample &book, std::optional<float> x) {
         if (x)
-            pictMap_MouseMove(book.form, Left, *x, 120);
+            pictMap_MouseMove(book.form.measuring, Left, *x, 120);
         else
-            pictMap_MouseDown(book.form, Left, 20, 20);
+            pictMap_MouseDown(book.form.measuring, Left, 20, 20);
     };
     const struct
     {

@@ -84,8 +84,8 @@ TEST(UnsavedChanges, AskOnlyWithChangesAndFollowTheAnswer)
             // A new text label placed on the canvas and captioned by a double-click.
             book.run("mnuToolCmnt");
             book.run("popMojiNew");
-            pictMap_MouseDown(book.form, 1, 50, 60);
-            pictMap_MouseUp(book.form, 1, 50, 60);
+            pictMap_MouseDown(book.form.measuring, 1, 50, 60);
+            pictMap_MouseUp(book.form.measuring, 1, 50, 60);
             book.platform.textAnswers = {QStringLiteral("真鯛"), QString()};
             labelDblClick(book.form.editing, LabelKind::Text,
                           book.form.annotations.lblMoji.UBound());

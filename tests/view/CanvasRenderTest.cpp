@@ -72,11 +72,11 @@ TEST(CanvasRender, RepaintingTheLiveAreaMatchesAFreshPaint)
         QPainter painter(&kept);
         cache.paint(painter, viewport, form.scene(), whole);
     }
-    pictMap_MouseDown(form, 1, 20, 40);
-    pictMap_MouseUp(form, 1, 20, 40);
+    pictMap_MouseDown(form.measuring, 1, 20, 40);
+    pictMap_MouseUp(form.measuring, 1, 20, 40);
     for (float x : {100.0f, 60.0f, 140.0f}) {
         const QRectF before = liveObjectsBoundsPx(form.live);
-        pictMap_MouseMove(form, 0, x, 40);
+        pictMap_MouseMove(form.measuring, 0, x, 40);
         const QRect dirty = (before | liveObjectsBoundsPx(form.live)).toAlignedRect();
         QPainter painter(&kept);
         cache.paint(painter, viewport, form.scene(), dirty & whole);

@@ -56,7 +56,7 @@ TEST(MeasurementAccuracy, AShortReferenceGivesALargeErrorAndAWarning)
 TEST(MeasurementAccuracy, TheOptionDialogWarnsOnceTheShortReferenceIsSet)
 {
     StartedForm started;
-    frmOption dialog(started.form);
+    frmOption dialog(started.form.measuring);
     dialog.Form_Load();
     dialog.setBoxText(4, QString::number(100 * MmPerScreenPixel));
     dialog.setBoxText(5, QStringLiteral("300"));

@@ -4,7 +4,7 @@
 #include "app/ScreenScale.h"
 #include "app/Toolbar.h"
 #include "document/ScaleModel.h"
-#include "view/Zoom.h"
+#include "app/Zoom.h"
 #include "platform/Cp932.h"
 #include "StartedForm.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 CatchScale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Toolbar.h"
-#include "view/Zoom.h"
+#include "app/Zoom.h"
 #include "StartedForm.h"
 
 #include <gtest/gtest.h>

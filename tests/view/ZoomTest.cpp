@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Toolbar.h"
 #include "output/PaperLayout.h"
-#include "view/Zoom.h"
+#include "app/Zoom.h"
 #include "StartedForm.h"
 
 #include <gtest/gtest.h>

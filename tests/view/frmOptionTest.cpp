@@ -368,11 +368,11 @@ TEST(ScaleOptionDialog, AReferenceLineGivesTheSameRatioAtAnyZoomItIsDrawnAt)
         DialogOpen open;
         open.form.ZoomFactor = open.form.LayoutZoom = zoom;
         const auto at = [zoom](float mm) { return mm * zoom; };
-        pictMap_MouseDown(open.form, 1, at(20), at(40));
-        pictMap_MouseUp(open.form, 1, at(20), at(40));
-        pictMap_MouseMove(open.form, 0, at(220), at(40));
-        pictMap_MouseDown(open.form, 1, at(220), at(40));
-        pictMap_MouseUp(open.form, 1, at(220), at(40));
+        pictMap_MouseDown(open.form.measuring, 1, at(20), at(40));
+        pictMap_MouseUp(open.form.measuring, 1, at(20), at(40));
+        pictMap_MouseMove(open.form.measuring, 0, at(220), at(40));
+        pictMap_MouseDown(open.form.measuring, 1, at(220), at(40));
+        pictMap_MouseUp(open.form.measuring, 1, at(220), at(40));
         EXPECT_EQ(open.dialog().txtXY[4], QStringLiteral("200")) << zoom;
         open.typeAndLeave(5, QStringLiteral("150"));
         open.dialog().cmdSettei_Click();

@@ -9,11 +9,12 @@
 #include "output/ImageExport.h"
 #include "output/PageChecks.h"
 #include "output/PaperFrame.h"
+#include "app/PaperCommands.h"
 #include "output/PaperLayout.h"
 #include "document/PaperSize.h"
 #include "output/dlgPrinter.h"
 #include "output/CatchBook.h"
-#include "view/Zoom.h"
+#include "app/Zoom.h"
 
 #include <QFileInfo>
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "view/ZoomRatios.h"
 
 #include <QPointF>
 #include <QString>
@@ -20,18 +21,6 @@ void UpdateScrollBars(frmMain &form);
 // Clears the check marks of the zoom menu and hides the live measurement, unless one is open:
 // a measurement survives a zoom, its start rescaled with everything else.
 void ResetViewChecks(frmMain &form);
-
-// The zoom at which one canvas millimetre is one real millimetre: the record book's ratio, kept
-// within what the canvas can show (a damaged book's zero or absurd ratio shows at 100 %).
-float actualSizeZoom(double ratio);
-// Whether a ratio is one the actual-size zoom takes as it is.
-bool isUsableRatio(double ratio);
-
-// The zoom at which the picture's calibrated millimetres are millimetres on a screen of that many
-// pixels a millimetre: the actual-size zoom, taken from the canvas's nominal 96 dots an inch to
-// the screen's. One zoom serves both directions; it follows the screen across, the direction the
-// calibration's ratio is taken in. Kept within what the canvas can show.
-float realSizeOnScreenZoom(double ratio, platform::PixelsPerMm screen);
 
 // "画面上で実物大" at the screen the window is on, as measured (else as it reports), keeping the
 // centre of the view; the caller checks the menu item.

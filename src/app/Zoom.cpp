@@ -3,10 +3,10 @@
 #include "Zoom.h"
 
 #include "annotations/ObjectRedisplay.h"
+#include "app/PaperCommands.h"
 #include "app/ScreenScale.h"
 #include "app/frmMain.h"
 #include "document/ScaleValues.h"
-#include "output/PaperLayout.h"
 #include "document/PaperSize.h"
 #include "platform/RuntimeError.h"
 
@@ -21,10 +21,6 @@ namespace {
 constexpr float ToolbarZoomStep = 0.1f;
 constexpr float ToolbarZoomMinimum = 0.1f;
 constexpr float ToolbarZoomMaximum = 2.0f;
-// A ratio is shown as the actual-size zoom only within these bounds: beyond them every
-// annotation shrinks to nothing or the canvas grows past any memory and scroll range.
-constexpr double SmallestActualSizeZoom = 0.01;
-constexpr double LargestActualSizeZoom = 100;
 // A fitted canvas stays this many pixels short of the view, the slack the scroll range adds, so
 // that no scroll bar shows.
 constexpr double FitSlackPx = 4;
@@ -131,23 +127,6 @@ void UpdateScrollBars(frmMain &form)
     form.hscX.Max = scrollMaximum(form.pictMapPx.width(), view.width());
     form.vscY.Max = scrollMaximum(form.pictMapPx.height(), view.height());
     form.keepScrollValuesInRange();
-}
-
-bool isUsableRatio(double ratio)
-{
-    return std::isfinite(ratio) && ratio >= SmallestActualSizeZoom
-           && ratio <= LargestActualSizeZoom;
-}
-
-float actualSizeZoom(double ratio)
-{
-    return isUsableRatio(ratio) ? float(ratio) : 1.0f;
-}
-
-float realSizeOnScreenZoom(double ratio, platform::PixelsPerMm screen)
-{
-    const double z = actualSizeZoom(ratio) * screen.across / ScreenPixelsPerMm;
-    return float(std::clamp(z, SmallestActualSizeZoom, LargestActualSizeZoom));
 }
 
 void ResetViewChecks(frmMain &form)
