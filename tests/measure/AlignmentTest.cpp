@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 CatchScale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeptLineFixtures.h"
-#include "StartedForm.h"
 #include "measure/Alignment.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +14,7 @@ struct Align
     bool hintX, hintY;  // which hint lines show afterwards
 };
 
-void expectAlign(frmMain &form, const Align &c)
+void expectAlign(KeptLines &form, const Align &c)
 {
     form.live.lineHintX.Visible = false;
     form.live.lineHintY.Visible = false;
@@ -46,8 +45,7 @@ protected:
         keepDimension(form, segment(200, 100, 200, 90), segment(300, 100, 300, 90));
     }
 
-    StartedForm started;
-    frmMain &form = started.form;
+    KeptLines form;
 };
 
 TEST_F(Alignment, FourPassesInOrderStoppingAtTheFirstHit)

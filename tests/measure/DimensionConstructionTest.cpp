@@ -13,7 +13,7 @@ namespace {
 
 // Drives the live construction the way the canvas does during a measurement: a press at the
 // start, moves with no button held, then the finish.
-void startAt(frmMain &form, float x, float y)
+void startAt(MeasuringTool &form, float x, float y)
 {
     AnnotationLine &line = form.live.lineDistance;
     line.X1 = line.X2 = x;
@@ -22,21 +22,21 @@ void startAt(frmMain &form, float x, float y)
     setCaption(form.live.lblDistance, QStringLiteral("0.0cm "));
     setCaption(form.live.lblFt, QStringLiteral("0.00ft "));
     form.live.lblDistance.Visible = form.live.lblFt.Visible = true;
-    subHojoStart(form.measuring, x, y);
-    subHojoPlace(form.measuring, x, y, x, y, form.process.GE_sngHojoLen);
-    subHojoVisible(form.measuring, true);
+    subHojoStart(form, x, y);
+    subHojoPlace(form, x, y, x, y, form.process.GE_sngHojoLen);
+    subHojoVisible(form, true);
 }
 
-void moveTo(frmMain &form, float x, float y)
+void moveTo(MeasuringTool &form, float x, float y)
 {
     AnnotationLine &line = form.live.lineDistance;
     line.X2 = x;
     line.Y2 = y;
-    subDistanceLabels(form.measuring);
-    subHojoPlace(form.measuring, line.X1, line.Y1, line.X2, line.Y2, form.process.GE_sngHojoLen);
+    subDistanceLabels(form);
+    subHojoPlace(form, line.X1, line.Y1, line.X2, line.Y2, form.process.GE_sngHojoLen);
 }
 
-void measure(frmMain &form, float x1, float y1, float x2, float y2)
+void measure(MeasuringTool &form, float x1, float y1, float x2, float y2)
 {
     startAt(form, x1, y1);
     moveTo(form, x2, y2);
@@ -86,7 +86,7 @@ TEST(LengthTexts, CentimetresDropTheLeadingZeroAndFeetAre304Point8Millimetres)
 TEST(LiveConstruction, AClickWithoutMoveLaysTheExtensionLinesHorizontallyThroughThePoint)
 {
     StartedForm started;
-    frmMain &form = started.form;
+    MeasuringTool &form = started.form.measuring;
     startAt(form, 40, 30); // A = B: angle 90, normal (1, 0)
     const auto &hojo = form.live.lineHojo;
     expectEnds(hojo[0], 40, 30, 55, 30);
@@ -100,7 +100,7 @@ TEST(LiveConstruction, AClickWithoutMoveLaysTheExtensionLinesHorizontallyThrough
 TEST(LiveConstruction, ExtensionLinesStandPerpendicularAtTheChosenLength)
 {
     StartedForm started;
-    frmMain &form = started.form;
+    MeasuringTool &form = started.form.measuring;
     form.process.GE_sngHojoLen = 25;
     // (10,10)-(40,50): LineAngle = atan(40/30) = 53.13 deg, theta = -36.87 deg,
     // so 25 * n = (20, -15).
@@ -115,11 +115,11 @@ TEST(LiveConstruction, ExtensionLinesStandPerpendicularAtTheChosenLength)
 TEST(LiveConstruction, CalibratedTextsAtAnyZoomAndTheReadout)
 {
     StartedForm started;
-    frmMain &form = started.form;
+    MeasuringTool &form = started.form.measuring;
     SetRatio(started.process, 100, 380); // 100 base mm are 380 real mm
     for (float zoom : {1.0f, 2.0f}) {
         SCOPED_TRACE(zoom);
-        form.ZoomFactor = zoom;
+        started.form.ZoomFactor = zoom;
         // 100 base mm to the right: 380 real mm; 380 / 304.8 = 1.2467 ft
         measure(form, 10 * zoom, 10 * zoom, 110 * zoom, 10 * zoom);
         EXPECT_EQ(form.live.lblDistance.Caption, QStringLiteral("38.0cm "));
@@ -132,7 +132,7 @@ TEST(LiveConstruction, CalibratedTextsAtAnyZoomAndTheReadout)
 TEST(LiveConstruction, HorizontalLineHasCentimetresAboveAndFeetBelow)
 {
     StartedForm started;
-    frmMain &form = started.form;
+    MeasuringTool &form = started.form.measuring;
     measure(form, 20, 50, 120, 50);
     moveTo(form, 120, 50); // now the extension lines of the finished line are in place
     const AnnotationLabel &cm = form.live.lblDistance;
@@ -148,7 +148,7 @@ TEST(LiveConstruction, HorizontalLineHasCentimetresAboveAndFeetBelow)
 TEST(LiveConstruction, VerticalLinePutsTheLabelsSideBySide)
 {
     StartedForm started;
-    frmMain &form = started.form;
+    MeasuringTool &form = started.form.measuring;
     measure(form, 50, 20, 50, 120);
     const float cmWidth = form.live.lblDistance.Width;
     moveTo(form, 50, 120);
@@ -193,7 +193,7 @@ TEST_P(KeepDimension, CopiesTheSideItsDirectionGivesWithTextsAndLook)
 {
     const KeepCase &c = GetParam();
     StartedForm started;
-    frmMain &form = started.form;
+    MeasuringTool &form = started.form.measuring;
     form.defaults.linDefault.BorderColor = rgb(10, 20, 30);
     form.defaults.linDefault.BorderStyle = BorderDash;
     form.defaults.linDefault.BorderWidth = 3;
@@ -208,7 +208,7 @@ TEST_P(KeepDimension, CopiesTheSideItsDirectionGivesWithTextsAndLook)
     // Centred with the size the caption gives it in the spare's font, before the look changes.
     AnnotationLabel beforeLook = store.lblKyori.spare();
     setCaption(beforeLook, QStringLiteral("10.0cm "));
-    subKeepDimension(form.measuring);
+    subKeepDimension(form);
 
     EXPECT_EQ(store.lblKyori.UBound(), 1);
     EXPECT_EQ(store.lineDsSave.UBound(), 1);
@@ -263,12 +263,12 @@ INSTANTIATE_TEST_SUITE_P(Sides, KeepDimension, testing::ValuesIn(KeepCases),
 TEST(KeepDimensionLimit, TheLastDimensionFitsAndTheNextIsRefusedWithoutAnyChange)
 {
     StartedForm started;
-    frmMain &form = started.form;
+    MeasuringTool &form = started.form.measuring;
     AnnotationStore &store = form.annotations;
     fillDimensions(store, 16382);
     measure(form, 20, 50, 120, 50);
 
-    subKeepDimension(form.measuring); // dimension 16382, the last index that leaves room for the spares
+    subKeepDimension(form); // dimension 16382, the last index that leaves room for the spares
     EXPECT_EQ(store.lblKyori.UBound(), 16383);
     EXPECT_EQ(store.lineHojoSave.UBound(), 32766);
     EXPECT_TRUE(store.lineDsSave[16382].Visible);
@@ -279,7 +279,7 @@ TEST(KeepDimensionLimit, TheLastDimensionFitsAndTheNextIsRefusedWithoutAnyChange
     const AnnotationLine lineSpare = store.lineDsSave.spare();
     const AnnotationLine extensionSpare = store.lineHojoSave.spare();
     const MarkerShape markerSpare = store.shpSnpo.spare();
-    subKeepDimension(form.measuring);
+    subKeepDimension(form);
     EXPECT_EQ(store.lblKyori.UBound(), 16383);
     EXPECT_EQ(store.lineDsSave.UBound(), 16383);
     EXPECT_EQ(store.lineHojoSave.UBound(), 32766);

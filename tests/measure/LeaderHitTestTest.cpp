@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 CatchScale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeptLineFixtures.h"
-#include "StartedForm.h"
 #include "measure/LeaderHitTest.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +17,7 @@ struct Hit
 using HitTest = std::int16_t (*)(const AnnotationCollection<AnnotationLine> &, std::int16_t &,
                                  float, float);
 
-void expectHit(frmMain &form, HitTest test, const Hit &c)
+void expectHit(KeptLines &form, HitTest test, const Hit &c)
 {
     form.canvas.LeaderGrab = 7; // whatever the last press left
     SCOPED_TRACE(testing::Message() << "pointer " << c.x << ", " << c.y);
@@ -28,8 +27,7 @@ void expectHit(frmMain &form, HitTest test, const Hit &c)
 
 TEST(LeaderHitTest, EndsAreCaughtWithTheEdgeIncluded)
 {
-    StartedForm started;
-    frmMain &form = started.form;
+    KeptLines form;
     keepLeader(form, segment(50, 40, 80, 40));
     for (const Hit &c : {Hit{52, 42, 0, GrabStart}, Hit{48, 38, 0, GrabStart},
                          Hit{52.01f, 40, -1, GrabNothing}, Hit{50, 37.99f, -1, GrabNothing},
@@ -40,8 +38,7 @@ TEST(LeaderHitTest, EndsAreCaughtWithTheEdgeIncluded)
 
 TEST(LeaderHitTest, StartBeforeEndAndLowerIndexFirst)
 {
-    StartedForm started;
-    frmMain &form = started.form;
+    KeptLines form;
     keepLeader(form, segment(50, 40, 51, 40));
     keepLeader(form, segment(10, 10, 100, 100));
     keepLeader(form, segment(100, 101, 0, 0));
@@ -51,8 +48,7 @@ TEST(LeaderHitTest, StartBeforeEndAndLowerIndexFirst)
 
 TEST(LeaderHitTest, StraightBodyIsCaughtAcrossInclusiveAlongStrict)
 {
-    StartedForm started;
-    frmMain &form = started.form;
+    KeptLines form;
     keepLeader(form, segment(30, 50, 10, 50)); // drawn right to left
     keepLeader(form, segment(100, 10, 100, 30));
     for (const Hit &c : {Hit{20, 52, 0, GrabStraightBody}, Hit{20, 48, 0, GrabStraightBody},
@@ -65,8 +61,7 @@ TEST(LeaderHitTest, StraightBodyIsCaughtAcrossInclusiveAlongStrict)
 
 TEST(LeaderHitTest, NearTheEndOfAStraightLineOnlyTheEndTestCatches)
 {
-    StartedForm started;
-    frmMain &form = started.form;
+    KeptLines form;
     keepLeader(form, segment(10, 50, 30, 50));
     keepLeader(form, segment(60, 50, 64, 50)); // 4 mm: no body at all
     expectHit(form, fncHitLeaderBody, {11, 50, -1, GrabNothing});
@@ -76,8 +71,7 @@ TEST(LeaderHitTest, NearTheEndOfAStraightLineOnlyTheEndTestCatches)
 
 TEST(LeaderHitTest, SlantedBodyIsTheSegmentWithinOneMillimetre)
 {
-    StartedForm started;
-    frmMain &form = started.form;
+    KeptLines form;
     keepLeader(form, segment(20, 20, 30, 30));
     for (const Hit &c : {Hit{25, 25, 0, GrabSlantedBody},
                          Hit{26, 24, 0, GrabSlantedBody},     // the square's corner touches
@@ -94,8 +88,7 @@ TEST(LeaderHitTest, SlantedBodyIsTheSegmentWithinOneMillimetre)
 
 TEST(LeaderHitTest, AlmostVerticalLineIsCaughtAnywhereAlongIt)
 {
-    StartedForm started;
-    frmMain &form = started.form;
+    KeptLines form;
     keepLeader(form, segment(20, 20, 20.001f, 60));
     for (float y : {21.f, 33.3f, 40.f, 59.f})
         expectHit(form, fncHitLeaderBody, {20.5f, y, 0, GrabSlantedBody});
@@ -104,8 +97,7 @@ TEST(LeaderHitTest, AlmostVerticalLineIsCaughtAnywhereAlongIt)
 
 TEST(LeaderHitTest, TheSpareOnTopIsTestedToo)
 {
-    StartedForm started;
-    frmMain &form = started.form;
+    KeptLines form;
     expectHit(form, fncHitLeaderEnd, {150, 150, -1, GrabNothing});
     expectHit(form, fncHitLeaderBody, {150, 150, -1, GrabNothing});
     keepLeader(form, segment(10, 10, 40, 10));

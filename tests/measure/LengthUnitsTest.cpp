@@ -50,17 +50,17 @@ TEST(LengthUnits, TheChosenUnitIsKeptAndComesBackWithTheNextStart)
     QByteArray settings;
     {
         StartedForm started;
-        frmMain &form = started.form;
+        MeasuringTool &form = started.form.measuring;
         SetRatio(started.process, 100, 380);
-        ASSERT_TRUE(form.runCommand(QStringLiteral("mnuUnitIn4")));
-        ASSERT_TRUE(form.runCommand(QStringLiteral("mnuUnitRoundUp")));
+        ASSERT_TRUE(started.form.runCommand(QStringLiteral("mnuUnitIn4")));
+        ASSERT_TRUE(started.form.runCommand(QStringLiteral("mnuUnitRoundUp")));
         EXPECT_TRUE(form.menus[QStringLiteral("mnuUnitIn4")].checked);
         EXPECT_FALSE(form.menus[QStringLiteral("mnuUnitCm")].checked);
         AnnotationLine &line = form.live.lineDistance;
         line = {};
         line.X2 = 100;
         line.Visible = true;
-        subDistanceLabels(form.measuring);
+        subDistanceLabels(form);
         EXPECT_EQ(form.live.lblDistance.Caption, QStringLiteral("15in ")); // 14.96 in, up
         EXPECT_EQ(form.live.lblFt.Caption, QStringLiteral("1.25ft. ")) << "the feet label stays";
         QFile file(started.process.settingsFile);

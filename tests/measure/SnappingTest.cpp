@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 CatchScale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeptLineFixtures.h"
-#include "StartedForm.h"
 #include "measure/Snapping.h"
 
 #include <QElapsedTimer>
@@ -18,7 +17,7 @@ struct Snap
 };
 
 // Runs the Ctrl search from (x, y) and checks where the pointer and the snap circle end up.
-void expectSnap(frmMain &form, const Snap &c)
+void expectSnap(KeptLines &form, const Snap &c)
 {
     float X = c.x;
     float Y = c.y;
@@ -36,8 +35,7 @@ void expectSnap(frmMain &form, const Snap &c)
 
 TEST(Snapping, PullsThePointerOntoEitherEndOfLeaderAndExtensionLines)
 {
-    StartedForm started;
-    frmMain &form = started.form;
+    KeptLines form;
     keepLeader(form, segment(10, 10, 40, 20));
     keepDimension(form, segment(100, 100, 100, 120), segment(150, 100, 150, 121));
     for (const Snap &c : {Snap{11, 9, true, 10, 10}, Snap{39, 21.5f, true, 40, 20},
@@ -48,8 +46,7 @@ TEST(Snapping, PullsThePointerOntoEitherEndOfLeaderAndExtensionLines)
 
 TEST(Snapping, WindowIsStrictOnEveryEdge)
 {
-    StartedForm started;
-    frmMain &form = started.form;
+    KeptLines form;
     keepLeader(form, segment(50, 40, 90, 90));
     for (const Snap &c : {Snap{52, 40, false, 52, 40}, Snap{48, 40, false, 48, 40},
                           Snap{50, 42, false, 50, 42}, Snap{50, 38, false, 50, 38},
@@ -59,8 +56,7 @@ TEST(Snapping, WindowIsStrictOnEveryEdge)
 
 TEST(Snapping, FirstCandidateWinsOverANearerOne)
 {
-    StartedForm started;
-    frmMain &form = started.form;
+    KeptLines form;
     // Start before end of the same line, lower index first, leader lines before extension lines:
     // each time the pointer sits on the end that loses.
     keepLeader(form, segment(31.5f, 30, 30, 30));
@@ -75,8 +71,7 @@ TEST(Snapping, FirstCandidateWinsOverANearerOne)
 
 TEST(Snapping, OnlyLinesBelowTheSpareAreCandidates)
 {
-    StartedForm started;
-    frmMain &form = started.form;
+    KeptLines form;
     // Nothing kept: the hidden element 0 at the origin is the spare.
     expectSnap(form, {0.5f, 0.5f, false, 0.5f, 0.5f});
 
@@ -102,8 +97,7 @@ TEST(Snapping, OnlyLinesBelowTheSpareAreCandidates)
 // the best match is the very last one.
 TEST(Snapping, SearchesAFullModelToItsLastCandidate)
 {
-    StartedForm started;
-    frmMain &form = started.form;
+    KeptLines form;
     for (int i = 0; i < 30000; ++i)
         keepLeader(form, segment(float(i % 200), 500, float(i % 200), 600));
     for (int i = 0; i < 16383; ++i) {
