@@ -1,13 +1,10 @@
 # SPDX-FileCopyrightText: 2026 CatchScale developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# cmake -D ROOT=SOURCE_TREE -D PENDING=LIST_FILE -P CheckFloors.cmake
+# cmake -D ROOT=SOURCE_TREE -P CheckFloors.cmake
 # The folders of src stand on floors, and a file includes only from its own floor or below:
 #   0 platform; 1 the record book format, the picture formats and the document; 2 the view and
 #   annotation painting; 3 measuring and output; 4 app, the composition root (with main.cpp).
 # The main window's model, frmMain, is named only in src/app, src/main.cpp and tests/app.
-# PENDING lists the breaks still being mended, one "FILE includes HEADER" or "FILE names frmMain"
-# a line ('#' starts a comment): a break not listed fails, and so does a listed one that is gone,
-# so that the list only shrinks.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -74,31 +71,10 @@ foreach(path IN LISTS named)
     endif()
 endforeach()
 
-set(pending)
-if(EXISTS "${PENDING}")
-    file(STRINGS "${PENDING}" pending_lines)
-    foreach(line IN LISTS pending_lines)
-        string(STRIP "${line}" line)
-        if(NOT line STREQUAL "" AND NOT line MATCHES "^#")
-            list(APPEND pending "${line}")
-        endif()
-    endforeach()
-endif()
-
-set(report)
-foreach(entry IN LISTS breaks)
-    if(NOT entry IN_LIST pending)
-        string(APPEND report "floor broken: ${entry}\n")
-    endif()
-endforeach()
-foreach(entry IN LISTS pending)
-    if(NOT entry IN_LIST breaks)
-        string(APPEND report "mended, take it off the pending list: ${entry}\n")
-    endif()
-endforeach()
-if(report)
+if(breaks)
+    list(TRANSFORM breaks PREPEND "floor broken: ")
+    list(JOIN breaks "\n" report)
     message(NOTICE "${report}")
     message(FATAL_ERROR "the floors do not hold")
 endif()
-list(LENGTH pending still_pending)
-message(STATUS "floors hold (${still_pending} breaks pending)")
+message(STATUS "floors hold")

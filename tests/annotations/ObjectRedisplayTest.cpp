@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "annotations/ObjectRedisplay.h"
 #include "Segment.h"
-#include "StartedForm.h"
+#include "ScriptedPlatform.h"
+#include "annotations/LiveObjects.h"
+#include "document/AnnotationStore.h"
 
 #include <gtest/gtest.h>
 
@@ -16,12 +18,35 @@ MarkerShape dot()
     return marker;
 }
 
+// What a zoom lays out again, at 100 % on an A4 paper frame.
+struct Laid
+{
+    ScriptedPlatform platform;
+    AnnotationStore annotations;
+    LiveObjects live;
+    float LayoutZoom = 1.0f;
+    float ZoomFactor = 1.0f;
+
+    Laid()
+    {
+        for (MarkerShape &frame : live.shpPrintWaku) {
+            frame.Width = 297;
+            frame.Height = 210;
+        }
+    }
+};
+
+void relayOutForZoom(Laid &form)
+{
+    subDisp_Object(form.annotations, form.live, form.LayoutZoom, form.ZoomFactor, form.platform);
+}
+
 // Two kept dimensions, one text label and one leader line, laid out at 100 %.
-struct Populated : StartedForm
+struct Populated : Laid
 {
     Populated()
     {
-        AnnotationStore &objects = form.annotations;
+        AnnotationStore &objects = annotations;
         for (float y : {40.0f, 80.0f}) {
             AnnotationLabel label = objects.lblKyori.spare();
             label.Caption = QStringLiteral("38.0cm ");
@@ -44,8 +69,7 @@ struct Populated : StartedForm
 
 TEST(ObjectRedisplay, HalvingAndRestoringTheZoomReturnsEveryValue)
 {
-    Populated populated;
-    frmMain &form = populated.form;
+    Populated form;
     const AnnotationStore before = form.annotations;
     const AnnotationLabel templateBefore = form.annotations.lblMoji[0];
 
@@ -81,13 +105,12 @@ TEST(ObjectRedisplay, HalvingAndRestoringTheZoomReturnsEveryValue)
     EXPECT_FLOAT_EQ(form.annotations.shpSnpo[0].Left + form.annotations.shpSnpo[0].Width / 2,
                     before.lineDsSave[0].X1);
     EXPECT_EQ(form.annotations.lblMoji[1].Caption, QStringLiteral("全長"));
-    EXPECT_TRUE(populated.platform.messages.empty());
+    EXPECT_TRUE(form.platform.messages.empty());
 }
 
 TEST(ObjectRedisplay, WithNoAnnotationsOnlyThePrintLayoutScales)
 {
-    StartedForm started;
-    frmMain &form = started.form;
+    Laid form;
     form.live.shpPrint = {};
     form.live.shpPrint.Width = 100;
     form.ZoomFactor = 2.0f;
@@ -97,19 +120,18 @@ TEST(ObjectRedisplay, WithNoAnnotationsOnlyThePrintLayoutScales)
         EXPECT_FLOAT_EQ(frame.Width, 594.0f);
         EXPECT_FLOAT_EQ(frame.Height, 420.0f);
     }
-    EXPECT_FLOAT_EQ(form.defaults.lblDefault.Left, 10.2645f) << "the default sample never scales";
 }
 
 TEST(ObjectRedisplay, ZeroLayoutZoomStopsWithTheErrorAndKeepsIt)
 {
-    StartedForm started;
-    started.form.LayoutZoom = 0.0f;
-    started.form.ZoomFactor = 2.0f;
-    relayOutForZoom(started.form);
-    ASSERT_EQ(started.platform.messages.size(), 1u);
-    EXPECT_EQ(started.platform.messages[0].title, QStringLiteral("ｴﾗｰ"));
-    EXPECT_EQ(started.platform.messages[0].text,
+    Laid form;
+    form.LayoutZoom = 0.0f;
+    form.ZoomFactor = 2.0f;
+    relayOutForZoom(form);
+    ASSERT_EQ(form.platform.messages.size(), 1u);
+    EXPECT_EQ(form.platform.messages[0].title, QStringLiteral("ｴﾗｰ"));
+    EXPECT_EQ(form.platform.messages[0].text,
               QStringLiteral("subDisp_Object():ｴﾗｰ番号  11 ｴﾗｰが発生しました。\r0 で除算しました。"));
-    EXPECT_FLOAT_EQ(started.form.LayoutZoom, 0.0f);
-    EXPECT_FLOAT_EQ(started.form.live.shpPrintWaku[0].Width, 297.0f);
+    EXPECT_FLOAT_EQ(form.LayoutZoom, 0.0f);
+    EXPECT_FLOAT_EQ(form.live.shpPrintWaku[0].Width, 297.0f);
 }

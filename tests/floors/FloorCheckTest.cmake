@@ -2,8 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -D CHECK=…/CheckFloors.cmake -D OUT=FOLDER -P FloorCheckTest.cmake
 # The floor check run on a small tree written here: each row is a file, what it holds and what
-# the check must say of it ("-" for nothing). A pending list excuses one break and names one
-# that is gone.
+# the check must say of it ("-" for nothing).
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -32,15 +31,10 @@ floor broken: tests/view/PainterTest.cpp names frmMain"
     "src/app/Window.h|#include \"measure/Tool.h\"\nclass frmMain|-"
     "src/main.cpp|#include \"app/Window.h\"\nfrmMain *form|-"
     "tests/app/WindowTest.cpp|frmMain form|-"
-    # Excused by the pending list.
-    "src/output/Page.cpp|#include \"app/Window.h\"|-"
 )
-set(pending "# comment\nsrc/output/Page.cpp includes app/Window.h\n\n\
-src/output/Gone.cpp names frmMain\n")
-set(stale "mended, take it off the pending list: src/output/Gone.cpp names frmMain")
 
 file(REMOVE_RECURSE "${OUT}")
-set(expected "${stale}")
+set(expected)
 foreach(row IN LISTS rows)
     string(REPLACE "|" ";" fields "${row}")
     list(GET fields 0 path)
@@ -51,27 +45,14 @@ foreach(row IN LISTS rows)
         list(APPEND expected "${verdict}")
     endif()
 endforeach()
-file(WRITE "${OUT}/pending.txt" "${pending}")
 
-execute_process(COMMAND ${CMAKE_COMMAND} -D ROOT=${OUT} -D PENDING=${OUT}/pending.txt -P ${CHECK}
+execute_process(COMMAND ${CMAKE_COMMAND} -D ROOT=${OUT} -P ${CHECK}
     RESULT_VARIABLE status ERROR_VARIABLE said OUTPUT_VARIABLE said_too)
-string(REGEX MATCHALL "(floor broken|mended)[^\n]*" got "${said}${said_too}")
+string(REGEX MATCHALL "floor broken[^\n]*" got "${said}${said_too}")
 list(SORT got)
 list(SORT expected)
 if(status EQUAL 0 OR NOT got STREQUAL expected)
     string(REPLACE ";" "\n" got "${got}")
     string(REPLACE ";" "\n" expected "${expected}")
     message(FATAL_ERROR "exit ${status}; said:\n${got}\nwanted:\n${expected}")
-endif()
-
-# With every break excused and nothing stale the check passes.
-string(REPLACE ";" "\n" all "${expected}")
-string(REGEX REPLACE "(floor broken|mended, take it off the pending list): " "" all "${all}")
-string(REPLACE "src/output/Gone.cpp names frmMain" "src/output/Page.cpp includes app/Window.h"
-       all "${all}")
-file(WRITE "${OUT}/pending.txt" "${all}\n")
-execute_process(COMMAND ${CMAKE_COMMAND} -D ROOT=${OUT} -D PENDING=${OUT}/pending.txt -P ${CHECK}
-    RESULT_VARIABLE status ERROR_VARIABLE said OUTPUT_QUIET)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "a fully excused tree failed:\n${said}")
 endif()

@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 CatchScale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Segment.h"
-#include "StartedForm.h"
-#include "measure/PointerEvents.h"
 #include "view/CanvasFrameCache.h"
 
 #include <QPainter>
@@ -38,17 +36,18 @@ std::pair<int, int> inkedSpan(const QImage &image, int y)
 // must cover 100 mm, that is 1181 pixels (100 x 300 / 25.4).
 TEST(CanvasRender, LengthsKeepTheirMillimetresOnAnyDevice)
 {
-    StartedForm started;
-    started.form.annotations.lineHikidashi.AppendToSpare(segment(10, 10, 110, 10));
-    started.form.defaults.lblDefault.Visible = false;
-    started.form.defaults.linDefault.Visible = false;
+    AnnotationStore annotations;
+    annotations.lineHikidashi.AppendToSpare(segment(10, 10, 110, 10));
+    const LiveObjects live;
+    const StyleDefaults defaults;
+    const CanvasScene scene{annotations, live, defaults, nullptr, QSizeF()};
     for (double dpi : {96.0, 300.0}) {
         QImage page = blank(QSize(int(130 * dpi / 25.4), int(30 * dpi / 25.4)));
         QPainter painter(&page);
         CanvasRenderOptions options;
         options.pixelsPerMm = dpi / 25.4;
         options.layers = CanvasLayer::LeaderLines;
-        renderCanvas(painter, started.form.scene(), options);
+        renderCanvas(painter, scene, options);
         painter.end();
         const auto [first, last] = inkedSpan(page, int(10 * dpi / 25.4));
         EXPECT_NEAR(last - first + 1, 100 * dpi / 25.4, 2) << dpi << " dpi";
@@ -56,57 +55,24 @@ TEST(CanvasRender, LengthsKeepTheirMillimetresOnAnyDevice)
     }
 }
 
-// The cached frame must never show a stale picture: after the live line moves, repainting only
-// its dirty area gives the same pixels as painting the whole view afresh.
-TEST(CanvasRender, RepaintingTheLiveAreaMatchesAFreshPaint)
-{
-    StartedForm started;
-    frmMain &form = started.form;
-    form.annotations.lineHikidashi.AppendToSpare(segment(5, 5, 80, 60));
-    const CanvasViewport viewport{QSize(400, 300), QPoint(0, 0), form.pictMapPx, Qt::darkGray};
-    const QRect whole(QPoint(0, 0), viewport.viewSize);
-
-    CanvasFrameCache cache;
-    QImage kept = blank(viewport.viewSize);
-    {
-        QPainter painter(&kept);
-        cache.paint(painter, viewport, form.scene(), whole);
-    }
-    pictMap_MouseDown(form.measuring, 1, 20, 40);
-    pictMap_MouseUp(form.measuring, 1, 20, 40);
-    for (float x : {100.0f, 60.0f, 140.0f}) {
-        const QRectF before = liveObjectsBoundsPx(form.live);
-        pictMap_MouseMove(form.measuring, 0, x, 40);
-        const QRect dirty = (before | liveObjectsBoundsPx(form.live)).toAlignedRect();
-        QPainter painter(&kept);
-        cache.paint(painter, viewport, form.scene(), dirty & whole);
-    }
-
-    QImage fresh = blank(viewport.viewSize);
-    {
-        CanvasFrameCache another;
-        QPainter painter(&fresh);
-        another.paint(painter, viewport, form.scene(), whole);
-    }
-    EXPECT_TRUE(form.live.lineDistance.Visible);
-    EXPECT_EQ(kept, fresh);
-}
-
 TEST(CanvasRender, NothingIsPaintedPastThePaperEdge)
 {
-    StartedForm started;
-    frmMain &form = started.form;
-    form.pictOrg = QImage(2000, 200, QImage::Format_RGB32);
-    form.pictOrg.fill(Qt::darkBlue);
-    form.pictMapHasPicture = true;
-    form.pictureOnCanvasMm = form.pictOrgSizeMm(); // 529 mm wide, on A4 paper (297 mm)
-    const CanvasViewport viewport{QSize(1400, 100), QPoint(0, 0), form.pictMapPx, Qt::darkGray};
+    QImage picture(2000, 200, QImage::Format_RGB32);
+    picture.fill(Qt::darkBlue);
+    const AnnotationStore annotations;
+    const LiveObjects live;
+    const StyleDefaults defaults;
+    // 529 mm wide, on a canvas as wide as an A4 paper (297 mm)
+    const CanvasScene scene{annotations, live, defaults, &picture,
+                            QSizeF(picture.size()) / ScreenPixelsPerMm};
+    const QSizeF canvasPx(1122.66, 793.8);
+    const CanvasViewport viewport{QSize(1400, 100), QPoint(0, 0), canvasPx, Qt::darkGray};
     QImage view = blank(viewport.viewSize);
     CanvasFrameCache cache;
     QPainter painter(&view);
-    cache.paint(painter, viewport, form.scene(), QRect(QPoint(0, 0), viewport.viewSize));
+    cache.paint(painter, viewport, scene, QRect(QPoint(0, 0), viewport.viewSize));
     painter.end();
-    const int edge = int(form.pictMapPx.width());
+    const int edge = int(canvasPx.width());
     EXPECT_EQ(view.pixel(edge - 5, 50), QColor(Qt::darkBlue).rgb());
     EXPECT_EQ(view.pixel(edge + 5, 50), QColor(Qt::darkGray).rgb());
 }

@@ -6,7 +6,6 @@
 // 32-bit image, which takes no shortcut and which the raster engine blends exactly as the
 // screen's RGB32.
 #include "Segment.h"
-#include "StartedForm.h"
 #include "annotations/AnnotationPainter.h"
 #include "annotations/CaptionLayouts.h"
 #include "document/LabelMetrics.h"
@@ -178,13 +177,16 @@ TEST(FrameShortcuts, FrameMatchesThePainterDrawingItInOnePass)
         {"dimensions", dimensions, QPoint(0, 0), false},
     };
     for (const Case &c : cases) {
-        StartedForm started;
-        frmMain &form = started.form;
-        c.fill(form.annotations);
-        // The A4 canvas is 1122.66 x 793.8 pixels: its clip falls within pixels.
-        const CanvasViewport viewport{QSize(1000, 700), c.scroll, form.pictMapPx, Qt::darkGray};
-        const QImage reference = referenceFrame(form.scene(), viewport);
-        const Difference difference = compare(cachedFrame(form.scene(), viewport), reference);
+        AnnotationStore annotations;
+        c.fill(annotations);
+        const LiveObjects live;
+        const StyleDefaults defaults;
+        const CanvasScene scene{annotations, live, defaults, nullptr, QSizeF()};
+        // A canvas of 1122.66 x 793.8 pixels, as an A4 paper's: its clip falls within pixels.
+        const CanvasViewport viewport{QSize(1000, 700), c.scroll, QSizeF(1122.66, 793.8),
+                                      Qt::darkGray};
+        const QImage reference = referenceFrame(scene, viewport);
+        const Difference difference = compare(cachedFrame(scene, viewport), reference);
         if (c.exact) {
             EXPECT_EQ(difference.pixels, 0) << c.scene;
         } else {
