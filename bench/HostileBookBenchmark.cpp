@@ -50,7 +50,7 @@ int main(int argc, char **argv)
     {
         CanvasFrameCache cache;
         QPainter painter(&view);
-        const CanvasViewport viewport{viewSize, -form.canvasOriginPx(), form.pictMapPx};
+        const CanvasViewport viewport{viewSize, -form.canvasOriginPx(), form.view.pictMapPx};
         cache.paint(painter, viewport, form.scene(), QRect(QPoint(0, 0), viewSize));
     }
     report(("open_and_paint_hostile_" + name).c_str(), timer.nsecsElapsed() / 1e6, "ms");

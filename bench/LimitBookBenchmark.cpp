@@ -56,7 +56,7 @@ qsizetype readAndDecode(const QString &folder)
 // frame cache the window keeps.
 void paintView(frmMain &form, CanvasFrameCache &cache, QImage &target)
 {
-    const CanvasViewport viewport{ViewSize, -form.canvasOriginPx(), form.pictMapPx};
+    const CanvasViewport viewport{ViewSize, -form.canvasOriginPx(), form.view.pictMapPx};
     cache.invalidate();
     QPainter painter(&target);
     cache.paint(painter, viewport, form.scene(), QRect(QPoint(0, 0), ViewSize));

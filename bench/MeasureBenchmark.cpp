@@ -64,7 +64,7 @@ int main(int argc, char **argv)
         pictMap_MouseMove(form.measuring, 0, 300.0f + 0.1f * float(i % 50), 220.0f);
     report("pointer_move_with_ctrl_nothing_near", timer.nsecsElapsed() / 1e6 / Moves, "ms");
 
-    const CanvasViewport viewport{QSize(1600, 900), QPoint(0, 0), form.pictMapPx};
+    const CanvasViewport viewport{QSize(1600, 900), QPoint(0, 0), form.view.pictMapPx};
     QImage view(viewport.viewSize, QImage::Format_RGB32);
     CanvasFrameCache cache;
     timer.restart();

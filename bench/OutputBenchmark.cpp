@@ -74,7 +74,7 @@ int makeBook(const QString &photo, const QString &iniPath, double widthMm, const
     frmMain &form = started.form;
     started.platform.messageAnswers.push_back(platform::MessageAnswer::Yes);
     newRecordBook(form, photo);
-    if (!form.pictMapHasPicture)
+    if (!form.view.pictMapHasPicture)
         return 1;
     measureFish(form.annotations);
     const double ratio = widthMm / form.pictOrgSizeMm().width();
@@ -146,7 +146,7 @@ int timeExports(frmMain &form, const QDir &out)
     report("bmp_export_cold", milliseconds(timer), "ms");
 
     // The window paints the book once at actual size, as it does on opening.
-    const CanvasViewport viewport{QSize(1600, 900), QPoint(0, 0), form.pictMapPx};
+    const CanvasViewport viewport{QSize(1600, 900), QPoint(0, 0), form.view.pictMapPx};
     QImage view(viewport.viewSize, QImage::Format_RGB32);
     CanvasFrameCache cache;
     {
@@ -192,7 +192,7 @@ int main(int argc, char **argv)
     frmMain &form = started.form;
     started.layOutWindow({1600 + 16, 900 + 16 + 20 + 45});
     openRecordBook(form, QFileInfo(args[1]).absoluteFilePath());
-    if (!form.pictMapHasPicture || !started.platform.messages.empty()) {
+    if (!form.view.pictMapHasPicture || !started.platform.messages.empty()) {
         std::fprintf(stderr, "%s\n", qPrintable(started.platform.messageTexts().join('\n')));
         return 1;
     }

@@ -45,10 +45,10 @@ long peakResidentKiB()
 void paintView(frmMain &form, PicturePainter &painter, QImage &target)
 {
     QPainter p(&target);
-    const QPointF origin(std::max(0.0, form.pictMapPx.width() / 2 - ViewSize.width() / 2),
-                         std::max(0.0, form.pictMapPx.height() / 2 - ViewSize.height() / 2));
+    const QPointF origin(std::max(0.0, form.view.pictMapPx.width() / 2 - ViewSize.width() / 2),
+                         std::max(0.0, form.view.pictMapPx.height() / 2 - ViewSize.height() / 2));
     p.translate(-origin);
-    p.fillRect(QRectF(QPointF(0, 0), form.pictMapPx), Qt::white);
+    p.fillRect(QRectF(QPointF(0, 0), form.view.pictMapPx), Qt::white);
     CanvasRenderOptions options;
     options.exposedPx = QRectF(origin, QSizeF(ViewSize));
     options.picturePainter = &painter;
@@ -90,7 +90,7 @@ int main(int argc, char **argv)
         {"zoom_and_paint_25", 0.25f}, {"zoom_and_paint_125", 1.25f}, {"zoom_and_paint_350", 3.5f}};
     for (const auto &[name, z] : zooms) {
         timer.restart();
-        form.ZoomFactor = z;
+        form.view.ZoomFactor = z;
         ApplyZoom(form, z);
         paintView(form, painter, target);
         report(name, timer.nsecsElapsed() / 1e6, "ms");

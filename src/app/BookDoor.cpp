@@ -28,7 +28,7 @@ RecordBookSnapshot snapshotWith(const frmMain &form, AnnotationStore annotations
             live.printAreaDrawn,
             live.shpSps,
             live.shpPrintWaku,
-            form.LayoutZoom};
+            form.view.LayoutZoom};
 }
 
 } // namespace
@@ -53,10 +53,10 @@ void FormBookState::restore(RecordBookSnapshot snapshot)
     form.live.shpSps = snapshot.masks;
     form.live.shpPrintWaku = snapshot.paperFrame;
     form.canvas.LeaderGrab = -1;
-    if (snapshot.zoom != form.LayoutZoom) {
+    if (snapshot.zoom != form.view.LayoutZoom) {
         // Laid out for the zoom it was taken at: brought to this one as a zoom step would.
-        form.LayoutZoom = snapshot.zoom;
-        subDisp_Object(form.annotations, form.live, form.LayoutZoom, form.ZoomFactor,
+        form.view.LayoutZoom = snapshot.zoom;
+        subDisp_Object(form.annotations, form.live, form.view.LayoutZoom, form.view.ZoomFactor,
                        form.platform);
     }
     sizeCanvasToPaper(form);

@@ -33,7 +33,7 @@ QPointF CanvasView::toCanvasMm(QPointF widgetPoint) const
 void CanvasView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const CanvasViewport viewport{size(), -m_model.canvasOriginPx(), m_model.pictMapPx,
+    const CanvasViewport viewport{size(), -m_model.canvasOriginPx(), m_model.view.pictMapPx,
                                   palette().color(QPalette::Dark)};
     m_frameCache.paint(painter, viewport, m_model.scene(), event->rect());
 }

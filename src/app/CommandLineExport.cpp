@@ -74,7 +74,7 @@ CommandOutput exportRecordBook(const CommandLine &command, const QString &execut
     frmMain form(process, platform);
     form.Form_Load({executableFolder, QSize(1920, 1080)});
     openRecordBook(form, command.path);
-    if (!platform.messages().isEmpty() || !form.pictMapHasPicture)
+    if (!platform.messages().isEmpty() || !form.view.pictMapHasPicture)
         return failure(UnreadableRecordBookStatus, command.path,
                        QStringLiteral("記録帳を開けません。")
                            + platform.messages().value(0, QStringLiteral("画像がありません。")));

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "view/Viewport.h"
+
 #include <QRect>
 #include <QSize>
 
@@ -20,17 +22,6 @@ struct WindowMetrics
     int captionHeight = 0;
     int menuBarHeight = 0;
 };
-
-struct ScrollBarState
-{
-    QRect geometry;
-    int Value = 0;
-    int Max = 0;
-    int SmallChange = 10;
-    int LargeChange = 50;
-    bool Visible = false;
-};
-
 inline constexpr int ToolbarStripHeight = 45;
 inline constexpr QSize MinimumWindowSize{320, 240};
 

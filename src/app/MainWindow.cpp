@@ -277,8 +277,8 @@ void MainWindow::layOut()
     const QRect view = m_model.layout.pictWindow;
     m_pictWindow->setGeometry(view.x(), view.y(), std::max(0, view.width()),
                               std::max(0, view.height()));
-    const std::pair<QScrollBar *, const ScrollBarState *> bars[] = {{m_vscY, &m_model.vscY},
-                                                                     {m_hscX, &m_model.hscX}};
+    const std::pair<QScrollBar *, const ScrollBarState *> bars[] = {{m_vscY, &m_model.view.vscY},
+                                                                     {m_hscX, &m_model.view.hscX}};
     for (const auto &[bar, state] : bars) {
         bar->setGeometry(state->geometry);
         bar->setRange(0, std::max(0, state->Max));

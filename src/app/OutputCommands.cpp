@@ -68,11 +68,11 @@ bool refusedEmptyPrintArea(frmMain &form, const QString &title)
 PageScene pageScene(const frmMain &form)
 {
     return {form.annotations,
-            form.pictMapHasPicture ? &form.pictOrg : nullptr,
+            form.view.pictMapHasPicture ? &form.pictOrg : nullptr,
             QSizeF(form.process.CanvasWidthMm, form.process.CanvasHeightMm),
             printAreaMm(form.live),
             paperFrame(form.process, paperFrameMm(form.live)),
-            form.LayoutZoom};
+            form.view.LayoutZoom};
 }
 
 QSizeF paperSizeMm(const frmMain &form)
@@ -86,7 +86,7 @@ QSize canvasPixels(const frmMain &form)
 }
 
 ActualSizePage::ActualSizePage(frmMain &form)
-    : m_form(form), m_annotations(form.annotations), m_live(form.live), m_zoom(form.LayoutZoom)
+    : m_form(form), m_annotations(form.annotations), m_live(form.live), m_zoom(form.view.LayoutZoom)
 {
     // As ApplyZoom and subSetPaper lay the book out at the actual-size zoom.
     const float z = actualSizeZoom(form.process.GE_tpPtoD_r_X);

@@ -28,28 +28,28 @@ void sizeCanvasToPaper(frmMain &form)
 {
     const MarkerShape &frame = form.live.shpPrintWaku[0];
     const QSizeF paperPx(frame.Width * CanvasPixelsPerMm, frame.Height * CanvasPixelsPerMm);
-    const QSizeF picturePx = form.pictMapHasPicture
-                                 ? form.pictureOnCanvasMm * ScreenPixelsPerMm
+    const QSizeF picturePx = form.view.pictMapHasPicture
+                                 ? form.view.pictureOnCanvasMm * ScreenPixelsPerMm
                                  : QSizeF(0, 0);
-    form.pictMapPx = paperPx.expandedTo(picturePx);
+    form.view.pictMapPx = paperPx.expandedTo(picturePx);
     UpdateScrollBars(form);
 }
 
 void mnuSize_Click(frmMain &form)
 {
-    const float keptZoom = form.ZoomFactor;
+    const float keptZoom = form.view.ZoomFactor;
     const auto picked = form.platform.chooseListEntry(
         {QStringLiteral("用紙サイズ"), paperSizeEntries(), QStringLiteral("OK"),
          QStringLiteral("ｷｬﾝｾﾙ")});
     if (picked && *picked >= 0 && *picked < paperSizeEntries().size())
         form.process.GE_strPpSize = paperSizeEntries()[*picked].left(2);
-    form.ZoomFactor = actualSizeZoom(form.process.GE_tpPtoD_r_X);
-    ApplyZoom(form, form.ZoomFactor);
+    form.view.ZoomFactor = actualSizeZoom(form.process.GE_tpPtoD_r_X);
+    ApplyZoom(form, form.view.ZoomFactor);
     subSetPaper(form, form.process.GE_strPpSize);
     subResetPrintArea(form.live, form.platform);
     UpdateScrollBars(form);
-    form.ZoomFactor = keptZoom;
-    ApplyZoom(form, form.ZoomFactor);
+    form.view.ZoomFactor = keptZoom;
+    ApplyZoom(form, form.view.ZoomFactor);
 }
 
 void registerPaperCommands(frmMain &form)

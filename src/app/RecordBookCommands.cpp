@@ -125,8 +125,8 @@ std::optional<RuntimeError> writeAtFullSize(frmMain &form, const QString &folder
     dropUnfinishedStroke(form.measuring);
     AnnotationStore annotations = form.annotations;
     LiveObjects live = form.live; // the print area
-    float layoutZoom = form.LayoutZoom;
-    if (form.ZoomFactor != 1.0f)
+    float layoutZoom = form.view.LayoutZoom;
+    if (form.view.ZoomFactor != 1.0f)
         subDisp_Object(annotations, live, layoutZoom, 1.0f, form.platform);
     std::optional<RuntimeError> error = keepDamagedAndWrite(form, folder, fileName, [&] {
         return subSaveRecordBook(folder, fileName, form.recordBook.pictureFileName, form.process,
@@ -171,8 +171,8 @@ void newRecordBook(frmMain &form, const QString &picturePath)
     form.recordBook.hasOwnFile = false;
     setMenuEnabled(form, "mnuFileSavePrj", true); // it asks for a name, as Save As does
     setMenuEnabled(form, "mnuFileSaveAsPrj", true);
-    form.ZoomFactor = 1.0f;
-    form.LayoutZoom = 1.0f;
+    form.view.ZoomFactor = 1.0f;
+    form.view.LayoutZoom = 1.0f;
     mnuToolMes_Click(form);
     setMenuEnabled(form, "mnuFileSaveAsImg", true);
     setMenuEnabled(form, "mnuFileExportImg", true);
@@ -184,7 +184,7 @@ void newRecordBook(frmMain &form, const QString &picturePath)
         subMakeTemplate(form.annotations);
     subSetPaper(form, form.process.GE_strPpSize);
     subResetPrintArea(form.live, form.platform);
-    ApplyZoom(form, form.ZoomFactor);
+    ApplyZoom(form, form.view.ZoomFactor);
     zoomOutToFit(form);
 }
 
@@ -256,16 +256,16 @@ void openRecordBook(frmMain &form, const QString &iniPath)
     }
     // Shown at actual size. The first zoom still carries the paper frame of the book before, so
     // the paper is laid out twice to settle the canvas on this book's paper.
-    form.ZoomFactor = actualSizeZoom(form.process.GE_tpPtoD_r_X);
+    form.view.ZoomFactor = actualSizeZoom(form.process.GE_tpPtoD_r_X);
     for (int pass = 0; pass < 2; ++pass) {
-        ApplyZoom(form, form.ZoomFactor);
+        ApplyZoom(form, form.view.ZoomFactor);
         subSetPaper(form, form.process.GE_strPpSize);
     }
     subResetPrintArea(form.live, form.platform);
     const StoredPrintArea &printArea = loaded.printArea;
     const bool printAreaKept =
         !printArea.area
-        || restorePrintArea(form.live, form.platform, form.pictMapPx, form.LayoutZoom,
+        || restorePrintArea(form.live, form.platform, form.view.pictMapPx, form.view.LayoutZoom,
                             *printArea.area);
     book.hasOwnFile = true;
     for (const char *item :
@@ -365,9 +365,9 @@ bool subMapDraw(frmMain &form, const QString &file, PictureOrientation orientati
         return false;
     }
     form.pictOrg = std::move(loaded.image);
-    form.pictMapPx = QSizeF(form.pictOrg.size());
-    form.pictureOnCanvasMm = form.pictOrgSizeMm();
-    form.pictMapHasPicture = true;
+    form.view.pictMapPx = QSizeF(form.pictOrg.size());
+    form.view.pictureOnCanvasMm = form.pictOrgSizeMm();
+    form.view.pictMapHasPicture = true;
     form.relayout();
     return true;
 }

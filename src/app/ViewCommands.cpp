@@ -42,7 +42,7 @@ void registerViewCommands(frmMain &form)
     });
     form.setCommand(QStringLiteral("mnuDispOrg"), [&form] {
         ResetViewChecks(form);
-        form.ZoomFactor = 1.0f;
-        form.pictMapHasPicture = false;
+        form.view.ZoomFactor = 1.0f;
+        form.view.pictMapHasPicture = false;
     });
 }

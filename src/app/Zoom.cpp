@@ -40,15 +40,15 @@ std::optional<RuntimeError> paintPicture(frmMain &form, QSizeF sizeMm)
         return RuntimeError::invalidPicture();
     if (!std::isfinite(sizeMm.width()) || !std::isfinite(sizeMm.height()) || sizeMm.isEmpty())
         return RuntimeError::overflow();
-    form.pictureOnCanvasMm = sizeMm;
-    form.pictMapHasPicture = true;
+    form.view.pictureOnCanvasMm = sizeMm;
+    form.view.pictMapHasPicture = true;
     return std::nullopt;
 }
 
 void setZoom(frmMain &form, float z)
 {
-    form.ZoomFactor = z;
-    ApplyZoom(form, form.ZoomFactor);
+    form.view.ZoomFactor = z;
+    ApplyZoom(form, form.view.ZoomFactor);
 }
 
 float steppedZoom(float z, int steps)
@@ -75,14 +75,14 @@ int scrollValueFor(const ScrollBarState &bar, double wanted)
 template <class Zoom>
 void zoomAbout(frmMain &form, QPointF viewPoint, Zoom zoom)
 {
-    const double before = form.ZoomFactor;
+    const double before = form.view.ZoomFactor;
     const QPointF canvasPoint = viewPoint - QPointF(form.canvasOriginPx());
     zoom();
     if (before <= 0)
         return;
-    const QPointF moved = canvasPoint * (double(form.ZoomFactor) / before) - viewPoint;
-    form.hscX_Change(scrollValueFor(form.hscX, moved.x()));
-    form.vscY_Change(scrollValueFor(form.vscY, moved.y()));
+    const QPointF moved = canvasPoint * (double(form.view.ZoomFactor) / before) - viewPoint;
+    form.hscX_Change(scrollValueFor(form.view.hscX, moved.x()));
+    form.vscY_Change(scrollValueFor(form.view.vscY, moved.y()));
 }
 
 
@@ -90,12 +90,12 @@ void zoomAbout(frmMain &form, QPointF viewPoint, Zoom zoom)
 float fittingZoom(const frmMain &form)
 {
     const QSizeF view = QSizeF(form.layout.pictWindow.size()) - QSizeF(FitSlackPx, FitSlackPx);
-    const QSizeF canvas = form.pictMapPx;
+    const QSizeF canvas = form.view.pictMapPx;
     if (view.isEmpty() || canvas.isEmpty())
-        return form.ZoomFactor;
+        return form.view.ZoomFactor;
     const double scale =
         std::min(view.width() / canvas.width(), view.height() / canvas.height());
-    return std::clamp(float(form.ZoomFactor * scale), ToolbarZoomMinimum, ToolbarZoomMaximum);
+    return std::clamp(float(form.view.ZoomFactor * scale), ToolbarZoomMinimum, ToolbarZoomMaximum);
 }
 
 } // namespace
@@ -105,16 +105,16 @@ void ApplyZoom(frmMain &form, float z)
     {
         platform::BusyGuard busy(form.platform);
         const QSizeF stretched = form.pictOrgSizeMm() * double(z);
-        form.pictMapHasPicture = false;
+        form.view.pictMapHasPicture = false;
         // The canvas first takes the stretched picture's size; the paper frame resizes it below.
-        form.pictMapPx = stretched * ScreenPixelsPerMm;
+        form.view.pictMapPx = stretched * ScreenPixelsPerMm;
         if (const auto error = paintPicture(form, stretched))
             showZoomError(form, *error);
         form.process.CanvasWidthMm = float(stretched.width());
         form.process.CanvasHeightMm = float(stretched.height());
     }
     form.relayout();
-    subDisp_Object(form.annotations, form.live, form.LayoutZoom, form.ZoomFactor,
+    subDisp_Object(form.annotations, form.live, form.view.LayoutZoom, form.view.ZoomFactor,
                    form.platform);
     sizeCanvasToPaper(form);
 }
@@ -122,10 +122,10 @@ void ApplyZoom(frmMain &form, float z)
 void UpdateScrollBars(frmMain &form)
 {
     const QRect view = form.layout.pictWindow;
-    form.vscY.Visible = view.height() <= form.pictMapPx.height();
-    form.hscX.Visible = view.width() <= form.pictMapPx.width();
-    form.hscX.Max = scrollMaximum(form.pictMapPx.width(), view.width());
-    form.vscY.Max = scrollMaximum(form.pictMapPx.height(), view.height());
+    form.view.vscY.Visible = view.height() <= form.view.pictMapPx.height();
+    form.view.hscX.Visible = view.width() <= form.view.pictMapPx.width();
+    form.view.hscX.Max = scrollMaximum(form.view.pictMapPx.width(), view.width());
+    form.view.vscY.Max = scrollMaximum(form.view.pictMapPx.height(), view.height());
     form.keepScrollValuesInRange();
 }
 
@@ -157,12 +157,12 @@ void zoomToLoadedSize(frmMain &form)
 
 void zoomOut(frmMain &form)
 {
-    zoomKeepingTheCentre(form, steppedZoom(form.ZoomFactor, -1));
+    zoomKeepingTheCentre(form, steppedZoom(form.view.ZoomFactor, -1));
 }
 
 void zoomIn(frmMain &form)
 {
-    zoomKeepingTheCentre(form, steppedZoom(form.ZoomFactor, 1));
+    zoomKeepingTheCentre(form, steppedZoom(form.view.ZoomFactor, 1));
 }
 
 void zoomToActualSize(frmMain &form)
@@ -190,7 +190,7 @@ void zoomToFit(frmMain &form)
 void zoomOutToFit(frmMain &form)
 {
     const float z = fittingZoom(form);
-    if (z >= form.ZoomFactor)
+    if (z >= form.view.ZoomFactor)
         return;
     checkZoomItem(form, QStringLiteral("mnuDispFit"));
     setZoom(form, z);
@@ -199,15 +199,15 @@ void zoomOutToFit(frmMain &form)
 void zoomAtPoint(frmMain &form, int steps, QPointF viewPoint)
 {
     ResetViewChecks(form);
-    const float z = steppedZoom(form.ZoomFactor, steps);
-    if (z == form.ZoomFactor)
+    const float z = steppedZoom(form.view.ZoomFactor, steps);
+    if (z == form.view.ZoomFactor)
         return;
     zoomAbout(form, viewPoint, [&form, z] { setZoom(form, z); });
 }
 
 QString zoomReadout(const frmMain &form)
 {
-    const double z = form.ZoomFactor;
+    const double z = form.view.ZoomFactor;
     const auto at = [z](double zoom) { return std::abs(z - zoom) <= zoom * ActualSizeTolerance; };
     const double ratio = form.process.GE_tpPtoD_r_X;
     const QString percent = QStringLiteral("%1 %").arg(std::lround(z * 100));

@@ -41,7 +41,7 @@ constexpr double ScreenHeightReservePx = 500.0 / 15.0;
 void placeSample(frmMain &form)
 {
     placeDefaultSample(form.defaults, form.annotations, form.canvasOriginPx(),
-                       QPoint(form.hscX.Value, form.vscY.Value));
+                       QPoint(form.view.hscX.Value, form.view.vscY.Value));
 }
 
 } // namespace
@@ -137,10 +137,10 @@ void frmMain::InitMainWindow(const StartupEnvironment &environment)
         box.Visible = false;
     }
     txtPict[0].Left = 8;
-    vscY.Visible = true;
-    hscX.Visible = true;
+    view.vscY.Visible = true;
+    view.hscX.Visible = true;
     pictOrg = QImage();
-    pictMapPx = QSizeF(1122.66, 793.8);
+    view.pictMapPx = QSizeF(1122.66, 793.8);
 
     AnnotationLabel &textTemplate = annotations.lblMoji[0];
     textTemplate.Visible = false;
@@ -189,8 +189,8 @@ void frmMain::InitMenuStates()
 
 void frmMain::SetScaleDefaults()
 {
-    ZoomFactor = 1.0f;
-    LayoutZoom = 1.0f;
+    view.ZoomFactor = 1.0f;
+    view.LayoutZoom = 1.0f;
     resetScaleValues(process);
     ShowTiltCheck(live.lineCheck, live.shpCheck[0], live.shpCheck[1], process.GE_sngHosei[0],
                   process.GE_sngHosei[1], process.GE_sngHosei[2], process.GE_sngHosei[3]);
@@ -212,17 +212,18 @@ void frmMain::Form_Resize(WindowState state, QSize outerSize, const WindowMetric
 
 void frmMain::relayout()
 {
-    layout = ::Form_Resize(windowState, windowOuterSize, windowMetrics, pictMapPx, vscY, hscX);
+    layout = ::Form_Resize(windowState, windowOuterSize, windowMetrics, view.pictMapPx, view.vscY,
+                           view.hscX);
     keepScrollValuesInRange();
     placeSample(*this);
 }
 
 void frmMain::keepScrollValuesInRange()
 {
-    if (vscY.Value > std::max(0, vscY.Max))
-        vscY_Change(std::max(0, vscY.Max));
-    if (hscX.Value > std::max(0, hscX.Max))
-        hscX_Change(std::max(0, hscX.Max));
+    if (view.vscY.Value > std::max(0, view.vscY.Max))
+        vscY_Change(std::max(0, view.vscY.Max));
+    if (view.hscX.Value > std::max(0, view.hscX.Max))
+        hscX_Change(std::max(0, view.hscX.Max));
 }
 
 QPoint frmMain::canvasOriginPx() const
@@ -230,20 +231,20 @@ QPoint frmMain::canvasOriginPx() const
     const auto along = [](int view, double canvas, int scroll) {
         return view > canvas ? int(std::floor((view - canvas) / 2)) : -scroll;
     };
-    const QSize view = layout.pictWindow.size();
-    return {along(view.width(), pictMapPx.width(), hscX.Value),
-            along(view.height(), pictMapPx.height(), vscY.Value)};
+    const QSize shown = layout.pictWindow.size();
+    return {along(shown.width(), view.pictMapPx.width(), view.hscX.Value),
+            along(shown.height(), view.pictMapPx.height(), view.vscY.Value)};
 }
 
 void frmMain::vscY_Change(int value)
 {
-    vscY.Value = value;
+    view.vscY.Value = value;
     placeSample(*this);
 }
 
 void frmMain::hscX_Change(int value)
 {
-    hscX.Value = value;
+    view.hscX.Value = value;
     placeSample(*this);
 }
 

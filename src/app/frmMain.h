@@ -79,8 +79,8 @@ public:
     // What the canvas paints over the picture.
     CanvasScene scene() const
     {
-        return {annotations, live, defaults, pictMapHasPicture ? &pictOrg : nullptr,
-                pictureOnCanvasMm};
+        return {annotations, live, defaults, view.pictMapHasPicture ? &pictOrg : nullptr,
+                view.pictureOnCanvasMm};
     }
 
     // The unscaled picture's size in base millimetres; an empty holder is 100 x 100 pixels.
@@ -103,16 +103,8 @@ public:
                               platform};
     std::unique_ptr<frmOption> optionDialog; // the scale option dialog while it is loaded
     CoordinateReadout txtPict;
-    ScrollBarState vscY;
-    ScrollBarState hscX;
-
-    float ZoomFactor = 1.0f;
-    float LayoutZoom = 1.0f;
-
-    QImage pictOrg;              // the loaded picture, unscaled; null until one is loaded
-    QSizeF pictMapPx;            // the canvas in pixels: the paper frame at the current zoom
-    bool pictMapHasPicture = false;
-    QSizeF pictureOnCanvasMm;    // where the picture is painted: (0, 0) stretched to this size
+    Viewport view;   // the zoom, the scroll bars and the canvas
+    QImage pictOrg;  // the loaded picture, unscaled; null until one is loaded
 
     QString windowTitle;
     QRect windowGeometry;     // what start-up asks of the window
@@ -123,7 +115,7 @@ public:
 
     MeasuringTool measuring{process, platform, menus,      annotations, live,
                             defaults, canvas,   document,   editing,     EditTarget,
-                            txtPict,  optionDialog, ZoomFactor, pictMapPx};
+                            txtPict,  optionDialog, view.ZoomFactor, view.pictMapPx};
 
 signals:
     // "終了(&X)": the program ends, once unsaved changes are saved or let go.

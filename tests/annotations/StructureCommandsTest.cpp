@@ -339,7 +339,7 @@ TEST(StructureCommands, HalfDimensionsOfADamagedRecordBookAreLeftAlone)
     for (const char *item : {"popEditRev", "popEditWidth(3)", "popEditForColor"})
         edit.choose("lblkyori", 1, QLatin1String(item));
     EXPECT_EQ(edit.form.annotations.lineDsSave[1], lineBefore);
-    edit.form.ZoomFactor = 2.0f;
+    edit.form.view.ZoomFactor = 2.0f;
     relayOutForZoom(edit.form);
     EXPECT_FLOAT_EQ(edit.form.annotations.lineDsSave[1].X1, lineBefore.X1 * 2);
 }

@@ -227,14 +227,14 @@ TEST(ActualSizePdf, PrintCommandMasksExactlyTheOutsideOfThePrintAreaAndKeepsTheZ
     platform.fileAnswers.push_back(pdf);
     float zoomWhilePrinting = 0;
     platform.usePrinterDialog = [&](dlgPrinter &dialog) {
-        zoomWhilePrinting = form.ZoomFactor;
+        zoomWhilePrinting = form.view.ZoomFactor;
         dialog.chkHikidashi = true;
         dialog.cmbPrinter_Click(dlgPrinter::PdfFileEntry);
         dialog.cmdPrint_Click();
     };
     form.runCommand(QStringLiteral("mnuFilePrint"));
     EXPECT_FLOAT_EQ(zoomWhilePrinting, 0.5f) << "the view stays while the page is printed";
-    EXPECT_FLOAT_EQ(form.ZoomFactor, 0.5f);
+    EXPECT_FLOAT_EQ(form.view.ZoomFactor, 0.5f);
     EXPECT_TRUE(platform.messages.empty()) << platform.messageTexts().join(u'|').toStdString();
 
     const QImage page = renderPdfPage(pdf, 254);
@@ -327,15 +327,15 @@ TEST(ActualSizeExport, AtAnyZoomTheViewStaysWhereItWas)
         for (const char *zoom : {"mnuDisp200", "mnuDisp100", "mnuDisp50"}) {
             SCOPED_TRACE(testing::Message() << command << " " << zoom);
             form.runCommand(QLatin1String(zoom));
-            form.hscX_Change(form.hscX.Max);
-            form.vscY_Change(form.vscY.Max);
-            const QPoint scroll(form.hscX.Value, form.vscY.Value);
+            form.hscX_Change(form.view.hscX.Max);
+            form.vscY_Change(form.view.vscY.Max);
+            const QPoint scroll(form.view.hscX.Value, form.view.vscY.Value);
             const QString out = outPath(book, zoom) + QLatin1String(extension);
             platform.fileAnswers.push_back(out);
             form.runCommand(QLatin1String(command));
             ASSERT_TRUE(QFile::exists(out)) << platform.messageTexts().join(u'|').toStdString();
             EXPECT_TRUE(form.menus[QLatin1String(zoom)].checked);
-            EXPECT_EQ(QPoint(form.hscX.Value, form.vscY.Value), scroll);
+            EXPECT_EQ(QPoint(form.view.hscX.Value, form.view.vscY.Value), scroll);
         }
     }
 }

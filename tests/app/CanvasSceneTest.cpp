@@ -28,7 +28,7 @@ TEST(CanvasRender, RepaintingTheLiveAreaMatchesAFreshPaint)
     StartedForm started;
     frmMain &form = started.form;
     form.annotations.lineHikidashi.AppendToSpare(segment(5, 5, 80, 60));
-    const CanvasViewport viewport{QSize(400, 300), QPoint(0, 0), form.pictMapPx, Qt::darkGray};
+    const CanvasViewport viewport{QSize(400, 300), QPoint(0, 0), form.view.pictMapPx, Qt::darkGray};
     const QRect whole(QPoint(0, 0), viewport.viewSize);
 
     CanvasFrameCache cache;

@@ -42,11 +42,11 @@ TEST(DefaultSample, CoversNeitherTheTemplateNorThePicture)
         SCOPED_TRACE(row.zoom);
         for (int i = 1; i <= 9; ++i)
             EXPECT_FALSE(sample.intersects(boxOf(form.annotations.lblMoji[i]))) << i;
-        EXPECT_FLOAT_EQ(form.annotations.lblMoji[1].Left, 50 * form.ZoomFactor);
-        const QRectF canvas(QPointF(0, 0), form.pictMapPx / ScreenPixelsPerMm);
+        EXPECT_FLOAT_EQ(form.annotations.lblMoji[1].Left, 50 * form.view.ZoomFactor);
+        const QRectF canvas(QPointF(0, 0), form.view.pictMapPx / ScreenPixelsPerMm);
         EXPECT_EQ(sample.intersects(canvas), !row.besideThePicture);
         if (!row.besideThePicture)
-            EXPECT_FLOAT_EQ(sample.left(), form.hscX.Value * 0.2645f + 10);
+            EXPECT_FLOAT_EQ(sample.left(), form.view.hscX.Value * 0.2645f + 10);
         EXPECT_FLOAT_EQ(form.defaults.linDefault.Y1, sample.top() + 4);
     }
 }

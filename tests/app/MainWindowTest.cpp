@@ -169,7 +169,7 @@ TEST(MainWindow, ZoomReadoutFollowsEveryZoom)
     ASSERT_NE(fit, nullptr);
     EXPECT_EQ(fit->toolTip(), QStringLiteral("画面に合わせる"));
     fit->trigger();
-    EXPECT_FALSE(shown.form.hscX.Visible || shown.form.vscY.Visible);
+    EXPECT_FALSE(shown.form.view.hscX.Visible || shown.form.view.vscY.Visible);
     EXPECT_EQ(readout->text(), zoomReadout(shown.form));
 }
 

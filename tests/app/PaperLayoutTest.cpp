@@ -32,8 +32,8 @@ TEST(PaperLayout, EveryCodeSizesCanvasFrameAndCaption)
     StartedForm started;
     for (const Row &row : rows) {
         subSetPaper(started.form, QLatin1String(row.code));
-        EXPECT_DOUBLE_EQ(started.form.pictMapPx.width(), row.width * 3.7824765920506) << row.code;
-        EXPECT_DOUBLE_EQ(started.form.pictMapPx.height(), row.height * 3.7824765920506) << row.code;
+        EXPECT_DOUBLE_EQ(started.form.view.pictMapPx.width(), row.width * 3.7824765920506) << row.code;
+        EXPECT_DOUBLE_EQ(started.form.view.pictMapPx.height(), row.height * 3.7824765920506) << row.code;
         for (const MarkerShape &frame : started.form.live.shpPrintWaku)
             EXPECT_EQ(box(frame), QRectF(0, 0, row.width, row.height)) << row.code;
         EXPECT_EQ(started.form.defaults.lblDefault.Caption,
@@ -62,7 +62,7 @@ TEST(PaperLayout, ChoosingA3FromTheDialogLaysOutFrameAndPrintArea)
 {
     StartedForm started;
     started.form.pictOrg = QImage(800, 600, QImage::Format_RGB32);
-    started.form.ZoomFactor = 0.5f;
+    started.form.view.ZoomFactor = 0.5f;
     started.platform.listAnswers.push_back(10); // "A3  297× 420"
     mnuSize_Click(started.form);
 
@@ -75,11 +75,11 @@ TEST(PaperLayout, ChoosingA3FromTheDialogLaysOutFrameAndPrintArea)
     EXPECT_EQ(started.process.GE_strPpSize, QStringLiteral("A3"));
 
     // Laid out at actual size (ratio 1), then taken back to the kept 50 %.
-    EXPECT_FLOAT_EQ(started.form.ZoomFactor, 0.5f);
-    EXPECT_FLOAT_EQ(started.form.LayoutZoom, 0.5f);
+    EXPECT_FLOAT_EQ(started.form.view.ZoomFactor, 0.5f);
+    EXPECT_FLOAT_EQ(started.form.view.LayoutZoom, 0.5f);
     EXPECT_EQ(box(started.form.live.shpPrint), QRectF(2.5, 2.5, 205, 143.5));
-    EXPECT_NEAR(started.form.pictMapPx.width(), 1588.6 / 2, 0.05);
-    EXPECT_NEAR(started.form.pictMapPx.height(), 1123.4 / 2, 0.05);
+    EXPECT_NEAR(started.form.view.pictMapPx.width(), 1588.6 / 2, 0.05);
+    EXPECT_NEAR(started.form.view.pictMapPx.height(), 1123.4 / 2, 0.05);
     EXPECT_TRUE(started.form.live.shpPrint.Visible);
     EXPECT_EQ(started.platform.busyDepth, 0);
 }
@@ -132,11 +132,11 @@ TEST(PaperLayout, TheCanvasAlwaysReachesThePictureAndPictureSizePaperIsItsRealSi
         started.process.GE_strPpSize = QLatin1String(road.code);
         form.runCommand(QStringLiteral("mnuOrgEnlarge")); // 原寸大
         EXPECT_EQ(box(form.live.shpPrintWaku[3]), QRectF(QPointF(0, 0), road.frameMm)) << road.code;
-        EXPECT_GE(form.pictMapPx.width(), 635 * 96 / 25.4 - 0.01) << road.code;
-        EXPECT_GE(form.pictMapPx.height(), 423.3 * 96 / 25.4) << road.code;
+        EXPECT_GE(form.view.pictMapPx.width(), 635 * 96 / 25.4 - 0.01) << road.code;
+        EXPECT_GE(form.view.pictMapPx.height(), 423.3 * 96 / 25.4) << road.code;
         // The view is smaller than the canvas: both scroll bars are there to reach its far side.
-        EXPECT_TRUE(form.hscX.Visible && form.vscY.Visible) << road.code;
-        EXPECT_GT(form.hscX.Max, 0) << road.code;
+        EXPECT_TRUE(form.view.hscX.Visible && form.view.vscY.Visible) << road.code;
+        EXPECT_GT(form.view.hscX.Max, 0) << road.code;
         EXPECT_EQ(started.process.GE_strPpSize, QLatin1String(road.code)) << "the code is kept";
     }
 }
@@ -160,10 +160,10 @@ TEST(PaperLayout, TinyPicturesAndAbsurdRatiosStillGiveAUsableCanvas)
         mnuSize_Click(form);
         form.runCommand(QStringLiteral("mnuOrgEnlarge"));
         EXPECT_GE(form.live.shpPrintWaku[0].Width, 1.0f) << road.ratio;
-        EXPECT_GE(form.pictMapPx.width(), 1.0) << road.ratio;
-        EXPECT_LT(form.pictMapPx.width(), 1e6) << road.ratio;
-        EXPECT_TRUE(std::isfinite(form.ZoomFactor) && form.ZoomFactor <= 100) << road.ratio;
-        EXPECT_LT(std::abs(form.hscX.Max), 1 << 20) << "no scroll range overflows, " << road.ratio;
+        EXPECT_GE(form.view.pictMapPx.width(), 1.0) << road.ratio;
+        EXPECT_LT(form.view.pictMapPx.width(), 1e6) << road.ratio;
+        EXPECT_TRUE(std::isfinite(form.view.ZoomFactor) && form.view.ZoomFactor <= 100) << road.ratio;
+        EXPECT_LT(std::abs(form.view.hscX.Max), 1 << 20) << "no scroll range overflows, " << road.ratio;
     }
 }
 
@@ -175,11 +175,11 @@ TEST(PaperLayout, ActualSizeOnANewBookShowsTheScrollBarsItNeeds)
     ASSERT_TRUE(QImage(400, 300, QImage::Format_RGB32).save(picture));
     started.platform.messageAnswers.push_back(platform::MessageAnswer::No);
     newRecordBook(started.form, picture);
-    ASSERT_FALSE(started.form.hscX.Visible) << "a 106 mm picture fits the view";
+    ASSERT_FALSE(started.form.view.hscX.Visible) << "a 106 mm picture fits the view";
     started.process.GE_tpPtoD_r_X = 5.0; // 529 mm at actual size
     started.form.runCommand(QStringLiteral("mnuOrgEnlarge"));
-    EXPECT_TRUE(started.form.hscX.Visible);
-    EXPECT_GT(started.form.hscX.Max, 0);
+    EXPECT_TRUE(started.form.view.hscX.Visible);
+    EXPECT_GT(started.form.view.hscX.Max, 0);
 }
 
 TEST(PaperLayout, MasksFitAPrintAreaWhoseSidesAllDiffer)

@@ -31,7 +31,7 @@ struct CalibratedPicture : StartedForm
     double screenPxFor100Mm(double picturePxPerMm) const
     {
         const double canvasPxPerPicturePx =
-            form.pictureOnCanvasMm.width() * ScreenPixelsPerMm / form.pictOrg.width();
+            form.view.pictureOnCanvasMm.width() * ScreenPixelsPerMm / form.pictOrg.width();
         return 100 * picturePxPerMm * canvasPxPerPicturePx;
     }
 };

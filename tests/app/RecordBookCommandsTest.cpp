@@ -179,8 +179,8 @@ TEST(RecordBookCommands, NewAsksForAPictureAndOffersTheTemplate)
     EXPECT_EQ(desk.form.pictOrg.size(), QSize(400, 300));
     EXPECT_EQ(desk.form.recordBook.pictureFileName, QStringLiteral("catch.jpg"));
     EXPECT_EQ(desk.process.GE_strPpSize, QStringLiteral("00"));
-    EXPECT_EQ(desk.form.ZoomFactor, 1.0f);
-    EXPECT_EQ(desk.form.LayoutZoom, 1.0f);
+    EXPECT_EQ(desk.form.view.ZoomFactor, 1.0f);
+    EXPECT_EQ(desk.form.view.LayoutZoom, 1.0f);
     EXPECT_TRUE(desk.checked("mnuToolMes"));
     // The paper is the picture: 400 x 300 pixels are 106 x 79 mm, the print area 5 mm inside.
     EXPECT_EQ(box(desk.form.live.shpPrintWaku[0]), QRectF(0, 0, 106, 79));
@@ -206,10 +206,10 @@ TEST(RecordBookCommands, ANewPhotoLargerThanTheViewOpensWhole)
         desk.newBook(desk.picture(QStringLiteral("a.jpg"), row.pixels), MessageAnswer::No);
         const frmMain &form = desk.form;
         SCOPED_TRACE(row.pixels.width());
-        EXPECT_EQ(form.ZoomFactor < 1.0f, row.fitted);
+        EXPECT_EQ(form.view.ZoomFactor < 1.0f, row.fitted);
         EXPECT_EQ(desk.checked("mnuDispFit"), row.fitted);
-        EXPECT_FALSE(form.hscX.Visible || form.vscY.Visible) << "the whole photo is in view";
-        EXPECT_EQ(form.LayoutZoom, form.ZoomFactor);
+        EXPECT_FALSE(form.view.hscX.Visible || form.view.vscY.Visible) << "the whole photo is in view";
+        EXPECT_EQ(form.view.LayoutZoom, form.view.ZoomFactor);
     }
 }
 
@@ -281,7 +281,7 @@ TEST(RecordBookCommands, CancellingAnyDialogChangesNothing)
         desk.form.runCommand(QLatin1String(command));
         expectSameContent(desk.content(), before);
         EXPECT_EQ(desk.platform.messages.size(), messages + (asks ? 1 : 0));
-        EXPECT_EQ(desk.form.ZoomFactor, 1.25f);
+        EXPECT_EQ(desk.form.view.ZoomFactor, 1.25f);
         EXPECT_TRUE(desk.enabled("mnuFileSaveAsPrj"));
         EXPECT_TRUE(QDir(desk.books.path()).isEmpty());
     }
@@ -300,7 +300,7 @@ TEST(RecordBookCommands, SaveAsWritesAt100PercentAndReturnsToTheZoom)
     // The same record book as saved at 100 % (labels are sized on reading, whatever is stored).
     expectSameContent(readBack(desk.book(QStringLiteral("zoomed.ini"))),
                       readBack(desk.book(QStringLiteral("plain.ini"))));
-    EXPECT_EQ(desk.form.ZoomFactor, 1.25f);
+    EXPECT_EQ(desk.form.view.ZoomFactor, 1.25f);
     EXPECT_FLOAT_EQ(desk.form.annotations.lblMoji[2].Left, 12.5f);
     EXPECT_FLOAT_EQ(desk.form.annotations.lineDsSave[0].X2, 75.0f);
     EXPECT_TRUE(desk.checked("mnuDisp200")) << "the view is left as it was";
@@ -323,7 +323,7 @@ TEST(RecordBookCommands, SaveAsWritesAt100PercentAndReturnsToTheZoom)
     ASSERT_TRUE(desk.form.runCommand(QStringLiteral("mnuFileSavePrj")));
     const RecordBookContent saved = readBack(desk.book(QStringLiteral("zoomed.ini")));
     EXPECT_EQ(saved.annotations.lblMoji[2].Left, 20.0f);
-    EXPECT_EQ(desk.form.ZoomFactor, 1.25f);
+    EXPECT_EQ(desk.form.view.ZoomFactor, 1.25f);
 }
 
 // The slip: a save that zooms the window to 100 % and back, moving the view and taking the zoom's
@@ -338,9 +338,9 @@ TEST(RecordBookCommands, SavingAtAnyZoomWritesAt100PercentAndLeavesTheView)
         desk.drawDimensionAndLeader(10, 60, 40);
         desk.saveAs(desk.book(QStringLiteral("plain.ini")));
         desk.form.runCommand(QLatin1String(zoom));
-        desk.form.hscX_Change(desk.form.hscX.Max / 2);
-        desk.form.vscY_Change(desk.form.vscY.Max / 2);
-        const QPoint scroll(desk.form.hscX.Value, desk.form.vscY.Value);
+        desk.form.hscX_Change(desk.form.view.hscX.Max / 2);
+        desk.form.vscY_Change(desk.form.view.vscY.Max / 2);
+        const QPoint scroll(desk.form.view.hscX.Value, desk.form.view.vscY.Value);
         ASSERT_GT(scroll.x() * scroll.y(), 0) << "the view must be scrolled to show it stays";
 
         desk.saveAs(desk.book(QStringLiteral("zoomed.ini")));
@@ -348,7 +348,7 @@ TEST(RecordBookCommands, SavingAtAnyZoomWritesAt100PercentAndLeavesTheView)
         expectSameContent(readBack(desk.book(QStringLiteral("zoomed.ini"))),
                           readBack(desk.book(QStringLiteral("plain.ini"))));
         EXPECT_TRUE(desk.checked(zoom));
-        EXPECT_EQ(QPoint(desk.form.hscX.Value, desk.form.vscY.Value), scroll);
+        EXPECT_EQ(QPoint(desk.form.view.hscX.Value, desk.form.view.vscY.Value), scroll);
     }
 }
 
@@ -391,8 +391,8 @@ TEST(RecordBookCommands, OpenRestoresTheBookAtActualSize)
     EXPECT_EQ(dialog.request.filter, QStringLiteral("Init(*.ini)|*.ini"));
 
     EXPECT_EQ(desk.form.pictOrg.size(), QSize(400, 300));
-    EXPECT_EQ(desk.form.ZoomFactor, 0.5f);
-    EXPECT_EQ(desk.form.LayoutZoom, 0.5f);
+    EXPECT_EQ(desk.form.view.ZoomFactor, 0.5f);
+    EXPECT_EQ(desk.form.view.LayoutZoom, 0.5f);
     EXPECT_FLOAT_EQ(desk.form.annotations.lblMoji[2].Left, 5.0f);
     EXPECT_EQ(box(desk.form.live.shpPrintWaku[0]), QRectF(0, 0, 257, 182));
     EXPECT_EQ(box(desk.form.live.shpPrint), QRectF(5, 5, 247, 172));
@@ -599,7 +599,7 @@ TEST(RecordBookCommands, FailedSaveAsKeepsTheFormerNameAndTellsWhy)
     EXPECT_EQ(desk.platform.messages.back().text,
               failure("mnuFileSaveAsPrj_Click", 76, QStringLiteral("パスが見つかりません。")));
     EXPECT_EQ(desk.form.recordBook.fileName, QStringLiteral("first.ini"));
-    EXPECT_EQ(desk.form.ZoomFactor, 1.25f);
+    EXPECT_EQ(desk.form.view.ZoomFactor, 1.25f);
     EXPECT_EQ(desk.platform.busyDepth, 0);
 
     // A caption code page 932 cannot carry: refused, nothing written, the object named.
@@ -615,7 +615,7 @@ TEST(RecordBookCommands, FailedSaveAsKeepsTheFormerNameAndTellsWhy)
     EXPECT_TRUE(desk.platform.messages.back().text.startsWith(
         QStringLiteral("mnuFileSavePrj_Click():ｴﾗｰ番号 5 ｴﾗｰが発生しました。\r")));
     EXPECT_EQ(fileBytes(desk.book(QStringLiteral("first_Text.Bin"))), firstText);
-    EXPECT_EQ(desk.form.ZoomFactor, 1.25f);
+    EXPECT_EQ(desk.form.view.ZoomFactor, 1.25f);
 }
 
 TEST(RecordBookCommands, OrientationTagIsAppliedOnlyToOurOwnBooks)
@@ -650,7 +650,7 @@ TEST(RecordBookCommands, AnUnusableRatioOpensAt100PercentWithTheGeometryIntact)
         writeBytes(desk.book(QStringLiteral("odd.ini")), ini);
 
         desk.open(desk.book(QStringLiteral("odd.ini")));
-        EXPECT_EQ(desk.form.ZoomFactor, 1.0f);
+        EXPECT_EQ(desk.form.view.ZoomFactor, 1.0f);
         EXPECT_EQ(desk.form.annotations.lblMoji[2].Left, 10.0f);
         EXPECT_TRUE(desk.enabled("mnuFileSavePrj"));
     }

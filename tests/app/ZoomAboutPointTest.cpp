@@ -26,7 +26,7 @@ struct LargePictureShown : StartedForm
     // What lies under a view point, in pixels of the canvas at 100 %.
     QPointF pointUnder(QPointF viewPoint) const
     {
-        return (viewPoint - QPointF(form.canvasOriginPx())) / double(form.ZoomFactor);
+        return (viewPoint - QPointF(form.canvasOriginPx())) / double(form.view.ZoomFactor);
     }
 };
 
@@ -72,7 +72,7 @@ TEST_P(ZoomAboutPoint, KeepsThePointOrStopsAtABound)
     const AnchorCase &c = GetParam();
     LargePictureShown shown;
     shown.process.GE_tpPtoD_r_X = 0.8;
-    ApplyZoom(shown.form, shown.form.ZoomFactor = c.zoom);
+    ApplyZoom(shown.form, shown.form.view.ZoomFactor = c.zoom);
     shown.form.hscX_Change(c.scroll.x());
     shown.form.vscY_Change(c.scroll.y());
     const QPointF anchor = c.anchor.value_or(QPointF(shown.view().width() / 2,
@@ -84,24 +84,24 @@ TEST_P(ZoomAboutPoint, KeepsThePointOrStopsAtABound)
     frmMain &form = shown.form;
     switch (c.expect) {
     case Expect::PointStays: {
-        EXPECT_NE(form.ZoomFactor, c.zoom);
+        EXPECT_NE(form.view.ZoomFactor, c.zoom);
         // Scroll values are whole pixels: the point may be off by half a pixel of the view.
-        const QPointF drift = (shown.pointUnder(anchor) - before) * double(form.ZoomFactor);
+        const QPointF drift = (shown.pointUnder(anchor) - before) * double(form.view.ZoomFactor);
         EXPECT_LE(std::abs(drift.x()), 0.5) << drift.x();
         EXPECT_LE(std::abs(drift.y()), 0.5) << drift.y();
         break;
     }
     case Expect::Unchanged:
-        EXPECT_EQ(form.ZoomFactor, c.zoom);
-        EXPECT_EQ(QPoint(form.hscX.Value, form.vscY.Value), c.scroll);
+        EXPECT_EQ(form.view.ZoomFactor, c.zoom);
+        EXPECT_EQ(QPoint(form.view.hscX.Value, form.view.vscY.Value), c.scroll);
         break;
     case Expect::Centred: {
-        const QSizeF margin = (shown.view() - form.pictMapPx) / 2;
+        const QSizeF margin = (shown.view() - form.view.pictMapPx) / 2;
         EXPECT_GT(margin.width(), 0);
         EXPECT_GT(margin.height(), 0);
         EXPECT_EQ(form.canvasOriginPx(),
                   QPoint(int(std::floor(margin.width())), int(std::floor(margin.height()))));
-        EXPECT_FALSE(form.hscX.Visible || form.vscY.Visible);
+        EXPECT_FALSE(form.view.hscX.Visible || form.view.vscY.Visible);
         break;
     }
     case Expect::AtTopLeft:
@@ -152,10 +152,10 @@ TEST(ZoomToFit, FillsTheTighterDirectionAndCentresTheOther)
         shown.form.hscX_Change(300);
         Toolbar1_ButtonClick(shown.form, QStringLiteral("fit"));
         const frmMain &form = shown.form;
-        const QSizeF spare = shown.view() - form.pictMapPx;
+        const QSizeF spare = shown.view() - form.view.pictMapPx;
         EXPECT_GE(std::min(spare.width(), spare.height()), 4 - 1e-3) << window.width();
         EXPECT_LT(std::min(spare.width(), spare.height()), 5) << window.width();
-        EXPECT_FALSE(form.hscX.Visible || form.vscY.Visible);
+        EXPECT_FALSE(form.view.hscX.Visible || form.view.vscY.Visible);
         EXPECT_EQ(form.canvasOriginPx(), QPoint(int(spare.width() / 2), int(spare.height() / 2)));
     }
 }
@@ -180,7 +180,7 @@ TEST(ZoomReadout, ShowsPercentAndActualSize)
     };
     StartedForm started;
     for (const auto &row : rows) {
-        started.form.ZoomFactor = row.zoom;
+        started.form.view.ZoomFactor = row.zoom;
         started.process.GE_tpPtoD_r_X = row.ratio;
         started.process.GE_sngPiccelD_X = started.process.GE_sngDistanceD_X = row.referenceMm;
         EXPECT_EQ(zoomReadout(started.form), row.text);

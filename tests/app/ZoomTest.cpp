@@ -31,12 +31,12 @@ TEST(Zoom, ToolbarStepsStopAtTheirBounds)
     PictureShown shown;
     for (int i = 0; i < 15; ++i)
         Toolbar1_ButtonClick(shown.form, QStringLiteral("reduce"));
-    EXPECT_FLOAT_EQ(shown.form.ZoomFactor, 0.1f);
+    EXPECT_FLOAT_EQ(shown.form.view.ZoomFactor, 0.1f);
     for (int i = 0; i < 25; ++i)
         Toolbar1_ButtonClick(shown.form, QStringLiteral("magnify"));
-    EXPECT_FLOAT_EQ(shown.form.ZoomFactor, 2.0f);
+    EXPECT_FLOAT_EQ(shown.form.view.ZoomFactor, 2.0f);
     Toolbar1_ButtonClick(shown.form, QStringLiteral("modosu"));
-    EXPECT_FLOAT_EQ(shown.form.ZoomFactor, 1.0f);
+    EXPECT_FLOAT_EQ(shown.form.view.ZoomFactor, 1.0f);
     EXPECT_TRUE(shown.platform.messages.empty());
 }
 
@@ -45,13 +45,13 @@ TEST(Zoom, ActualSizeUsesTheRatioBeyondTheToolbarBounds)
     PictureShown shown;
     shown.process.GE_tpPtoD_r_X = 3.5;
     Toolbar1_ButtonClick(shown.form, QStringLiteral("genn"));
-    EXPECT_FLOAT_EQ(shown.form.ZoomFactor, 3.5f);
-    EXPECT_FLOAT_EQ(shown.form.LayoutZoom, 3.5f);
+    EXPECT_FLOAT_EQ(shown.form.view.ZoomFactor, 3.5f);
+    EXPECT_FLOAT_EQ(shown.form.view.LayoutZoom, 3.5f);
     EXPECT_NEAR(shown.process.CanvasWidthMm, 317.5 * 3.5, 1e-3);
     // The paper frame is laid out again at its real size after the zoom; the canvas still
     // reaches to the picture's far edge, so all of it can be measured.
     EXPECT_FLOAT_EQ(shown.form.live.shpPrintWaku[0].Width, 297.0f);
-    EXPECT_NEAR(shown.form.pictMapPx.width(), 317.5 * 3.5 * 96 / 25.4, 1e-3);
+    EXPECT_NEAR(shown.form.view.pictMapPx.width(), 317.5 * 3.5 * 96 / 25.4, 1e-3);
 }
 
 TEST(Zoom, MenuPresetsCheckOneItemAndToolbarClearsThem)
@@ -62,7 +62,7 @@ TEST(Zoom, MenuPresetsCheckOneItemAndToolbarClearsThem)
                                                       {"mnuDisp25", 0.25f}};
     for (const auto &[name, z] : presets) {
         ASSERT_TRUE(shown.form.runCommand(QLatin1String(name)));
-        EXPECT_FLOAT_EQ(shown.form.ZoomFactor, z) << name;
+        EXPECT_FLOAT_EQ(shown.form.view.ZoomFactor, z) << name;
         int checked = 0;
         for (const QString &item : MenuTree::zoomGroup())
             checked += shown.form.menus[item].checked ? 1 : 0;
@@ -87,7 +87,7 @@ TEST(Zoom, WithoutAPictureEachZoomReportsOnceAndStillLaysOut)
     EXPECT_EQ(started.platform.messages[0].title, QStringLiteral("拡大縮小時エラー"));
     EXPECT_EQ(started.platform.messages[0].text, ZoomErrorText);
     // The steps after the failing one ran: objects and canvas follow the new zoom.
-    EXPECT_FLOAT_EQ(started.form.LayoutZoom, 0.5f);
+    EXPECT_FLOAT_EQ(started.form.view.LayoutZoom, 0.5f);
     EXPECT_FLOAT_EQ(started.form.live.shpPrintWaku[0].Width, 148.5f);
     EXPECT_EQ(started.platform.busyDepth, 0) << "the window is enabled again";
     Toolbar1_ButtonClick(started.form, QStringLiteral("magnify"));
@@ -110,25 +110,25 @@ TEST(Zoom, ScrollBarsShowWhenTheCanvasIsAtLeastAsLargeAsTheView)
 {
     PictureShown shown;
     const QRect view = shown.form.layout.pictWindow;
-    shown.form.pictMapPx = QSizeF(view.width() - 1, view.height());
+    shown.form.view.pictMapPx = QSizeF(view.width() - 1, view.height());
     UpdateScrollBars(shown.form);
-    EXPECT_TRUE(shown.form.vscY.Visible) << "equal heights still show the bar";
-    EXPECT_FALSE(shown.form.hscX.Visible);
-    EXPECT_EQ(shown.form.vscY.Max, 4);
-    EXPECT_EQ(shown.form.hscX.Max, 3);
+    EXPECT_TRUE(shown.form.view.vscY.Visible) << "equal heights still show the bar";
+    EXPECT_FALSE(shown.form.view.hscX.Visible);
+    EXPECT_EQ(shown.form.view.vscY.Max, 4);
+    EXPECT_EQ(shown.form.view.hscX.Max, 3);
 }
 
 TEST(Zoom, ShrinkingTheCanvasPullsTheScrollValueBack)
 {
     PictureShown shown;
     shown.form.runCommand(QStringLiteral("mnuDisp200"));
-    shown.form.vscY_Change(shown.form.vscY.Max);
+    shown.form.vscY_Change(shown.form.view.vscY.Max);
     shown.form.runCommand(QStringLiteral("mnuDisp25"));
-    EXPECT_LE(shown.form.vscY.Value, std::max(0, shown.form.vscY.Max));
+    EXPECT_LE(shown.form.view.vscY.Value, std::max(0, shown.form.view.vscY.Max));
     // The sample goes with it: pinned while the canvas fills the view, above it once it has room.
     const AnnotationLabel &sample = shown.form.defaults.lblDefault;
-    if (shown.form.vscY.Visible)
-        EXPECT_NEAR(sample.Top, shown.form.vscY.Value * 0.2645 + 10, 1e-4);
+    if (shown.form.view.vscY.Visible)
+        EXPECT_NEAR(sample.Top, shown.form.view.vscY.Value * 0.2645 + 10, 1e-4);
     else
         EXPECT_LT(sample.Top + sample.Height, 0);
 }

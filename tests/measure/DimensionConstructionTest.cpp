@@ -119,7 +119,7 @@ TEST(LiveConstruction, CalibratedTextsAtAnyZoomAndTheReadout)
     SetRatio(started.process, 100, 380); // 100 base mm are 380 real mm
     for (float zoom : {1.0f, 2.0f}) {
         SCOPED_TRACE(zoom);
-        started.form.ZoomFactor = zoom;
+        started.form.view.ZoomFactor = zoom;
         // 100 base mm to the right: 380 real mm; 380 / 304.8 = 1.2467 ft
         measure(form, 10 * zoom, 10 * zoom, 110 * zoom, 10 * zoom);
         EXPECT_EQ(form.live.lblDistance.Caption, QStringLiteral("38.0cm "));

@@ -104,7 +104,7 @@ TEST(InterruptedMeasurement, AnotherToolTheOptionDialogOrEscEndItWithoutKeepingI
 TEST(InterruptedMeasurement, PressesBesideTheCanvasDoNothing)
 {
     Measuring canvas;
-    const QSizeF canvasMm = canvas.form.pictMapPx / (96 / 25.4);
+    const QSizeF canvasMm = canvas.form.view.pictMapPx / (96 / 25.4);
     const QPointF outside[] = {{-0.5, 20},
                                {20, -0.5},
                                {canvasMm.width() + 0.5, 20},

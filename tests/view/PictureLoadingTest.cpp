@@ -131,7 +131,7 @@ TEST(PictureLoading, LoadsAtItsPixelSizeInBaseMillimetres)
     const QString path = folder.write(QStringLiteral("fish.jpg"), jpegBytes({960, 480}));
     ASSERT_TRUE(subMapDraw(folder.form, path, PictureOrientation::Upright));
     EXPECT_EQ(folder.form.pictOrg.size(), QSize(960, 480));
-    EXPECT_EQ(folder.form.pictMapPx, QSizeF(960, 480));
+    EXPECT_EQ(folder.form.view.pictMapPx, QSizeF(960, 480));
     EXPECT_NEAR(folder.form.pictOrgSizeMm().width(), 254.0, 1e-9); // 960 x 25.4 / 96
     EXPECT_TRUE(folder.platform.messages.empty());
     EXPECT_EQ(folder.platform.busyDepth, 0);

@@ -144,11 +144,11 @@ TEST(ScaleOptionDialog, ScreenLengthFromThePointsIsInBaseMillimetresOfTheZoomThe
 {
     DialogOpen open;
     // The reference line is drawn at 200 %, then the view goes to 50 % before a point is typed.
-    open.form.ZoomFactor = 2.0f;
+    open.form.view.ZoomFactor = 2.0f;
     AnnotationLine &line = open.form.live.lineDistance;
     line.X1 = 100, line.Y1 = 10, line.X2 = 300, line.Y2 = 50;
     open.dialog().FillFromReferenceLine(101.98f);
-    open.form.ZoomFactor = 0.5f;
+    open.form.view.ZoomFactor = 0.5f;
     open.typeAndLeave(3, QStringLiteral("10"));
     EXPECT_EQ(open.dialog().txtXY[4], QStringLiteral("100"));
     // The points themselves stay as drawn on the canvas.
@@ -165,7 +165,7 @@ TEST(ScaleOptionDialog, SetteiWithoutAnEditKeepsTheCalibrationAtAnyZoom)
     };
     for (const Road road : {Road{1.0f, 1.25f}, Road{0.63f, 0.63f}, Road{0.63f, 1.0f}}) {
         DialogOpen open;
-        open.form.ZoomFactor = road.drawnAt;
+        open.form.view.ZoomFactor = road.drawnAt;
         AnnotationLine &line = open.form.live.lineDistance;
         line.X1 = 100 * road.drawnAt, line.Y1 = 40 * road.drawnAt;
         line.X2 = 400 * road.drawnAt, line.Y2 = 40 * road.drawnAt;
@@ -177,7 +177,7 @@ TEST(ScaleOptionDialog, SetteiWithoutAnEditKeepsTheCalibrationAtAnyZoom)
         open.dialog().cmdOK_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-        open.form.ZoomFactor = road.openedAt;
+        open.form.view.ZoomFactor = road.openedAt;
         ASSERT_TRUE(open.form.runCommand(QStringLiteral("mnuToolOpt")));
         open.dialog().txtXY_GotFocus(0);
         open.dialog().txtXY_LostFocus(0); // the click on "設定" takes the focus away
@@ -366,7 +366,7 @@ TEST(ScaleOptionDialog, AReferenceLineGivesTheSameRatioAtAnyZoomItIsDrawnAt)
     // 200 base mm across (and a little down) for 150 real mm, drawn at 100 %, 125 % and 63 %.
     for (const float zoom : {1.0f, 1.25f, 0.63f}) {
         DialogOpen open;
-        open.form.ZoomFactor = open.form.LayoutZoom = zoom;
+        open.form.view.ZoomFactor = open.form.view.LayoutZoom = zoom;
         const auto at = [zoom](float mm) { return mm * zoom; };
         pictMap_MouseDown(open.form.measuring, 1, at(20), at(40));
         pictMap_MouseUp(open.form.measuring, 1, at(20), at(40));
