@@ -56,7 +56,8 @@ int main(int argc, char **argv)
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < Moves; ++i)
-        pictMap_MouseMove(form.measuring, 0, 100.0f + 0.3f * float(i % 200), 140.0f + 0.1f * float(i % 90));
+        pictMap_MouseMove(form.measuring, 0, 100.0f + 0.3f * float(i % 200),
+                          140.0f + 0.1f * float(i % 90));
     report("pointer_move_with_ctrl", timer.nsecsElapsed() / 1e6 / Moves, "ms");
     // Beyond every object no end is near: the snap search looks at every candidate.
     timer.restart();

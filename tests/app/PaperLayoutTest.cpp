@@ -32,8 +32,9 @@ TEST(PaperLayout, EveryCodeSizesCanvasFrameAndCaption)
     StartedForm started;
     for (const Row &row : rows) {
         subSetPaper(started.form, QLatin1String(row.code));
-        EXPECT_DOUBLE_EQ(started.form.view.pictMapPx.width(), row.width * 3.7824765920506) << row.code;
-        EXPECT_DOUBLE_EQ(started.form.view.pictMapPx.height(), row.height * 3.7824765920506) << row.code;
+        const QSizeF canvas = started.form.view.pictMapPx;
+        EXPECT_DOUBLE_EQ(canvas.width(), row.width * 3.7824765920506) << row.code;
+        EXPECT_DOUBLE_EQ(canvas.height(), row.height * 3.7824765920506) << row.code;
         for (const MarkerShape &frame : started.form.live.shpPrintWaku)
             EXPECT_EQ(box(frame), QRectF(0, 0, row.width, row.height)) << row.code;
         EXPECT_EQ(started.form.defaults.lblDefault.Caption,
@@ -162,8 +163,9 @@ TEST(PaperLayout, TinyPicturesAndAbsurdRatiosStillGiveAUsableCanvas)
         EXPECT_GE(form.live.shpPrintWaku[0].Width, 1.0f) << road.ratio;
         EXPECT_GE(form.view.pictMapPx.width(), 1.0) << road.ratio;
         EXPECT_LT(form.view.pictMapPx.width(), 1e6) << road.ratio;
-        EXPECT_TRUE(std::isfinite(form.view.ZoomFactor) && form.view.ZoomFactor <= 100) << road.ratio;
-        EXPECT_LT(std::abs(form.view.hscX.Max), 1 << 20) << "no scroll range overflows, " << road.ratio;
+        const Viewport &view = form.view;
+        EXPECT_TRUE(std::isfinite(view.ZoomFactor) && view.ZoomFactor <= 100) << road.ratio;
+        EXPECT_LT(std::abs(view.hscX.Max), 1 << 20) << "no scroll range overflows, " << road.ratio;
     }
 }
 

@@ -208,7 +208,8 @@ TEST(RecordBookCommands, ANewPhotoLargerThanTheViewOpensWhole)
         SCOPED_TRACE(row.pixels.width());
         EXPECT_EQ(form.view.ZoomFactor < 1.0f, row.fitted);
         EXPECT_EQ(desk.checked("mnuDispFit"), row.fitted);
-        EXPECT_FALSE(form.view.hscX.Visible || form.view.vscY.Visible) << "the whole photo is in view";
+        EXPECT_FALSE(form.view.hscX.Visible || form.view.vscY.Visible)
+            << "the whole photo is in view";
         EXPECT_EQ(form.view.LayoutZoom, form.view.ZoomFactor);
     }
 }

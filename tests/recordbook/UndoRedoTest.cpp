@@ -161,7 +161,8 @@ void editObject(OpenSample &book, Rng &rng)
         book.run("popHkdSenSelect");
         const AnnotationLine &line = store.lineHikidashi[below(rng, store.lineHikidashi.UBound())];
         book.platform.popupChoices = {choice};
-        pictMap_MouseDown(book.form.measuring, Right, (line.X1 + line.X2) / 2, (line.Y1 + line.Y2) / 2);
+        pictMap_MouseDown(book.form.measuring, Right, (line.X1 + line.X2) / 2,
+                          (line.Y1 + line.Y2) / 2);
     }
     book.platform.popupChoices.clear();
 }

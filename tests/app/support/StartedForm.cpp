@@ -30,5 +30,6 @@ void StartedForm::layOutWindow(QSize outerSize)
 
 void relayOutForZoom(frmMain &form)
 {
-    subDisp_Object(form.annotations, form.live, form.view.LayoutZoom, form.view.ZoomFactor, form.platform);
+    subDisp_Object(form.annotations, form.live, form.view.LayoutZoom, form.view.ZoomFactor,
+                   form.platform);
 }
