@@ -78,12 +78,12 @@ int makeBook(const QString &photo, const QString &iniPath, double widthMm, const
         return 1;
     measureFish(form.annotations);
     const double ratio = widthMm / form.pictOrgSizeMm().width();
-    form.process.GE_tpPtoD_r_X = ratio;
-    form.process.GE_tpPtoD_r_Y = ratio;
-    form.process.GE_strPpSize = paper;
+    form.scale.GE_tpPtoD_r_X = ratio;
+    form.scale.GE_tpPtoD_r_Y = ratio;
+    form.scale.GE_strPpSize = paper;
     const QFileInfo ini(iniPath);
     const auto error = subSaveRecordBook(ini.absolutePath(), ini.fileName(),
-                                         form.recordBook.pictureFileName, form.process,
+                                         form.recordBook.pictureFileName, form.scale,
                                          form.annotations, std::nullopt);
     return error ? 1 : 0;
 }

@@ -23,7 +23,7 @@ RecordBookSnapshot snapshotWith(const frmMain &form, AnnotationStore annotations
 {
     const LiveObjects &live = form.live;
     return {std::move(annotations),
-            static_cast<const ScaleValues &>(form.process),
+            form.scale,
             live.shpPrint,
             live.printAreaDrawn,
             live.shpSps,
@@ -47,7 +47,7 @@ void FormBookState::restore(RecordBookSnapshot snapshot)
 {
     frmMain &form = m_form;
     form.annotations = std::move(snapshot.annotations);
-    static_cast<ScaleValues &>(form.process) = std::move(snapshot.scale);
+    form.scale = std::move(snapshot.scale);
     form.live.shpPrint = snapshot.printArea;
     form.live.printAreaDrawn = snapshot.printAreaDrawn;
     form.live.shpSps = snapshot.masks;
@@ -60,9 +60,9 @@ void FormBookState::restore(RecordBookSnapshot snapshot)
                        form.platform);
     }
     sizeCanvasToPaper(form);
-    showPaperCaption(form.defaults.lblDefault, form.process.GE_strPpSize);
+    showPaperCaption(form.defaults.lblDefault, form.scale.GE_strPpSize);
     checkHojoLength(form.measuring);
-    const float *tilt = form.process.GE_sngHosei;
+    const float *tilt = form.scale.GE_sngHosei;
     ShowTiltCheck(form.live.lineCheck, form.live.shpCheck[0], form.live.shpCheck[1], tilt[0],
                   tilt[1], tilt[2], tilt[3]);
     if (form.optionDialog)

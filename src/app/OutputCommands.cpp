@@ -39,10 +39,10 @@ QRectF printAreaMm(const LiveObjects &live)
 
 QSizeF paperOf(const frmMain &form, QSizeF frame)
 {
-    if (form.process.GE_strPpSize != PictureSizePaperCode)
+    if (form.scale.GE_strPpSize != PictureSizePaperCode)
         return frame;
     // Paper of the picture's size is the picture at actual size on both axes.
-    return paperFrame(form.process, frame).mapRect(QRectF(QPointF(0, 0), frame)).size();
+    return paperFrame(form.scale, frame).mapRect(QRectF(QPointF(0, 0), frame)).size();
 }
 
 QSize pixelsOf(QSizeF paperMm)
@@ -71,7 +71,7 @@ PageScene pageScene(const frmMain &form)
             form.view.pictMapHasPicture ? &form.pictOrg : nullptr,
             QSizeF(form.process.CanvasWidthMm, form.process.CanvasHeightMm),
             printAreaMm(form.live),
-            paperFrame(form.process, paperFrameMm(form.live)),
+            paperFrame(form.scale, paperFrameMm(form.live)),
             form.view.LayoutZoom};
 }
 
@@ -89,7 +89,7 @@ ActualSizePage::ActualSizePage(frmMain &form)
     : m_form(form), m_annotations(form.annotations), m_live(form.live), m_zoom(form.view.LayoutZoom)
 {
     // As ApplyZoom and subSetPaper lay the book out at the actual-size zoom.
-    const float z = actualSizeZoom(form.process.GE_tpPtoD_r_X);
+    const float z = actualSizeZoom(form.scale.GE_tpPtoD_r_X);
     const QSizeF stretched = form.pictOrgSizeMm() * double(z);
     if (!form.pictOrg.isNull() && std::isfinite(stretched.width())
         && std::isfinite(stretched.height()) && !stretched.isEmpty())
@@ -97,8 +97,8 @@ ActualSizePage::ActualSizePage(frmMain &form)
     m_pictureWidthMm = float(stretched.width());
     m_pictureHeightMm = float(stretched.height());
     subDisp_Object(m_annotations, m_live, m_zoom, z, form.platform);
-    const QSizeF paper = paperFrameMmFor(form.process.GE_strPpSize, form.pictOrgSizeMm(),
-                                         form.process.GE_tpPtoD_r_X)
+    const QSizeF paper = paperFrameMmFor(form.scale.GE_strPpSize, form.pictOrgSizeMm(),
+                                         form.scale.GE_tpPtoD_r_X)
                              .value_or(*::paperSizeMm(DefaultPaperCode));
     m_paperFrameMm = QSizeF(float(paper.width()), float(paper.height()));
 }
@@ -107,7 +107,7 @@ PageScene ActualSizePage::scene() const
 {
     return {m_annotations, m_picture, QSizeF(m_pictureWidthMm, m_pictureHeightMm),
             printAreaMm(m_live),
-            paperFrame(m_form.process, m_paperFrameMm), m_zoom};
+            paperFrame(m_form.scale, m_paperFrameMm), m_zoom};
 }
 
 QSizeF ActualSizePage::paperSizeMm() const

@@ -12,10 +12,10 @@ void subSetPaper(frmMain &form, const QString &code)
     QSizeF paper;
     QString shownCode = code;
     if (const auto size =
-            paperFrameMmFor(code, form.pictOrgSizeMm(), form.process.GE_tpPtoD_r_X)) {
+            paperFrameMmFor(code, form.pictOrgSizeMm(), form.scale.GE_tpPtoD_r_X)) {
         paper = *size;
     } else {
-        form.process.GE_strPpSize = DefaultPaperCode;
+        form.scale.GE_strPpSize = DefaultPaperCode;
         shownCode = DefaultPaperCode;
         paper = *paperSizeMm(DefaultPaperCode);
     }
@@ -42,10 +42,10 @@ void mnuSize_Click(frmMain &form)
         {QStringLiteral("用紙サイズ"), paperSizeEntries(), QStringLiteral("OK"),
          QStringLiteral("ｷｬﾝｾﾙ")});
     if (picked && *picked >= 0 && *picked < paperSizeEntries().size())
-        form.process.GE_strPpSize = paperSizeEntries()[*picked].left(2);
-    form.view.ZoomFactor = actualSizeZoom(form.process.GE_tpPtoD_r_X);
+        form.scale.GE_strPpSize = paperSizeEntries()[*picked].left(2);
+    form.view.ZoomFactor = actualSizeZoom(form.scale.GE_tpPtoD_r_X);
     ApplyZoom(form, form.view.ZoomFactor);
-    subSetPaper(form, form.process.GE_strPpSize);
+    subSetPaper(form, form.scale.GE_strPpSize);
     subResetPrintArea(form.live, form.platform);
     UpdateScrollBars(form);
     form.view.ZoomFactor = keptZoom;

@@ -129,7 +129,7 @@ std::optional<RuntimeError> writeAtFullSize(frmMain &form, const QString &folder
     if (form.view.ZoomFactor != 1.0f)
         subDisp_Object(annotations, live, layoutZoom, 1.0f, form.platform);
     std::optional<RuntimeError> error = keepDamagedAndWrite(form, folder, fileName, [&] {
-        return subSaveRecordBook(folder, fileName, form.recordBook.pictureFileName, form.process,
+        return subSaveRecordBook(folder, fileName, form.recordBook.pictureFileName, form.scale,
                                  annotations, ownPrintAreaMm(live, layoutZoom));
     });
     if (!error)
@@ -158,7 +158,7 @@ void newRecordBook(frmMain &form, const QString &picturePath)
     form.recordBook.folder.clear();
     form.recordBook.fileName.clear();
     setMenuEnabled(form, "mnuFileSavePrj", false);
-    form.process.GE_strPpSize = QStringLiteral("00");
+    form.scale.GE_strPpSize = QStringLiteral("00");
     if (!QFileInfo(picturePath).isFile()) {
         reportFailure(form, "mnuFileOpenMap_Click", missingFile(picturePath));
         return;
@@ -182,7 +182,7 @@ void newRecordBook(frmMain &form, const QString &picturePath)
          platform::MessageIcon::Question, platform::MessageButtons::YesNo});
     if (answer == platform::MessageAnswer::Yes)
         subMakeTemplate(form.annotations);
-    subSetPaper(form, form.process.GE_strPpSize);
+    subSetPaper(form, form.scale.GE_strPpSize);
     subResetPrintArea(form.live, form.platform);
     ApplyZoom(form, form.view.ZoomFactor);
     zoomOutToFit(form);
@@ -223,7 +223,7 @@ void openRecordBook(frmMain &form, const QString &iniPath)
     {
         platform::BusyGuard busy(form.platform);
         loaded = subLoadRecordBook(iniPath, form.process.RecordBookFolder,
-                                   book.pictureFileName, form.process,
+                                   book.pictureFileName, form.scale,
                                    form.annotations);
     }
     checkHojoLength(form.measuring);
@@ -256,10 +256,10 @@ void openRecordBook(frmMain &form, const QString &iniPath)
     }
     // Shown at actual size. The first zoom still carries the paper frame of the book before, so
     // the paper is laid out twice to settle the canvas on this book's paper.
-    form.view.ZoomFactor = actualSizeZoom(form.process.GE_tpPtoD_r_X);
+    form.view.ZoomFactor = actualSizeZoom(form.scale.GE_tpPtoD_r_X);
     for (int pass = 0; pass < 2; ++pass) {
         ApplyZoom(form, form.view.ZoomFactor);
-        subSetPaper(form, form.process.GE_strPpSize);
+        subSetPaper(form, form.scale.GE_strPpSize);
     }
     subResetPrintArea(form.live, form.platform);
     const StoredPrintArea &printArea = loaded.printArea;

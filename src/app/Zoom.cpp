@@ -168,8 +168,8 @@ void zoomIn(frmMain &form)
 void zoomToActualSize(frmMain &form)
 {
     zoomAbout(form, viewCentre(form), [&form] {
-        setZoom(form, actualSizeZoom(form.process.GE_tpPtoD_r_X));
-        subSetPaper(form, form.process.GE_strPpSize);
+        setZoom(form, actualSizeZoom(form.scale.GE_tpPtoD_r_X));
+        subSetPaper(form, form.scale.GE_strPpSize);
     });
 }
 
@@ -178,7 +178,7 @@ void zoomToRealSizeOnScreen(frmMain &form)
     const platform::PixelsPerMm screen =
         screenPixelsPerMm(form.process, form.platform.currentScreen());
     // The paper frame scales with the picture, as at any zoom but actual size.
-    zoomKeepingTheCentre(form, realSizeOnScreenZoom(form.process.GE_tpPtoD_r_X, screen));
+    zoomKeepingTheCentre(form, realSizeOnScreenZoom(form.scale.GE_tpPtoD_r_X, screen));
 }
 
 void zoomToFit(frmMain &form)
@@ -209,10 +209,10 @@ QString zoomReadout(const frmMain &form)
 {
     const double z = form.view.ZoomFactor;
     const auto at = [z](double zoom) { return std::abs(z - zoom) <= zoom * ActualSizeTolerance; };
-    const double ratio = form.process.GE_tpPtoD_r_X;
+    const double ratio = form.scale.GE_tpPtoD_r_X;
     const QString percent = QStringLiteral("%1 %").arg(std::lround(z * 100));
     // Without a reference no zoom is the catch's size.
-    if (!isCalibrated(form.process))
+    if (!isCalibrated(form.scale))
         return percent + QStringLiteral("  未校正");
     QStringList sizes;
     if (at(actualSizeZoom(ratio)))

@@ -13,6 +13,7 @@
 #include "app/EditCommands.h"
 #include "app/PrintCheckCommand.h"
 #include "document/LabelMetrics.h"
+#include "document/ScaleModel.h"
 #include "annotations/TextAndLeaderPopups.h"
 #include "platform/Version.h"
 #include "measure/LengthUnitCommands.h"
@@ -191,9 +192,9 @@ void frmMain::SetScaleDefaults()
 {
     view.ZoomFactor = 1.0f;
     view.LayoutZoom = 1.0f;
-    resetScaleValues(process);
-    ShowTiltCheck(live.lineCheck, live.shpCheck[0], live.shpCheck[1], process.GE_sngHosei[0],
-                  process.GE_sngHosei[1], process.GE_sngHosei[2], process.GE_sngHosei[3]);
+    resetScaleValues(scale);
+    ShowTiltCheck(live.lineCheck, live.shpCheck[0], live.shpCheck[1], scale.GE_sngHosei[0],
+                  scale.GE_sngHosei[1], scale.GE_sngHosei[2], scale.GE_sngHosei[3]);
 }
 
 QSizeF frmMain::pictOrgSizeMm() const

@@ -90,6 +90,7 @@ public:
     platform::Platform &platform;
 
     MenuTree menus;
+    ScaleValues scale; // the open record book's calibration
     AnnotationStore annotations;
     LiveObjects live;
     StyleDefaults defaults;
@@ -113,9 +114,9 @@ public:
     QSize windowOuterSize;
     WindowMetrics windowMetrics;
 
-    MeasuringTool measuring{process, platform, menus,      annotations, live,
-                            defaults, canvas,   document,   editing,     EditTarget,
-                            txtPict,  optionDialog, view.ZoomFactor, view.pictMapPx};
+    MeasuringTool measuring{process, scale,    platform, menus,        annotations,
+                            live,    defaults, canvas,   document,     editing,
+                            EditTarget, txtPict, optionDialog, view.ZoomFactor, view.pictMapPx};
 
 signals:
     // "終了(&X)": the program ends, once unsaved changes are saved or let go.

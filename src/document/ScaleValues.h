@@ -13,7 +13,7 @@ struct tpPoint
     bool operator==(const tpPoint &) const = default;
 };
 
-// The calibration of the open record book: one instance for the whole program. The member names
+// The calibration of the open record book: one instance for the main window. The member names
 // are also the keys the record book stores them under, so they must not change.
 struct ScaleValues
 {

@@ -69,7 +69,7 @@ void subKeepDimension(MeasuringTool &tool)
     setCaption(label, live.lblDistance.Caption);
     label.Tag = live.lblDistance.Tag;
     label.ToolTipText = tool.txtPict[3].Text;
-    if (!isCalibrated(tool.process))
+    if (!isCalibrated(tool.scale))
         label.ToolTipText += UncalibratedNote;
     label.Top = yp + (yq - yp) / 2 - label.Height / 2;
     label.Left = xp + (xq - xp) / 2 - label.Width / 2;

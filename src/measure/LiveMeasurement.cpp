@@ -84,10 +84,10 @@ void subDistanceLabels(MeasuringTool &tool)
     }
 
     const float z = tool.ZoomFactor;
-    const double realMm = CalibratedLength(tool.process, line.X1 / z, line.Y1 / z, line.X2 / z,
+    const double realMm = CalibratedLength(tool.scale, line.X1 / z, line.Y1 / z, line.X2 / z,
                                            line.Y2 / z, &tool.txtPict[3].Text);
     setCaption(cm, lengthText(realMm, tool.process.lengthStyle,
-                              lengthUncertaintyMm(tool.process, realMm)));
+                              lengthUncertaintyMm(tool.scale, realMm)));
     setCaption(ft, footText(realMm));
     tool.txtPict[4].Text = cm.Caption;
 }

@@ -31,7 +31,7 @@ void selectMeasureMode(MeasuringTool &tool, const QString &item)
 // The live extension lines take the new length at their next placement.
 void selectHojoLength(MeasuringTool &tool, float lengthMm)
 {
-    tool.process.GE_sngHojoLen = lengthMm;
+    tool.scale.GE_sngHojoLen = lengthMm;
     checkHojoLength(tool);
 }
 
@@ -40,7 +40,7 @@ void selectHojoLength(MeasuringTool &tool, float lengthMm)
 void checkHojoLength(MeasuringTool &tool)
 {
     for (const auto &[name, length] : HojoLengths)
-        tool.menus[QLatin1String(name)].checked = length == tool.process.GE_sngHojoLen;
+        tool.menus[QLatin1String(name)].checked = length == tool.scale.GE_sngHojoLen;
 }
 
 void popMesCancel_Click(MeasuringTool &tool)

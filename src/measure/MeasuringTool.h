@@ -8,6 +8,7 @@
 #include "annotations/StyleDefaults.h"
 #include "document/AnnotationStore.h"
 #include "document/RecordBookDocument.h"
+#include "document/ScaleValues.h"
 #include "measure/CanvasState.h"
 #include "measure/ProcessState.h"
 #include "platform/MenuTree.h"
@@ -39,6 +40,7 @@ using CoordinateReadout = TextBox[7];
 struct MeasuringTool
 {
     ProcessState &process;
+    ScaleValues &scale; // the open record book's calibration
     platform::Platform &platform;
     MenuTree &menus;
     AnnotationStore &annotations;

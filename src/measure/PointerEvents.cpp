@@ -78,7 +78,7 @@ void startLiveLine(MeasuringTool &tool, float X, float Y, const QString &caption
 void placeLiveExtensionLines(MeasuringTool &tool)
 {
     const AnnotationLine &line = tool.live.lineDistance;
-    subHojoPlace(tool, line.X1, line.Y1, line.X2, line.Y2, tool.process.GE_sngHojoLen);
+    subHojoPlace(tool, line.X1, line.Y1, line.X2, line.Y2, tool.scale.GE_sngHojoLen);
 }
 
 void startDimension(MeasuringTool &tool, float X, float Y)
@@ -335,7 +335,7 @@ void finishReference(MeasuringTool &tool)
     tool.canvas.RefMoved = false;
     tool.canvas.RefMeasuring = false;
     const AnnotationLine &line = tool.live.lineDistance;
-    float *hosei = tool.process.GE_sngHosei;
+    float *hosei = tool.scale.GE_sngHosei;
     hosei[0] = line.X1;
     hosei[1] = line.Y1;
     hosei[2] = line.X2;
@@ -346,7 +346,7 @@ void finishReference(MeasuringTool &tool)
     live.lineCheck.Visible = true;
     ShowTiltCheck(live.lineCheck, live.shpCheck[0], live.shpCheck[1], hosei[0], hosei[1], hosei[2],
                   hosei[3]);
-    ComputeTiltAngles(tool.process);
+    ComputeTiltAngles(tool.scale);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include "measure/LengthUnits.h"
 #include "platform/Platform.h"
-#include "document/ScaleModel.h"
 
 #include <QString>
 
@@ -12,10 +11,10 @@
 #include <optional>
 #include <set>
 
-// The values the whole process shares: the scale values (named GE_…, also the record book's keys),
-// the working folders of the settings file and the flags the dialogs read. Created once at
+// The values the whole process shares, apart from the open record book: the working folders of
+// the settings file, the choices kept there and the flags the dialogs read. Created once at
 // start-up and handed to whoever needs it, so a test can make its own.
-struct ProcessState : ScaleValues
+struct ProcessState
 {
     QString executableFolder;
     QString settingsFile;

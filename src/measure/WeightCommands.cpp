@@ -112,7 +112,7 @@ void estimateFromGirth(MeasuringTool &tool)
                                         .arg(entry));
         return;
     }
-    const std::optional<KeptLength> length = longestKeptLength(objects, tool.process);
+    const std::optional<KeptLength> length = longestKeptLength(objects, tool.scale);
     if (!length) {
         tool.platform.showOk(Title, QStringLiteral("胴回りの式には魚の長さが要ります。"
                                                    "先に魚の長さを測り、寸法情報を残してください。"));
@@ -142,7 +142,7 @@ void estimateFromGirth(MeasuringTool &tool)
     const std::optional<WeightTable> table = loadTable(tool);
     if (!table)
         return;
-    fillWeightLine(objects, *table, tool.process, {true, girthMm});
+    fillWeightLine(objects, *table, tool.scale, {true, girthMm});
 }
 
 void openTable(MeasuringTool &tool)
@@ -203,6 +203,6 @@ void estimateWeightAfterKeep(MeasuringTool &tool)
         || templateLabel(tool.annotations, CatchTemplateLine::Weight) < 0)
         return;
     const std::optional<WeightTable> table = loadTable(tool);
-    if (table && fillWeightLine(tool.annotations, *table, tool.process) == WeightFill::UnknownSpecies)
+    if (table && fillWeightLine(tool.annotations, *table, tool.scale) == WeightFill::UnknownSpecies)
         tellUnknownSpecies(tool, *table);
 }

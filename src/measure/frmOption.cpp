@@ -55,7 +55,7 @@ frmOption::frmOption(MeasuringTool &tool, QObject *parent) : QObject(parent), m_
 
 void frmOption::Form_Load()
 {
-    const ProcessState &scale = m_tool.process;
+    const ScaleValues &scale = m_tool.scale;
     const float values[BoxCount] = {scale.GE_tpPiccelD[0].sngX, scale.GE_tpPiccelD[0].sngY,
                                     scale.GE_tpPiccelD[1].sngX, scale.GE_tpPiccelD[1].sngY,
                                     scale.GE_sngPiccelD_X,      scale.GE_sngDistanceD_X};
@@ -142,7 +142,7 @@ void frmOption::cmdSettei_Click()
     if (!std::isfinite(onScreen) || !std::isfinite(real))
         return;
     const DocumentChange change(m_tool.document);
-    if (SetRatio(m_tool.process, onScreen, real)) {
+    if (SetRatio(m_tool.scale, onScreen, real)) {
         showRatio();
         emit changed();
     }
@@ -164,8 +164,8 @@ void frmOption::FillFromReferenceLine(float length)
     const float values[5] = {line.X1, line.Y1, line.X2, line.Y2, length};
     for (int i = 0; i < 5; ++i)
         txtXY[i] = numbertext::formatSingle(values[i]);
-    m_tool.process.GE_tpPiccelD[0] = {line.X1, line.Y1};
-    m_tool.process.GE_tpPiccelD[1] = {line.X2, line.Y2};
+    m_tool.scale.GE_tpPiccelD[0] = {line.X1, line.Y1};
+    m_tool.scale.GE_tpPiccelD[1] = {line.X2, line.Y2};
     m_pointsZoom = m_tool.ZoomFactor;
     m_pointsEdited = false;
     emit changed();
@@ -193,7 +193,7 @@ void frmOption::recomputeScreenLength()
     const float length = PointDistance(point[0] / zoom, point[1] / zoom, point[2] / zoom,
                                        point[3] / zoom);
     txtXY[4] = numbertext::formatSingle(length);
-    ProcessState &scale = m_tool.process;
+    ScaleValues &scale = m_tool.scale;
     scale.GE_tpPiccelD[0] = {point[0], point[1]};
     scale.GE_tpPiccelD[1] = {point[2], point[3]};
     emit changed();
@@ -201,6 +201,6 @@ void frmOption::recomputeScreenLength()
 
 void frmOption::showRatio()
 {
-    lblRecio = ratioText(m_tool.process.GE_tpPtoD_r_X);
-    lblWarning = referenceWarning(m_tool.process, longestDimensionBaseMm(m_tool));
+    lblRecio = ratioText(m_tool.scale.GE_tpPtoD_r_X);
+    lblWarning = referenceWarning(m_tool.scale, longestDimensionBaseMm(m_tool));
 }

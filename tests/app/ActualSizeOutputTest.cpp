@@ -273,7 +273,7 @@ TEST(ActualSizeBitmap, HasThePaperSizeItsResolutionAndTrueLengths)
     // canvas's 3.7825 pixels a millimetre would be 2.6 pixels more. A4 stays for what follows.
     const std::pair<const char *, QSizeF> papers[] = {{"A0", {1189, 841}}, {"A4", {297, 210}}};
     for (const auto &[code, paper] : papers) {
-        book.started.form.process.GE_strPpSize = QLatin1String(code);
+        book.started.form.scale.GE_strPpSize = QLatin1String(code);
         book.started.form.runCommand(QStringLiteral("mnuFileSavePrj"));
         ASSERT_EQ(exportBook(book, "--export-bmp", bmp).exitStatus, 0) << code;
         const QByteArray bytes = bytesOf(bmp);
@@ -461,7 +461,7 @@ TEST(ActualSizeExport, TextBelowSixPointsIsToldWithTheWayToPrintItAtItsOwnSize)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.ratio);
-        form.process.GE_tpPtoD_r_X = form.process.GE_tpPtoD_r_Y = row.ratio;
+        form.scale.GE_tpPtoD_r_X = form.scale.GE_tpPtoD_r_Y = row.ratio;
         form.runCommand(QStringLiteral("mnuFileSavePrj"));
         const CommandOutput result = exportBook(book, row.option, row.out, row.extra);
         EXPECT_EQ(result.exitStatus, 0);
@@ -504,8 +504,8 @@ TEST(ActualSizeExport, ARefusalSaysWhatIsWrongInWords)
         SCOPED_TRACE(row.what);
         Book book;
         frmMain &form = book.started.form;
-        form.process.GE_strPpSize = QLatin1String(row.paper);
-        form.process.GE_tpPtoD_r_X = form.process.GE_tpPtoD_r_Y = row.ratio;
+        form.scale.GE_strPpSize = QLatin1String(row.paper);
+        form.scale.GE_tpPtoD_r_X = form.scale.GE_tpPtoD_r_Y = row.ratio;
         form.runCommand(QStringLiteral("mnuFileSavePrj"));
         const QString picture = outPath(book, "catch.bmp");
         if (row.picture.isValid()) {
@@ -604,7 +604,7 @@ TEST(ActualSizeExport, BlankHugeAndCountlessPagesAreRefusedWithAMessage)
         picture.fill(Qt::gray);
         ASSERT_TRUE(picture.save(folder + QStringLiteral("/p.png")));
         startRecordBook(started, folder + QStringLiteral("/p.png"));
-        ScaleValues &values = started.form.process;
+        ScaleValues &values = started.form.scale;
         values.GE_tpPtoD_r_X = values.GE_tpPtoD_r_Y = row.picture.ratio;
         saveRecordBookAs(started, folder + QStringLiteral("/p.ini"));
 

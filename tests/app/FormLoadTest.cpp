@@ -51,7 +51,7 @@ TEST(FormLoad, StartsOnAnA4FrameWithDefaultScaleAndNoObjects)
 {
     StartedForm started;
     const frmMain &form = started.form;
-    EXPECT_EQ(started.process.GE_strPpSize, QStringLiteral("A4"));
+    EXPECT_EQ(started.form.scale.GE_strPpSize, QStringLiteral("A4"));
     EXPECT_NEAR(form.view.pictMapPx.width(), 297 * 3.7824765920506, 1e-9);
     EXPECT_NEAR(form.view.pictMapPx.height(), 210 * 3.7824765920506, 1e-9);
     for (const MarkerShape &frame : form.live.shpPrintWaku) {
@@ -60,7 +60,7 @@ TEST(FormLoad, StartsOnAnA4FrameWithDefaultScaleAndNoObjects)
     }
     EXPECT_EQ(form.view.ZoomFactor, 1.0f);
     EXPECT_EQ(form.view.LayoutZoom, 1.0f);
-    EXPECT_FLOAT_EQ(started.process.GE_sngHojoLen, 15.0f);
+    EXPECT_FLOAT_EQ(started.form.scale.GE_sngHojoLen, 15.0f);
     EXPECT_EQ(form.annotations.lblKyori.UBound(), 0);
     EXPECT_EQ(form.annotations.lblMoji.UBound(), 0);
     EXPECT_FALSE(form.annotations.lblMoji[0].Visible);

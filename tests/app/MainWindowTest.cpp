@@ -9,6 +9,7 @@
 #include "platform/ProfileFile.h"
 #include "app/QtPlatform.h"
 #include "app/Zoom.h"
+#include "document/ScaleModel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -147,7 +148,7 @@ TEST(MainWindow, ZoomReadoutFollowsEveryZoom)
     ShownWindow shown;
     shown.form.pictOrg = QImage(1600, 1200, QImage::Format_RGB32);
     shown.form.pictOrg.fill(Qt::white);
-    SetRatio(shown.process, 300, 300); // calibrated at one to one
+    SetRatio(shown.form.scale, 300, 300); // calibrated at one to one
     shown.window->findChild<QAction *>(QStringLiteral("mnuDisp100"))->trigger();
     auto *readout = shown.window->findChild<QLabel *>(QStringLiteral("lblZoom"));
     ASSERT_NE(readout, nullptr);

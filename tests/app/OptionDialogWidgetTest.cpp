@@ -156,7 +156,7 @@ TEST_F(DialogWindow, SetteiShowsTheNewRatio)
     typeInto(5, QStringLiteral("200"));
     click("cmdSettei");
     EXPECT_EQ(ratioShown(), QStringLiteral("2.0"));
-    EXPECT_EQ(process.GE_tpPtoD_r_X, 2.0);
+    EXPECT_EQ(form.scale.GE_tpPtoD_r_X, 2.0);
 }
 
 TEST_F(DialogWindow, TheCanvasHandOverShowsInTheBoxes)

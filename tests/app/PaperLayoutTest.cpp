@@ -45,9 +45,9 @@ TEST(PaperLayout, EveryCodeSizesCanvasFrameAndCaption)
 TEST(PaperLayout, UnknownCodeBecomesA4AndPictureSizeRoundsItsMillimetres)
 {
     StartedForm started;
-    started.process.GE_strPpSize = QStringLiteral("Z9");
+    started.form.scale.GE_strPpSize = QStringLiteral("Z9");
     subSetPaper(started.form, QStringLiteral("Z9"));
-    EXPECT_EQ(started.process.GE_strPpSize, QStringLiteral("A4"));
+    EXPECT_EQ(started.form.scale.GE_strPpSize, QStringLiteral("A4"));
     EXPECT_EQ(started.form.defaults.lblDefault.Caption, QStringLiteral("デフォルト 　用紙サイズ = A4"));
     EXPECT_EQ(box(started.form.live.shpPrintWaku[2]), QRectF(0, 0, 297, 210));
 
@@ -73,7 +73,7 @@ TEST(PaperLayout, ChoosingA3FromTheDialogLaysOutFrameAndPrintArea)
     EXPECT_EQ(dialog.entries.size(), 13);
     EXPECT_EQ(dialog.entries.at(10), QStringLiteral("A3  297× 420"));
     EXPECT_EQ(dialog.cancelCaption, QStringLiteral("ｷｬﾝｾﾙ"));
-    EXPECT_EQ(started.process.GE_strPpSize, QStringLiteral("A3"));
+    EXPECT_EQ(started.form.scale.GE_strPpSize, QStringLiteral("A3"));
 
     // Laid out at actual size (ratio 1), then taken back to the kept 50 %.
     EXPECT_FLOAT_EQ(started.form.view.ZoomFactor, 0.5f);
@@ -91,11 +91,11 @@ TEST(PaperLayout, CancelOrAnAnswerOutsideTheListKeepsTheCodeButStillResetsThePri
     for (const std::optional<int> answer : answers) {
         StartedForm started;
         started.form.pictOrg = QImage(800, 600, QImage::Format_RGB32);
-        started.process.GE_strPpSize = QStringLiteral("B5");
+        started.form.scale.GE_strPpSize = QStringLiteral("B5");
         started.form.live.shpPrint.Left = 40;
         started.platform.listAnswers.push_back(answer);
         mnuSize_Click(started.form);
-        EXPECT_EQ(started.process.GE_strPpSize, QStringLiteral("B5")) << answer.value_or(-2);
+        EXPECT_EQ(started.form.scale.GE_strPpSize, QStringLiteral("B5")) << answer.value_or(-2);
         EXPECT_EQ(box(started.form.live.shpPrint), QRectF(5, 5, 247, 172)) << answer.value_or(-2);
     }
 }
@@ -129,8 +129,8 @@ TEST(PaperLayout, TheCanvasAlwaysReachesThePictureAndPictureSizePaperIsItsRealSi
         started.layOutWindow();
         frmMain &form = started.form;
         form.pictOrg = QImage(1200, 800, QImage::Format_RGB32);
-        started.process.GE_tpPtoD_r_X = 2.0;
-        started.process.GE_strPpSize = QLatin1String(road.code);
+        started.form.scale.GE_tpPtoD_r_X = 2.0;
+        started.form.scale.GE_strPpSize = QLatin1String(road.code);
         form.runCommand(QStringLiteral("mnuOrgEnlarge")); // 原寸大
         EXPECT_EQ(box(form.live.shpPrintWaku[3]), QRectF(QPointF(0, 0), road.frameMm)) << road.code;
         EXPECT_GE(form.view.pictMapPx.width(), 635 * 96 / 25.4 - 0.01) << road.code;
@@ -138,7 +138,7 @@ TEST(PaperLayout, TheCanvasAlwaysReachesThePictureAndPictureSizePaperIsItsRealSi
         // The view is smaller than the canvas: both scroll bars are there to reach its far side.
         EXPECT_TRUE(form.view.hscX.Visible && form.view.vscY.Visible) << road.code;
         EXPECT_GT(form.view.hscX.Max, 0) << road.code;
-        EXPECT_EQ(started.process.GE_strPpSize, QLatin1String(road.code)) << "the code is kept";
+        EXPECT_EQ(started.form.scale.GE_strPpSize, QLatin1String(road.code)) << "the code is kept";
     }
 }
 
@@ -155,8 +155,8 @@ TEST(PaperLayout, TinyPicturesAndAbsurdRatiosStillGiveAUsableCanvas)
         started.layOutWindow();
         frmMain &form = started.form;
         form.pictOrg = QImage(road.picture, QImage::Format_RGB32);
-        started.process.GE_tpPtoD_r_X = road.ratio;
-        started.process.GE_strPpSize = QStringLiteral("00");
+        started.form.scale.GE_tpPtoD_r_X = road.ratio;
+        started.form.scale.GE_strPpSize = QStringLiteral("00");
         started.platform.listAnswers.push_back(std::nullopt);
         mnuSize_Click(form);
         form.runCommand(QStringLiteral("mnuOrgEnlarge"));
@@ -178,7 +178,7 @@ TEST(PaperLayout, ActualSizeOnANewBookShowsTheScrollBarsItNeeds)
     started.platform.messageAnswers.push_back(platform::MessageAnswer::No);
     newRecordBook(started.form, picture);
     ASSERT_FALSE(started.form.view.hscX.Visible) << "a 106 mm picture fits the view";
-    started.process.GE_tpPtoD_r_X = 5.0; // 529 mm at actual size
+    started.form.scale.GE_tpPtoD_r_X = 5.0; // 529 mm at actual size
     started.form.runCommand(QStringLiteral("mnuOrgEnlarge"));
     EXPECT_TRUE(started.form.view.hscX.Visible);
     EXPECT_GT(started.form.view.hscX.Max, 0);

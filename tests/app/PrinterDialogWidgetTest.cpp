@@ -110,7 +110,7 @@ TEST(PrinterDialogWidget, TheSmallestTextSizeFollowsTheBoxesAndTheOwnSizeIsOffer
         return platform::TileChoice::Cancel;
     };
     frmMain &form = book.started.form;
-    form.process.GE_tpPtoD_r_X = form.process.GE_tpPtoD_r_Y = 0.25; // H 22.5 pt, "10.0cm" 2.4
+    form.scale.GE_tpPtoD_r_X = form.scale.GE_tpPtoD_r_Y = 0.25; // H 22.5 pt, "10.0cm" 2.4
     const ActualSizePage page(form);
     dlgPrinter model(platform, {page.scene(), page.paperSizeMm(), QString(),
                                 form.process.settingsFile});

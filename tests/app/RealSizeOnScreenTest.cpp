@@ -23,7 +23,7 @@ struct CalibratedPicture : StartedForm
         form.pictOrg = QImage(2000, 1000, QImage::Format_RGB32);
         form.pictOrg.fill(Qt::darkCyan);
         // 100 real mm cover 100 x picturePxPerMm picture pixels, each 25.4 / 96 base mm.
-        SetRatio(process, float(100 * picturePxPerMm * MmPerScreenPixel), 100);
+        SetRatio(form.scale, float(100 * picturePxPerMm * MmPerScreenPixel), 100);
         form.runCommand(QStringLiteral("mnuOrgEnlarge"));
     }
 

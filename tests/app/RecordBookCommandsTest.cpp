@@ -109,7 +109,7 @@ struct Desk : StartedForm
         RecordBookContent book;
         book.pictureFileName = form.recordBook.pictureFileName;
         book.product = product;
-        book.scale = process;
+        book.scale = form.scale;
         book.annotations = form.annotations;
         return book;
     }
@@ -178,7 +178,7 @@ TEST(RecordBookCommands, NewAsksForAPictureAndOffersTheTemplate)
     EXPECT_TRUE(objects.invariantsHold());
     EXPECT_EQ(desk.form.pictOrg.size(), QSize(400, 300));
     EXPECT_EQ(desk.form.recordBook.pictureFileName, QStringLiteral("catch.jpg"));
-    EXPECT_EQ(desk.process.GE_strPpSize, QStringLiteral("00"));
+    EXPECT_EQ(desk.form.scale.GE_strPpSize, QStringLiteral("00"));
     EXPECT_EQ(desk.form.view.ZoomFactor, 1.0f);
     EXPECT_EQ(desk.form.view.LayoutZoom, 1.0f);
     EXPECT_TRUE(desk.checked("mnuToolMes"));
@@ -367,10 +367,10 @@ TEST(RecordBookCommands, OpenRestoresTheBookAtActualSize)
     Desk desk;
     desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::Yes);
     desk.drawDimensionAndLeader(10, 60, 40); // on the 106 x 79 mm picture
-    desk.process.GE_tpPtoD_r_X = 0.5; // one base millimetre is half a real one
-    desk.process.GE_tpPtoD_r_Y = 0.5;
-    desk.process.GE_sngHojoLen = 20;
-    desk.process.GE_strPpSize = QStringLiteral("B5");
+    desk.form.scale.GE_tpPtoD_r_X = 0.5; // one base millimetre is half a real one
+    desk.form.scale.GE_tpPtoD_r_Y = 0.5;
+    desk.form.scale.GE_sngHojoLen = 20;
+    desk.form.scale.GE_strPpSize = QStringLiteral("B5");
     // Saved outside the record-book folder setting: the object files come from beside the .ini.
     QTemporaryDir elsewhere;
     desk.saveAs(elsewhere.filePath(QStringLiteral("trip.ini")));
@@ -416,7 +416,7 @@ TEST(RecordBookCommands, ADrawnPrintAreaIsSavedAndComesBackWhereItFits)
 {
     Desk desk;
     desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::No);
-    desk.process.GE_tpPtoD_r_X = 0.5; // reopened at 50 %
+    desk.form.scale.GE_tpPtoD_r_X = 0.5; // reopened at 50 %
     desk.saveAs(desk.book(QStringLiteral("area.ini")));
     EXPECT_FALSE(readBack(desk.book(QStringLiteral("area.ini"))).printAreaMm) << "none drawn";
 
@@ -495,12 +495,12 @@ TEST(RecordBookCommands, OpenChecksTheExtensionLengthTheBookStores)
     desk.newBook(desk.picture(QStringLiteral("a.jpg")), MessageAnswer::No);
     for (const auto &row : rows) {
         SCOPED_TRACE(row.stored);
-        desk.process.GE_sngHojoLen = row.stored;
+        desk.form.scale.GE_sngHojoLen = row.stored;
         const QString path = desk.book(QStringLiteral("hojo%1.ini").arg(row.stored));
         desk.saveAs(path);
         desk.form.runCommand(QStringLiteral("popMesHj20")); // the user's choice before opening
         desk.open(path);
-        EXPECT_EQ(desk.process.GE_sngHojoLen, row.stored);
+        EXPECT_EQ(desk.form.scale.GE_sngHojoLen, row.stored);
         for (const char *item : {"popMesHj05", "popMesHj10", "popMesHj15", "popMesHj20",
                                  "popMesHj25", "popMesHj30"}) {
             EXPECT_EQ(desk.checked(item), row.item && QLatin1String(item) == row.item) << item;

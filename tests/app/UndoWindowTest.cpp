@@ -132,7 +132,7 @@ TEST(UndoWindow, ThreeUndosAfterClearingAllSaveTheBookAsItWas)
     const QString expected = shown.folder.filePath(QStringLiteral("expected"));
     QDir().mkpath(expected);
     ASSERT_FALSE(subSaveRecordBook(expected, QStringLiteral("catch.ini"),
-                                   shown.form.recordBook.pictureFileName, shown.form.process,
+                                   shown.form.recordBook.pictureFileName, shown.form.scale,
                                    shown.form.annotations, std::nullopt));
 
     shown.trigger("popMesObjDel");

@@ -71,7 +71,7 @@ TEST_P(ZoomAboutPoint, KeepsThePointOrStopsAtABound)
 {
     const AnchorCase &c = GetParam();
     LargePictureShown shown;
-    shown.process.GE_tpPtoD_r_X = 0.8;
+    shown.form.scale.GE_tpPtoD_r_X = 0.8;
     ApplyZoom(shown.form, shown.form.view.ZoomFactor = c.zoom);
     shown.form.hscX_Change(c.scroll.x());
     shown.form.vscY_Change(c.scroll.y());
@@ -181,8 +181,8 @@ TEST(ZoomReadout, ShowsPercentAndActualSize)
     StartedForm started;
     for (const auto &row : rows) {
         started.form.view.ZoomFactor = row.zoom;
-        started.process.GE_tpPtoD_r_X = row.ratio;
-        started.process.GE_sngPiccelD_X = started.process.GE_sngDistanceD_X = row.referenceMm;
+        started.form.scale.GE_tpPtoD_r_X = row.ratio;
+        started.form.scale.GE_sngPiccelD_X = started.form.scale.GE_sngDistanceD_X = row.referenceMm;
         EXPECT_EQ(zoomReadout(started.form), row.text);
     }
 }

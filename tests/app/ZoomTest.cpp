@@ -43,7 +43,7 @@ TEST(Zoom, ToolbarStepsStopAtTheirBounds)
 TEST(Zoom, ActualSizeUsesTheRatioBeyondTheToolbarBounds)
 {
     PictureShown shown;
-    shown.process.GE_tpPtoD_r_X = 3.5;
+    shown.form.scale.GE_tpPtoD_r_X = 3.5;
     Toolbar1_ButtonClick(shown.form, QStringLiteral("genn"));
     EXPECT_FLOAT_EQ(shown.form.view.ZoomFactor, 3.5f);
     EXPECT_FLOAT_EQ(shown.form.view.LayoutZoom, 3.5f);

@@ -3,6 +3,7 @@
 #include "StartedForm.h"
 #include "document/LabelMetrics.h"
 #include "measure/DimensionConstruction.h"
+#include "document/ScaleModel.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ void startAt(MeasuringTool &form, float x, float y)
     setCaption(form.live.lblFt, QStringLiteral("0.00ft "));
     form.live.lblDistance.Visible = form.live.lblFt.Visible = true;
     subHojoStart(form, x, y);
-    subHojoPlace(form, x, y, x, y, form.process.GE_sngHojoLen);
+    subHojoPlace(form, x, y, x, y, form.scale.GE_sngHojoLen);
     subHojoVisible(form, true);
 }
 
@@ -33,7 +34,7 @@ void moveTo(MeasuringTool &form, float x, float y)
     line.X2 = x;
     line.Y2 = y;
     subDistanceLabels(form);
-    subHojoPlace(form, line.X1, line.Y1, line.X2, line.Y2, form.process.GE_sngHojoLen);
+    subHojoPlace(form, line.X1, line.Y1, line.X2, line.Y2, form.scale.GE_sngHojoLen);
 }
 
 void measure(MeasuringTool &form, float x1, float y1, float x2, float y2)
@@ -101,7 +102,7 @@ TEST(LiveConstruction, ExtensionLinesStandPerpendicularAtTheChosenLength)
 {
     StartedForm started;
     MeasuringTool &form = started.form.measuring;
-    form.process.GE_sngHojoLen = 25;
+    form.scale.GE_sngHojoLen = 25;
     // (10,10)-(40,50): LineAngle = atan(40/30) = 53.13 deg, theta = -36.87 deg,
     // so 25 * n = (20, -15).
     measure(form, 10, 10, 40, 50);
@@ -116,7 +117,7 @@ TEST(LiveConstruction, CalibratedTextsAtAnyZoomAndTheReadout)
 {
     StartedForm started;
     MeasuringTool &form = started.form.measuring;
-    SetRatio(started.process, 100, 380); // 100 base mm are 380 real mm
+    SetRatio(started.form.scale, 100, 380); // 100 base mm are 380 real mm
     for (float zoom : {1.0f, 2.0f}) {
         SCOPED_TRACE(zoom);
         started.form.view.ZoomFactor = zoom;
@@ -202,7 +203,7 @@ TEST_P(KeepDimension, CopiesTheSideItsDirectionGivesWithTextsAndLook)
     form.defaults.lblDefault.FontBold = true;
     AnnotationStore &store = form.annotations;
     if (c.calibrated)
-        SetRatio(form.process, 250, 250);
+        SetRatio(form.scale, 250, 250);
 
     measure(form, c.ax, c.ay, c.bx, c.by);
     // Centred with the size the caption gives it in the spare's font, before the look changes.

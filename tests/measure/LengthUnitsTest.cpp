@@ -51,7 +51,7 @@ TEST(LengthUnits, TheChosenUnitIsKeptAndComesBackWithTheNextStart)
     {
         StartedForm started;
         MeasuringTool &form = started.form.measuring;
-        SetRatio(started.process, 100, 380);
+        SetRatio(started.form.scale, 100, 380);
         ASSERT_TRUE(started.form.runCommand(QStringLiteral("mnuUnitIn4")));
         ASSERT_TRUE(started.form.runCommand(QStringLiteral("mnuUnitRoundUp")));
         EXPECT_TRUE(form.menus[QStringLiteral("mnuUnitIn4")].checked);

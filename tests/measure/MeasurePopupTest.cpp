@@ -65,13 +65,13 @@ TEST(MeasurePopup, EachLengthChecksOnlyItselfAndSetsTheExtensionLength)
     for (const auto &[chosen, mm] : lengths) {
         SCOPED_TRACE(chosen);
         ASSERT_TRUE(f.form.runCommand(QLatin1String(chosen)));
-        EXPECT_EQ(f.process.GE_sngHojoLen, mm);
+        EXPECT_EQ(f.form.scale.GE_sngHojoLen, mm);
         for (const auto &[item, unused] : lengths)
             EXPECT_EQ(f.checked(item), item == chosen) << item;
     }
     // The live lines take it at their next placement.
     subHojoStart(f.form.measuring, 40, 30);
-    subHojoPlace(f.form.measuring, 40, 30, 40, 30, f.process.GE_sngHojoLen);
+    subHojoPlace(f.form.measuring, 40, 30, 40, 30, f.form.scale.GE_sngHojoLen);
     EXPECT_FLOAT_EQ(f.form.live.lineHojo[0].X2, 70);
 }
 

@@ -109,7 +109,7 @@ TEST(PointerEvents, ReferenceLineCalibratesAndFillsTheOptionDialog)
     EXPECT_EQ(canvas.form.live.lblDistance.Caption, QStringLiteral("100.50 mm"));
     canvas.release(Left, 110, 20);
 
-    const ProcessState &scale = canvas.process;
+    const ScaleValues &scale = canvas.form.scale;
     EXPECT_FLOAT_EQ(scale.GE_sngHosei[2], 110.0f);
     EXPECT_FLOAT_EQ(scale.GE_sngHosei[3], 20.0f);
     EXPECT_NEAR(scale.GE_dblHosei[0], 5.710593, 1e-6);

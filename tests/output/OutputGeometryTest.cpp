@@ -73,7 +73,7 @@ void saveBookOfDots(StartedForm &started, const Calibration &c, const QString &b
     const QString path = started.folder.filePath(QStringLiteral("dots.png"));
     ASSERT_TRUE(picture.save(path));
     startRecordBook(started, path);
-    ScaleValues &values = started.form.process;
+    ScaleValues &values = started.form.scale;
     values.GE_tpPtoD_r_X = c.rX;
     values.GE_tpPtoD_r_Y = c.rY;
     std::copy_n(std::array{10.0f, 10.0f, 110.0f, 10 + c.tiltRise}.begin(), 4, values.GE_sngHosei);

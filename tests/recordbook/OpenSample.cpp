@@ -36,7 +36,7 @@ QByteArray OpenSample::image()
     QDir(out).removeRecursively();
     QDir().mkpath(out);
     EXPECT_FALSE(subSaveRecordBook(out, QStringLiteral("i.ini"), form.recordBook.pictureFileName,
-                                   form.process, form.annotations, std::nullopt));
+                                   form.scale, form.annotations, std::nullopt));
     QByteArray bytes;
     for (const char *name : {"i.ini", "i_Text.Bin", "i_Line.Bin", "i_Shape.Bin"}) {
         QFile file(out + u'/' + QLatin1String(name));

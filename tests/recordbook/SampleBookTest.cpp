@@ -124,7 +124,7 @@ TEST(SampleBook, IsWhatTheProgramMakesOnTheSamplePicture)
     EXPECT_EQ(maker.platform.messageTexts(),
               QStringList{QStringLiteral("文字列テンプレートを作成しますか？")});
     // 1800 pixels of ruler are 300 mm, and the fish measures 380 mm.
-    EXPECT_NEAR(maker.process.GE_tpPtoD_r_X, 300.0 / (1800 * MmPerScreenPixel), 1e-9);
+    EXPECT_NEAR(maker.form.scale.GE_tpPtoD_r_X, 300.0 / (1800 * MmPerScreenPixel), 1e-9);
     EXPECT_EQ(maker.form.annotations.lblKyori[0].Caption, QStringLiteral("38.0cm "));
     EXPECT_EQ(maker.form.recordBook.pictureFileName, QStringLiteral("catch.jpg"));
 

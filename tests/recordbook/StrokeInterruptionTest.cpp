@@ -90,7 +90,7 @@ TEST(StrokeInterruption, TheWriterStoresAVisibleSpareHidden)
     SampleInAStroke book;
     // Straight to the writer, with the spare still shown: it is stored as the hidden end.
     ASSERT_FALSE(subSaveRecordBook(book.folder.path() + u'/', QStringLiteral("catch.ini"),
-                                   QStringLiteral("catch.jpg"), book.process,
+                                   QStringLiteral("catch.jpg"), book.form.scale,
                                    book.form.annotations, std::nullopt));
     const RecordBookContent saved = book.reread();
     EXPECT_EQ(saved.annotations.lineHikidashi.UBound(), 1);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StartedForm.h"
 #include "document/AnnotationTypes.h"
+#include "document/ScaleModel.h"
 #include "measure/LengthUnits.h"
 #include "view/MeasurementAccuracy.h"
 #include "measure/frmOption.h"

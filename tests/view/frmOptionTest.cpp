@@ -79,8 +79,8 @@ TEST(ScaleOptionDialog, SetteiSetsTheRatioFromTheLeadingNumbers)
         open.type(5, c.real);
         open.dialog().cmdSettei_Click();
         EXPECT_EQ(open.dialog().lblRecio, c.shown) << c.onScreen.toStdString();
-        EXPECT_DOUBLE_EQ(open.process.GE_tpPtoD_r_X, c.ratio);
-        EXPECT_DOUBLE_EQ(open.process.GE_tpPtoD_r_Y, c.ratio);
+        EXPECT_DOUBLE_EQ(open.form.scale.GE_tpPtoD_r_X, c.ratio);
+        EXPECT_DOUBLE_EQ(open.form.scale.GE_tpPtoD_r_Y, c.ratio);
     }
 }
 
@@ -98,9 +98,9 @@ TEST(ScaleOptionDialog, SetteiWithANonPositiveLengthStoresItButKeepsTheRatio)
         open.type(5, c.real);
         open.dialog().cmdSettei_Click();
         EXPECT_EQ(open.dialog().lblRecio, QStringLiteral("1.0"));
-        EXPECT_EQ(open.process.GE_tpPtoD_r_X, 1.0);
-        EXPECT_EQ(open.process.GE_sngPiccelD_X, c.storedScreen);
-        EXPECT_EQ(open.process.GE_sngDistanceD_X, c.storedReal);
+        EXPECT_EQ(open.form.scale.GE_tpPtoD_r_X, 1.0);
+        EXPECT_EQ(open.form.scale.GE_sngPiccelD_X, c.storedScreen);
+        EXPECT_EQ(open.form.scale.GE_sngDistanceD_X, c.storedReal);
         EXPECT_TRUE(open.platform.messages.empty());
     }
 }
@@ -112,8 +112,8 @@ TEST(ScaleOptionDialog, SetteiIgnoresALengthBeyondTheSingleRange)
     open.type(5, QStringLiteral("1e39"));
     open.dialog().cmdSettei_Click();
     EXPECT_EQ(open.dialog().lblRecio, QStringLiteral("1.0"));
-    EXPECT_EQ(open.process.GE_tpPtoD_r_X, 1.0);
-    EXPECT_EQ(open.process.GE_sngDistanceD_X, 100.0f);
+    EXPECT_EQ(open.form.scale.GE_tpPtoD_r_X, 1.0);
+    EXPECT_EQ(open.form.scale.GE_sngDistanceD_X, 100.0f);
 }
 
 TEST(ScaleOptionDialog, LeavingABoxWithTextThatIsNoNumberResetsItOnly)
@@ -121,7 +121,7 @@ TEST(ScaleOptionDialog, LeavingABoxWithTextThatIsNoNumberResetsItOnly)
     DialogOpen open;
     open.typeAndLeave(2, QStringLiteral("abc"));
     EXPECT_EQ(open.boxes(), (std::vector<QString>{"50", "5", "0", "5", "100", "100"}));
-    EXPECT_EQ(open.process.GE_tpPiccelD[1].sngX, 150.0f);
+    EXPECT_EQ(open.form.scale.GE_tpPiccelD[1].sngX, 150.0f);
 }
 
 TEST(ScaleOptionDialog, LeavingAPointBoxRecomputesTheScreenLengthAndThePoints)
@@ -129,10 +129,10 @@ TEST(ScaleOptionDialog, LeavingAPointBoxRecomputesTheScreenLengthAndThePoints)
     DialogOpen open;
     open.typeAndLeave(3, QStringLiteral("105"));
     EXPECT_EQ(open.dialog().txtXY[4], QStringLiteral("141.4214"));
-    EXPECT_EQ(open.process.GE_tpPiccelD[0].sngX, 50.0f);
-    EXPECT_EQ(open.process.GE_tpPiccelD[0].sngY, 5.0f);
-    EXPECT_EQ(open.process.GE_tpPiccelD[1].sngX, 150.0f);
-    EXPECT_EQ(open.process.GE_tpPiccelD[1].sngY, 105.0f);
+    EXPECT_EQ(open.form.scale.GE_tpPiccelD[0].sngX, 50.0f);
+    EXPECT_EQ(open.form.scale.GE_tpPiccelD[0].sngY, 5.0f);
+    EXPECT_EQ(open.form.scale.GE_tpPiccelD[1].sngX, 150.0f);
+    EXPECT_EQ(open.form.scale.GE_tpPiccelD[1].sngY, 105.0f);
 
     // The length boxes are only checked.
     open.typeAndLeave(5, QStringLiteral(" 250 "));
@@ -152,7 +152,7 @@ TEST(ScaleOptionDialog, ScreenLengthFromThePointsIsInBaseMillimetresOfTheZoomThe
     open.typeAndLeave(3, QStringLiteral("10"));
     EXPECT_EQ(open.dialog().txtXY[4], QStringLiteral("100"));
     // The points themselves stay as drawn on the canvas.
-    EXPECT_EQ(open.process.GE_tpPiccelD[1].sngX, 300.0f);
+    EXPECT_EQ(open.form.scale.GE_tpPiccelD[1].sngX, 300.0f);
 }
 
 TEST(ScaleOptionDialog, SetteiWithoutAnEditKeepsTheCalibrationAtAnyZoom)
@@ -172,7 +172,7 @@ TEST(ScaleOptionDialog, SetteiWithoutAnEditKeepsTheCalibrationAtAnyZoom)
         open.dialog().FillFromReferenceLine(300);
         open.typeAndLeave(5, QStringLiteral("150"));
         open.dialog().cmdSettei_Click();
-        const double ratio = open.process.GE_tpPtoD_r_X;
+        const double ratio = open.form.scale.GE_tpPtoD_r_X;
         EXPECT_DOUBLE_EQ(ratio, 0.5);
         open.dialog().cmdOK_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -183,7 +183,7 @@ TEST(ScaleOptionDialog, SetteiWithoutAnEditKeepsTheCalibrationAtAnyZoom)
         open.dialog().txtXY_LostFocus(0); // the click on "設定" takes the focus away
         open.dialog().cmdSettei_Click();
         EXPECT_EQ(open.dialog().txtXY[4], QStringLiteral("300")) << road.drawnAt << road.openedAt;
-        EXPECT_DOUBLE_EQ(open.process.GE_tpPtoD_r_X, ratio) << road.drawnAt << road.openedAt;
+        EXPECT_DOUBLE_EQ(open.form.scale.GE_tpPtoD_r_X, ratio) << road.drawnAt << road.openedAt;
     }
 }
 
@@ -254,14 +254,14 @@ TEST(ScaleOptionDialog, FullWidthDigitsAreReadAsTheirValues)
         open.typeAndLeave(5, QString::fromUtf8(c.real));
         open.dialog().cmdSettei_Click();
         EXPECT_EQ(open.dialog().lblRecio, QLatin1String(c.shown)) << c.onScreen;
-        EXPECT_DOUBLE_EQ(open.process.GE_tpPtoD_r_X, c.ratio) << c.onScreen;
+        EXPECT_DOUBLE_EQ(open.form.scale.GE_tpPtoD_r_X, c.ratio) << c.onScreen;
     }
 
     // A point typed full-width with its sign moves the point and the screen length follows:
     // (50, 5)-(150, -95) is 100 * sqrt(2) long.
     DialogOpen open;
     open.typeAndLeave(3, QStringLiteral("－９５"));
-    EXPECT_EQ(open.process.GE_tpPiccelD[1].sngY, -95.0f);
+    EXPECT_EQ(open.form.scale.GE_tpPiccelD[1].sngY, -95.0f);
     EXPECT_EQ(open.dialog().txtXY[4], QStringLiteral("141.4214"));
 }
 
@@ -289,11 +289,11 @@ TEST(ScaleOptionDialog, ReferenceLineFillsTheBoxesAndThePoints)
     open.dialog().FillFromReferenceLine(50.125f);
     EXPECT_EQ(open.boxes(),
               (std::vector<QString>{"12.5", "20", "112.25", "0.1", "50.125", "100"}));
-    EXPECT_EQ(open.process.GE_tpPiccelD[0].sngX, 12.5f);
-    EXPECT_EQ(open.process.GE_tpPiccelD[0].sngY, 20.0f);
-    EXPECT_EQ(open.process.GE_tpPiccelD[1].sngX, 112.25f);
-    EXPECT_EQ(open.process.GE_tpPiccelD[1].sngY, 0.1f);
-    EXPECT_EQ(open.process.GE_sngPiccelD_X, 100.0f) << "only 設定 stores the length";
+    EXPECT_EQ(open.form.scale.GE_tpPiccelD[0].sngX, 12.5f);
+    EXPECT_EQ(open.form.scale.GE_tpPiccelD[0].sngY, 20.0f);
+    EXPECT_EQ(open.form.scale.GE_tpPiccelD[1].sngX, 112.25f);
+    EXPECT_EQ(open.form.scale.GE_tpPiccelD[1].sngY, 0.1f);
+    EXPECT_EQ(open.form.scale.GE_sngPiccelD_X, 100.0f) << "only 設定 stores the length";
     EXPECT_EQ(changes, 1);
 }
 
@@ -349,7 +349,7 @@ TEST(ScaleOptionDialog, ClosingAbandonsAReferenceLineStillBeingDrawn)
     open.form.live.lineDistance.Visible = true;
     open.form.live.lblDistance.Visible = true;
     open.form.live.lineHojo[2].Visible = true;
-    open.form.process.GE_sngHosei[2] = 42;
+    open.form.scale.GE_sngHosei[2] = 42;
 
     unloadOptionDialog(open.form);
 
@@ -358,7 +358,7 @@ TEST(ScaleOptionDialog, ClosingAbandonsAReferenceLineStillBeingDrawn)
     EXPECT_FALSE(open.form.live.lineDistance.Visible);
     EXPECT_FALSE(open.form.live.lblDistance.Visible);
     EXPECT_FALSE(open.form.live.lineHojo[2].Visible);
-    EXPECT_EQ(open.form.process.GE_sngHosei[2], 42.0f) << "the tilt reference is left alone";
+    EXPECT_EQ(open.form.scale.GE_sngHosei[2], 42.0f) << "the tilt reference is left alone";
 }
 
 TEST(ScaleOptionDialog, AReferenceLineGivesTheSameRatioAtAnyZoomItIsDrawnAt)
@@ -376,6 +376,6 @@ TEST(ScaleOptionDialog, AReferenceLineGivesTheSameRatioAtAnyZoomItIsDrawnAt)
         EXPECT_EQ(open.dialog().txtXY[4], QStringLiteral("200")) << zoom;
         open.typeAndLeave(5, QStringLiteral("150"));
         open.dialog().cmdSettei_Click();
-        EXPECT_NEAR(open.process.GE_tpPtoD_r_X, 0.75, 1e-6) << zoom;
+        EXPECT_NEAR(open.form.scale.GE_tpPtoD_r_X, 0.75, 1e-6) << zoom;
     }
 }

@@ -70,9 +70,9 @@ CalibratedBook::CalibratedBook()
     EXPECT_TRUE(picture.save(picturePath));
     startRecordBook(started, picturePath);
     frmMain &form = started.form;
-    form.process.GE_tpPtoD_r_X = Ratio;
-    form.process.GE_tpPtoD_r_Y = Ratio;
-    form.process.GE_strPpSize = QStringLiteral("A4");
+    form.scale.GE_tpPtoD_r_X = Ratio;
+    form.scale.GE_tpPtoD_r_Y = Ratio;
+    form.scale.GE_strPpSize = QStringLiteral("A4");
 
     AnnotationStore &store = form.annotations;
     const double right = DimensionLeft + DimensionLength;
