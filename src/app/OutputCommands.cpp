@@ -69,7 +69,7 @@ PageScene pageScene(const frmMain &form)
 {
     return {form.annotations,
             form.view.pictMapHasPicture ? &form.pictOrg : nullptr,
-            QSizeF(form.process.CanvasWidthMm, form.process.CanvasHeightMm),
+            QSizeF(form.view.CanvasWidthMm, form.view.CanvasHeightMm),
             printAreaMm(form.live),
             paperFrame(form.scale, paperFrameMm(form.live)),
             form.view.LayoutZoom};

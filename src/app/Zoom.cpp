@@ -110,8 +110,8 @@ void ApplyZoom(frmMain &form, float z)
         form.view.pictMapPx = stretched * ScreenPixelsPerMm;
         if (const auto error = paintPicture(form, stretched))
             showZoomError(form, *error);
-        form.process.CanvasWidthMm = float(stretched.width());
-        form.process.CanvasHeightMm = float(stretched.height());
+        form.view.CanvasWidthMm = float(stretched.width());
+        form.view.CanvasHeightMm = float(stretched.height());
     }
     form.relayout();
     subDisp_Object(form.annotations, form.live, form.view.LayoutZoom, form.view.ZoomFactor,

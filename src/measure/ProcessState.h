@@ -28,9 +28,6 @@ struct ProcessState
     // The catch title last told that the weight table lacks its species: told once, not at every
     // dimension kept under it.
     std::optional<QString> weightTitleTold;
-    // The displayed picture's size in canvas millimetres at the current zoom.
-    float CanvasWidthMm = 0;
-    float CanvasHeightMm = 0;
     // The screens measured with the screen self-check, by their settings key: what this run
     // measured or read, in force even when the settings file could not be written.
     std::map<QString, platform::PixelsPerMm> measuredScreens;

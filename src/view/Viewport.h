@@ -27,4 +27,8 @@ struct Viewport
     QSizeF pictMapPx;               // the canvas in pixels: the paper frame at the current zoom
     bool pictMapHasPicture = false; // the picture is painted on it
     QSizeF pictureOnCanvasMm;       // where the picture is painted: (0, 0) stretched to this size
+    // The picture's size in canvas millimetres at the zoom, in single precision as the page
+    // places it.
+    float CanvasWidthMm = 0;
+    float CanvasHeightMm = 0;
 };

@@ -47,7 +47,7 @@ TEST(Zoom, ActualSizeUsesTheRatioBeyondTheToolbarBounds)
     Toolbar1_ButtonClick(shown.form, QStringLiteral("genn"));
     EXPECT_FLOAT_EQ(shown.form.view.ZoomFactor, 3.5f);
     EXPECT_FLOAT_EQ(shown.form.view.LayoutZoom, 3.5f);
-    EXPECT_NEAR(shown.process.CanvasWidthMm, 317.5 * 3.5, 1e-3);
+    EXPECT_NEAR(shown.form.view.CanvasWidthMm, 317.5 * 3.5, 1e-3);
     // The paper frame is laid out again at its real size after the zoom; the canvas still
     // reaches to the picture's far edge, so all of it can be measured.
     EXPECT_FLOAT_EQ(shown.form.live.shpPrintWaku[0].Width, 297.0f);
